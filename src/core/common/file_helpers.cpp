@@ -1,0 +1,116 @@
+#include "common/file_helpers.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/run_error.h"
+
+namespace orvane {
+
+namespace fs = std::filesystem;
+
+bool DateiExistiert(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+std::string ElternOrdner(const std::string& path) {
+  if (path.size() < 2) return {};
+  for (size_t i = path.size() - 1; i-- > 0;) {
+    if (path[i] == '/' || path[i] == '\\') return path.substr(0, i + 1);
+  }
+  return {};
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  std::error_code ec;
+  if (path.empty() || !fs::exists(path, ec)) throw MakeRunError(errors::kFileNotFound);
+  if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw MakeRunError(errors::kPathAccess);
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw MakeRunError(errors::kDeviceIo);
+  return bytes;
+}
+
+namespace {
+
+int ErrnoToNumber(int e) {
+  switch (e) {
+    case ENOENT: case ENOTDIR: return errors::kPathNotFound;
+    case EACCES: case EPERM: case EROFS: return errors::kPermissionDenied;
+    case ENOSPC: case EDQUOT: return errors::kDiskFull;
+    case EISDIR: return errors::kPathAccess;
+    default: return errors::kPathAccess;
+  }
+}
+
+void WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw MakeRunError(ErrnoToNumber(errno));
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::error_code ec;
+  if (path.empty()) throw MakeRunError(errors::kPathNotFound);
+  if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
+  // An existing file that may not be written stays as it is.
+  if (fs::exists(path, ec) && ::access(path.c_str(), W_OK) != 0) throw MakeRunError(ErrnoToNumber(errno));
+
+  const fs::path target(path);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string tmpl = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+  const int fd = ::mkstemp(tmpl.data());
+  if (fd < 0) throw MakeRunError(ErrnoToNumber(errno));
+  try {
+    WriteAll(fd, bytes.data(), bytes.size());
+    if (::fsync(fd) != 0) throw MakeRunError(ErrnoToNumber(errno));
+    struct stat st{};
+    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    ::fchmod(fd, mode);
+    if (::close(fd) != 0) {
+      ::unlink(tmpl.c_str());
+      throw MakeRunError(ErrnoToNumber(errno));
+    }
+  } catch (...) {
+    ::close(fd);
+    ::unlink(tmpl.c_str());
+    throw;
+  }
+  if (::rename(tmpl.c_str(), path.c_str()) != 0) {
+    const int e = errno;
+    ::unlink(tmpl.c_str());
+    throw MakeRunError(ErrnoToNumber(e));
+  }
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+std::string ProgramFolder() {
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return "./";
+  std::string folder = exe.parent_path().string();
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace orvane

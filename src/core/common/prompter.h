@@ -1,0 +1,43 @@
+#pragma once
+// Every message box and question of the core goes through a Prompter: the desktop shows a
+// QMessageBox, the command line prints to stderr, tests answer from a script.
+
+#include <string>
+
+namespace orvane {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Information, Exclamation, Stop };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+  std::string title;
+  std::string text;  // line breaks are CR LF
+  Buttons buttons = Buttons::Ok;
+  Answer defaultAnswer = Answer::Ok;
+  Icon icon = Icon::None;
+  bool systemModal = false;
+};
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  virtual Answer ask(const Message& message) = 0;
+};
+
+// Shorthand for the common one-button message.
+inline Message MakeMessage(std::string title, std::string text, Icon icon = Icon::None,
+                           Buttons buttons = Buttons::Ok, bool systemModal = false) {
+  Message m;
+  m.title = std::move(title);
+  m.text = std::move(text);
+  m.icon = icon;
+  m.buttons = buttons;
+  m.defaultAnswer = buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  m.systemModal = systemModal;
+  return m;
+}
+
+inline constexpr const char* kCrLf = "\r\n";
+
+}  // namespace orvane
