@@ -1,0 +1,43 @@
+#pragma once
+// What the writers share while a save runs: the document, the output image held in memory, the
+// user's channels, the progress counter and the free space found per bank and area.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/progress_sink.h"
+#include "common/prompter.h"
+#include "common/run_error.h"
+#include "document.h"
+#include "rom/rom_image.h"
+
+namespace orvane {
+
+struct WriteContext {
+  Document& doc;
+  RomImage& image;           // the output image in memory; the save commits it atomically afterwards
+  Prompter& prompter;
+  ProgressSink& progress;    // progress(counter,total); keepGoing() = "yield and check"; caption(text)
+  int32_t progressCounter = 0;
+  int32_t progressTotal = 0; // sum of TextCount + 1337, set by the save
+  std::array<int32_t, kBankSlots> FreierPlatz{};
+  int32_t titlesFree = 0, locationsFree = 0, itemInfoFree = 0;
+  std::vector<std::string> overflowNotes;  // what did not fit, for a clear message at the end
+  // "Error Nr. N" / description CR LF "Continue program?" Yes/No through the prompter; true = Yes (skip the failed unit).
+  bool AskContinue(const RunError& error);
+};
+
+enum class WriteResult { Finished, Stopped };
+
+// MaxEintragLaenge of every column: the longest table text, at least 1.
+void BerechneMaxLaengen(Document& doc);
+// Dictionary pointers and entries (codes 0x21..0x9F) from Kodiertabelle.
+WriteResult SchreibeWoerterbuch(WriteContext& ctx);
+// Banks 1..21: encoded texts and their pointers, FreierPlatz per bank.
+WriteResult SchreibeBanken(WriteContext& ctx);
+// Titles, locations, items, enemies, techniques and the two description lists.
+WriteResult SchreibeNamenstabellen(WriteContext& ctx);
+
+}  // namespace orvane
