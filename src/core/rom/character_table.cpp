@@ -1,0 +1,40 @@
+#include "rom/character_table.h"
+
+#include <string_view>
+
+#include "common/file_helpers.h"
+#include "common/run_error.h"
+#include "common/text_helpers.h"
+
+namespace orvane {
+
+std::string FindTableFile(const std::string& programFolder, const std::string& romPath) {
+  if (!programFolder.empty()) {
+    std::string inProgramFolder = programFolder;
+    if (inProgramFolder.back() != '/' && inProgramFolder.back() != '\\') inProgramFolder += '/';
+    inProgramFolder += kTableFileName;
+    if (DateiExistiert(inProgramFolder)) return inProgramFolder;
+  }
+  const std::string besideRom = ElternOrdner(romPath) + kTableFileName;
+  if (DateiExistiert(besideRom)) return besideRom;
+  return {};
+}
+
+void ReadTableFile(Document& doc, const std::vector<uint8_t>& fileBytes) {
+  if (fileBytes.empty()) throw MakeRunError(errors::kPastEndOfFile);
+  const std::string_view file(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size());
+  size_t start = 0;
+  while (start < file.size()) {
+    size_t end = file.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = file.size();
+    const std::string_view line = file.substr(start, end - start);
+    const int32_t code = HexZuZahl(line.substr(0, 2));
+    if (line.size() < 3) throw MakeRunError(errors::kTypeMismatch);
+    doc.Tabelle[2][static_cast<size_t>(code)] = std::string(line.substr(3));
+    start = end;
+    if (start < file.size() && file[start] == '\r') ++start;
+    if (start < file.size() && file[start] == '\n') ++start;
+  }
+}
+
+}  // namespace orvane
