@@ -25,7 +25,7 @@ struct OptimizerParams {
 };
 
 struct OptimizerOutcome {
-  bool stopped = false;            // the user stopped the run; nothing was picked into the document
+  bool stopped = false;            // the user stopped the run (picks lists what was picked before)
   bool succeeded = false;          // the selection ended with a threshold of 0 or more
   std::vector<std::string> picks;  // in pick order (a failed run may hold one pick)
 };

@@ -1,0 +1,48 @@
+#include "compression/candidate_counts.h"
+
+namespace orvane {
+namespace {
+constexpr size_t kPairKeys = 256 * 256;
+constexpr size_t kKeys = kPairKeys + 256;
+
+size_t PairKey(char a, char b) {
+  return static_cast<size_t>(static_cast<unsigned char>(a)) << 8 | static_cast<unsigned char>(b);
+}
+}  // namespace
+
+size_t PatternKey(std::string_view pattern) {
+  if (pattern.size() == 1) return kPairKeys + static_cast<unsigned char>(pattern[0]);
+  return PairKey(pattern[0], pattern[1]);
+}
+
+CandidateList::CandidateList() : slot_(kKeys, 0) {}
+
+void CandidateList::add(std::string_view candidate) {
+  int32_t& slot = slot_[PatternKey(candidate)];
+  if (slot != 0 || size() >= kCapacity) return;
+  list_.emplace_back(candidate);
+  slot = size();
+}
+
+PatternCounts::PatternCounts() : counts_(kKeys, 0) {}
+
+void PatternCounts::addText(std::string_view text) {
+  // A pair can only overlap its previous occurrence when both letters are equal ("aaa"); then the
+  // occurrence one position earlier was counted exactly when this one must be skipped.
+  bool previousWasCountedDouble = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    ++counts_[kPairKeys + static_cast<unsigned char>(text[i])];
+    if (i + 1 == text.size()) break;
+    const bool doubled = text[i] == text[i + 1];
+    if (doubled && previousWasCountedDouble) {
+      previousWasCountedDouble = false;
+      continue;
+    }
+    ++counts_[PairKey(text[i], text[i + 1])];
+    previousWasCountedDouble = doubled;
+  }
+}
+
+int32_t PatternCounts::count(std::string_view pattern) const { return counts_[PatternKey(pattern)]; }
+
+}  // namespace orvane
