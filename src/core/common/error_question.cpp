@@ -1,0 +1,11 @@
+#include "common/error_question.h"
+
+namespace orvane {
+
+bool AskContinueAfterError(Prompter& prompter, const RunError& error) {
+  const Message m = MakeMessage("Error Nr. " + std::to_string(error.number()),
+                                error.description() + kCrLf + "Continue program?", Icon::None, Buttons::YesNo);
+  return prompter.ask(m) == Answer::Yes;
+}
+
+}  // namespace orvane

@@ -1,0 +1,13 @@
+#pragma once
+// The question every long file operation asks when a step fails: "Error Nr. N", the error's
+// description and "Continue program?", answered Yes (skip the step, go on) or No (stop).
+
+#include "common/prompter.h"
+#include "common/run_error.h"
+
+namespace orvane {
+
+// True when the user answered Yes.
+bool AskContinueAfterError(Prompter& prompter, const RunError& error);
+
+}  // namespace orvane
