@@ -13,7 +13,8 @@ namespace orvane {
 
 namespace {
 
-// Lines end at LF; a CR right before it belongs to the line end. The last line needs no line end.
+// Lines end at LF; a CR right before it (or at the very end of the file) belongs to the line end.
+// The last line needs no line end.
 class LineSource {
  public:
   explicit LineSource(std::string_view data) : data_(data) {}
@@ -23,7 +24,7 @@ class LineSource {
     const size_t lf = data_.find('\n', pos_);
     const size_t end = lf == std::string_view::npos ? data_.size() : lf;
     std::string_view line = data_.substr(pos_, end - pos_);
-    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     pos_ = lf == std::string_view::npos ? data_.size() : lf + 1;
     return line;
   }
