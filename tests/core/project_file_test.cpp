@@ -8,20 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "common/file_helpers.h"
 #include "document.h"
 #include "project/project_file.h"
 #include "support/scripted_prompter.h"
-#include "support/temp_dir.h"
+#include "support/rom_fixture.h"
 
 namespace orvane {
 namespace {
 
 using testing::FixedFileChooser;
-using testing::ReadFileBytes;
 using testing::RecordingProgress;
 using testing::ScriptedPrompter;
-using testing::TempDir;
-using testing::WriteFileBytes;
+using testing::TempFolder;
+
+std::string ReadFileBytes(const std::string& path) {
+  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  return std::string(bytes.begin(), bytes.end());
+}
 
 // 1-based line numbers of the section headers in a file of the game's bank table.
 constexpr int kLineCount = 11284;
@@ -131,11 +135,11 @@ class ProjectFileTest : public ::testing::Test {
   }
 
   ProjectOutcome Load(Document& doc, const std::string& bytes) {
-    WriteFileBytes(dir.file("in.ovp"), bytes);
+    WriteFileAtomically(dir.file("in.ovp"), bytes);
     return LoadProjectFile(doc, dir.file("in.ovp"), prompter, progress);
   }
 
-  TempDir dir;
+  TempFolder dir;
   ScriptedPrompter prompter;
   RecordingProgress progress;
 };
@@ -296,7 +300,7 @@ TEST_F(ProjectFileTest, WrongHeaderIsRejectedAfterTheTableWasEmptied) {
     doc.TabelleGeaendert = true;
     ScriptedPrompter local;
     RecordingProgress localProgress;
-    WriteFileBytes(dir.file("in.ovp"), JoinCrLf(lines, lines.size()));
+    WriteFileAtomically(dir.file("in.ovp"), JoinCrLf(lines, lines.size()));
     ASSERT_EQ(LoadProjectFile(doc, dir.file("in.ovp"), local, localProgress), ProjectOutcome::WrongVersion);
 
     ASSERT_EQ(local.messages().size(), 1u);
@@ -451,7 +455,7 @@ TEST_F(ProjectFileTest, MisplacedSectionHeaderStopsTheLoadAsCorrupt) {
     doc.Geaendert = true;
     ScriptedPrompter local;
     RecordingProgress localProgress;
-    WriteFileBytes(dir.file("in.ovp"), JoinCrLf(broken, broken.size()));
+    WriteFileAtomically(dir.file("in.ovp"), JoinCrLf(broken, broken.size()));
     ASSERT_EQ(LoadProjectFile(doc, dir.file("in.ovp"), local, localProgress), ProjectOutcome::Corrupt) << header;
 
     ASSERT_EQ(local.messages().size(), 1u);
@@ -494,7 +498,7 @@ TEST_F(ProjectFileTest, ItemSymbolsLoadWithBlanksAroundAndAskOnAnythingElse) {
       doc.Items[1].Symbol = 99;
       ScriptedPrompter local({answer});
       RecordingProgress localProgress;
-      WriteFileBytes(dir.file("in.ovp"), JoinCrLf(lines, lines.size()));
+      WriteFileAtomically(dir.file("in.ovp"), JoinCrLf(lines, lines.size()));
       const ProjectOutcome outcome = LoadProjectFile(doc, dir.file("in.ovp"), local, localProgress);
       ASSERT_EQ(local.messages().size(), 1u) << bad;
       EXPECT_EQ(local.last().title, "Error Nr. 13");
@@ -550,7 +554,7 @@ TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFileAndAsksWhetherToGoOn) {
   Document doc;
   FillDocument(doc, "");
   const std::string target = dir.file("keep.ovp");
-  WriteFileBytes(target, "the old project");
+  WriteFileAtomically(target, "the old project");
 
   for (const Answer answer : {Answer::Yes, Answer::No}) {
     doc.Geaendert = true;
