@@ -6,6 +6,7 @@ std::string ErrorDescription(int number) {
   switch (number) {
     case errors::kInvalidCall: return "Invalid procedure call or argument";
     case errors::kOverflow: return "Overflow";
+    case errors::kOutOfMemory: return "Out of memory";
     case errors::kSubscript: return "Subscript out of range";
     case errors::kTypeMismatch: return "Type mismatch";
     case errors::kFileNotFound: return "File not found";

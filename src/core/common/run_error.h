@@ -20,6 +20,7 @@ class RunError : public std::runtime_error {
 namespace errors {
 inline constexpr int kInvalidCall = 5;        // "Invalid procedure call or argument"
 inline constexpr int kOverflow = 6;           // "Overflow"
+inline constexpr int kOutOfMemory = 7;        // "Out of memory"
 inline constexpr int kSubscript = 9;          // "Subscript out of range"
 inline constexpr int kTypeMismatch = 13;      // "Type mismatch"
 inline constexpr int kFileNotFound = 53;      // "File not found"

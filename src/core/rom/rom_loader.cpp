@@ -1,0 +1,81 @@
+#include "rom/rom_loader.h"
+
+#include <new>
+
+#include "common/file_helpers.h"
+#include "common/run_error.h"
+#include "rom/character_table.h"
+#include "rom/code_table.h"
+#include "rom/decoder.h"
+#include "rom/layout.h"
+
+namespace orvane {
+
+namespace {
+
+bool HasCopierHeader(const RomImage& rom) {
+  for (int32_t p = kHeaderCheckFirst; p <= kHeaderCheckLast; ++p)
+    if (rom.LeseByte(p) != 0) return false;
+  return true;
+}
+
+void ClearTextsAndTable(Document& doc) {
+  for (int b = 1; b <= kBankCount; ++b)
+    for (int t = 1; t < kTextSlots; ++t) doc.Texte[b][t] = TextPaar{};
+  doc.Tabelle[1].fill(std::string());
+  doc.Tabelle[2].fill(std::string());
+}
+
+Message LoadErrorMessage(const RunError& e) {
+  return MakeMessage("Error", std::to_string(e.number()) + kCrLf + "LoadRom_Form" + kCrLf + e.description());
+}
+
+}  // namespace
+
+void DecodeRomImage(Document& doc, const RomImage& rom, int16_t ladeOption) {
+  doc.Tabelle[1].fill(std::string());
+  PutBuiltInCodes(doc);
+  TextDecoder decoder(rom);
+  decoder.ReadDictionary(doc);
+  TabelleErgaenzen(doc);
+  decoder.DecodeBanks(doc, ladeOption);
+  decoder.DecodeNameTables(doc);
+}
+
+LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& prompter) {
+  doc.TabelleGeaendert = false;
+  doc.GewaehlteDatei = params.romPath;
+  doc.LadeOption = params.ladeOption;
+  doc.RomPfad = params.romPath;
+  doc.RomPfadGeladen = doc.RomPfad;
+  try {
+    const RomImage rom(ReadWholeFile(doc.RomPfad));
+    if (!HasCopierHeader(rom)) {
+      prompter.ask(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop));
+      return LoadOutcome::HeaderRejected;
+    }
+    ClearTextsAndTable(doc);
+
+    const std::string table = params.tablePath.empty() ? FindTableFile(params.programFolder, doc.RomPfad)
+                                                       : params.tablePath;
+    if (table.empty()) {
+      prompter.ask(MakeMessage("Sorry!", "Eine Tabelle namens <\\Orvane_Englisch.tbl> Fehlt!", Icon::Stop));
+      return LoadOutcome::TableMissing;
+    }
+    ReadTableFile(doc, ReadWholeFile(table));
+
+    DecodeRomImage(doc, rom, params.ladeOption);
+  } catch (const RunError& e) {
+    prompter.ask(LoadErrorMessage(e));
+    return LoadOutcome::Failed;
+  } catch (const std::bad_alloc&) {
+    prompter.ask(LoadErrorMessage(MakeRunError(errors::kOutOfMemory)));
+    return LoadOutcome::Failed;
+  }
+  doc.AktuellerText = 1;
+  doc.AktuelleBank = 1;
+  doc.Geaendert = false;
+  return LoadOutcome::Loaded;
+}
+
+}  // namespace orvane

@@ -1,0 +1,33 @@
+#pragma once
+// "Load Rom" after the file has been chosen: header check, table file, decode table, and every
+// text of the document decoded from the ROM, which is read once into memory.
+
+#include <cstdint>
+#include <string>
+
+#include "common/prompter.h"
+#include "document.h"
+#include "rom/rom_image.h"
+
+namespace orvane {
+
+struct RomLoadParams {
+  std::string romPath;          // GewaehlteDatei
+  int16_t ladeOption = 0;       // 0 normal, 1 "File has been edited with V 0.95"
+  std::string programFolder;    // first place searched for the table file
+  std::string tablePath;        // explicit table file (the CLI's --table); empty = search
+};
+
+enum class LoadOutcome { Loaded, HeaderRejected, TableMissing, Failed };
+
+// RomLaden. Messages go through `prompter`: "Bad Rom!!!" for a file without a copier header
+// (nothing but the paths and flags changed), "Sorry!" when no table file is found (texts and
+// table emptied), "Error" with the error number for anything else (what was done stays done).
+// An explicit table path that does not exist is such an error (53 "File not found").
+LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& prompter);
+
+// Builds column 1 (built-in texts, dictionary, escapes) and decodes every text and name list
+// from an image in memory. Column 2 must already hold the table file.
+void DecodeRomImage(Document& doc, const RomImage& rom, int16_t ladeOption);
+
+}  // namespace orvane
