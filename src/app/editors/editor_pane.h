@@ -1,0 +1,26 @@
+#pragma once
+// One of the two text panes of the main window. It wraps at a fixed number of columns whatever the
+// font, the way a word-wrapping edit box does, so the lines "Save" reads do not depend on the font.
+
+#include <QTextEdit>
+#include <string>
+#include <vector>
+
+namespace orvane::editors {
+
+inline constexpr int kPaneColumns = 42;
+
+class EditorPane : public QTextEdit {
+  Q_OBJECT
+ public:
+  explicit EditorPane(QWidget* parent = nullptr);
+
+  // Shows a text given in its stored form (line and window codes become line breaks).
+  void showStored(const std::string& stored);
+
+  // The lines as the pane displays them: every wrapped piece is a line of its own, without its
+  // break; the blank at a wrap point stays at the end of the first piece.
+  std::vector<std::string> displayedLines() const;
+};
+
+}  // namespace orvane::editors

@@ -1,0 +1,103 @@
+#include "shell/cp1252.h"
+
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolTip>
+#include <array>
+
+namespace orvane::shell {
+
+namespace {
+
+// Characters of bytes 0x80..0x9F; the undefined five keep their own number.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int ByteOf(char16_t ch) {
+  if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return ch;
+  for (size_t i = 0; i < kHighControls.size(); ++i)
+    if (kHighControls[i] == ch) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
+QString Unmappable(const QString& text) {
+  QString refused;
+  for (QChar ch : text)
+    if (!HasByte(ch) && !refused.contains(ch)) refused += ch;
+  return refused;
+}
+
+}  // namespace
+
+QString ToQt(std::string_view bytes) {
+  QString text;
+  text.reserve(static_cast<qsizetype>(bytes.size()));
+  for (unsigned char b : bytes) text += QChar(b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : char16_t(b));
+  return text;
+}
+
+std::string FromQt(const QString& text, bool* ok) {
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(text.size()));
+  bool all = true;
+  for (QChar ch : text) {
+    const int b = ByteOf(ch.unicode());
+    if (b < 0) all = false;
+    bytes += static_cast<char>(b < 0 ? '?' : b);
+  }
+  if (ok) *ok = all;
+  return bytes;
+}
+
+bool HasByte(QChar ch) { return ByteOf(ch.unicode()) >= 0; }
+
+QString RefusalText(const QString& refused) {
+  return QStringLiteral("\"%1\" cannot be typed here: the game's texts only hold the characters of Windows-1252.")
+      .arg(refused);
+}
+
+QValidator::State Cp1252Validator::validate(QString& input, int&) const {
+  const QString refusedChars = Unmappable(input);
+  if (refusedChars.isEmpty()) return Acceptable;
+  emit refused(refusedChars);
+  return Invalid;
+}
+
+void GuardLineEdit(QLineEdit* edit) {
+  auto* validator = new Cp1252Validator(edit);
+  QObject::connect(validator, &Cp1252Validator::refused, edit, [edit](const QString& chars) {
+    QToolTip::showText(edit->mapToGlobal(edit->rect().bottomLeft()), RefusalText(chars), edit);
+  });
+  edit->setValidator(validator);
+}
+
+void GuardTextEdit(QTextEdit* edit) {
+  QTextDocument* doc = edit->document();
+  QObject::connect(doc, &QTextDocument::contentsChange, edit, [edit, doc](int from, int, int added) {
+    if (added <= 0) return;
+    QString refusedChars;
+    QTextCursor cursor(doc);
+    cursor.joinPreviousEditBlock();
+    // Walk backwards so removing one character leaves the positions still to check unchanged.
+    for (int pos = from + added - 1; pos >= from; --pos) {
+      const QChar ch = doc->characterAt(pos);
+      if (ch.isNull() || ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator || HasByte(ch)) continue;
+      if (!refusedChars.contains(ch)) refusedChars.prepend(ch);
+      cursor.setPosition(pos);
+      cursor.setPosition(pos + 1, QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    if (refusedChars.isEmpty()) return;
+    const QPoint at = edit->viewport()->mapToGlobal(edit->cursorRect().bottomLeft());
+    QToolTip::showText(at, RefusalText(refusedChars), edit);
+    edit->setStatusTip(RefusalText(refusedChars));
+  });
+}
+
+}  // namespace orvane::shell
