@@ -8,4 +8,16 @@ bool WriteContext::AskContinue(const RunError& error) {
   return AskContinueAfterError(prompter, error);
 }
 
+void WriteContext::Caption(const std::string& text) {
+  if (text == lastCaption) return;
+  lastCaption = text;
+  progress.caption(text);
+}
+
+void WriteContext::ProgressStep() {
+  ++progressCounter;
+  // A Cancel pressed meanwhile is noticed at the next yield.
+  progress.progress(progressCounter, progressTotal);
+}
+
 }  // namespace orvane

@@ -3,6 +3,7 @@
 // user's channels, the progress counter and the free space found per bank and area.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,16 @@ struct WriteContext {
   std::vector<std::string> overflowNotes;  // what did not fit, for a clear message at the end
   // "Error Nr. N" / description CR LF "Continue program?" Yes/No through the prompter; true = Yes (skip the failed unit).
   bool AskContinue(const RunError& error);
+
+  // Dictionary codes whose entries did not fit into the dictionary area; the encoder never uses them.
+  std::bitset<kCodes> droppedCodes;
+  // The window caption, set only when the text changes.
+  void Caption(const std::string& text);
+  // Progress counter + 1, then the bar.
+  void ProgressStep();
+  // Lets the user interface run; false once the user pressed Cancel.
+  bool YieldAndCheck() { return progress.keepGoing(); }
+  std::string lastCaption;
 };
 
 enum class WriteResult { Finished, Stopped };

@@ -1,0 +1,59 @@
+#include "writer/fixed_name.h"
+
+#include <algorithm>
+
+#include "writer/encoder.h"
+
+namespace orvane {
+
+namespace {
+
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
+uint8_t HexValue(char c) {
+  if (c <= '9') return static_cast<uint8_t>(c - '0');
+  return static_cast<uint8_t>((c | 0x20) - 'a' + 10);
+}
+
+}  // namespace
+
+NameSplitter::NameSplitter(const CodeTable& table, const Encoder& encoder)
+    : encoder_(encoder),
+      emptyCode_(static_cast<uint8_t>(encoder.SucheCode("") & 0xFF)),
+      spaceCode_(static_cast<uint8_t>(encoder.EinzelCode(' ') & 0xFF)) {
+  for (int32_t c = 0; c < kCodes; ++c) {
+    if (c >= kDictionaryFirst && c <= kDictionaryLast) continue;
+    const std::string& text = table[static_cast<size_t>(c)];
+    if (text.size() < 2) continue;
+    const bool seen = std::any_of(notations_.begin(), notations_.end(), [&](const auto& n) { return n.first == text; });
+    if (!seen) notations_.emplace_back(text, static_cast<uint8_t>(c));
+  }
+  std::stable_sort(notations_.begin(), notations_.end(),
+                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+}
+
+std::vector<NameUnit> NameSplitter::Split(std::string_view name) const {
+  std::vector<NameUnit> units;
+  size_t k = 0;
+  while (k < name.size()) {
+    const std::string_view rest = name.substr(k);
+    const auto notation = std::find_if(notations_.begin(), notations_.end(),
+                                       [&](const auto& n) { return rest.starts_with(n.first); });
+    size_t length = 1;
+    uint8_t code;
+    if (notation != notations_.end()) {
+      length = notation->first.size();
+      code = notation->second;
+    } else if (rest.size() >= 4 && rest[0] == '{' && rest[3] == '}' && IsHexDigit(rest[1]) && IsHexDigit(rest[2])) {
+      length = 4;
+      code = static_cast<uint8_t>(HexValue(rest[1]) * 16 + HexValue(rest[2]));
+    } else {
+      code = static_cast<uint8_t>(encoder_.EinzelCode(rest[0]) & 0xFF);
+    }
+    units.push_back({rest.substr(0, length), code});
+    k += length;
+  }
+  return units;
+}
+
+}  // namespace orvane
