@@ -25,19 +25,19 @@ struct WriteContext {
   int32_t progressTotal = 0; // sum of TextCount + 1337, set by the save
   std::array<int32_t, kBankSlots> FreierPlatz{};
   int32_t titlesFree = 0, locationsFree = 0, itemInfoFree = 0;
-  std::vector<std::string> overflowNotes;  // what did not fit, for a clear message at the end
+  std::vector<std::string> overflowNotes{};  // what did not fit, for a clear message at the end
   // "Error Nr. N" / description CR LF "Continue program?" Yes/No through the prompter; true = Yes (skip the failed unit).
   bool AskContinue(const RunError& error);
 
   // Dictionary codes whose entries did not fit into the dictionary area; the encoder never uses them.
-  std::bitset<kCodes> droppedCodes;
+  std::bitset<kCodes> droppedCodes{};
   // The window caption, set only when the text changes.
   void Caption(const std::string& text);
   // Progress counter + 1, then the bar.
   void ProgressStep();
   // Lets the user interface run; false once the user pressed Cancel.
   bool YieldAndCheck() { return progress.keepGoing(); }
-  std::string lastCaption;
+  std::string lastCaption{};
 };
 
 enum class WriteResult { Finished, Stopped };
