@@ -14,17 +14,12 @@
 
 namespace orvane {
 
-namespace {
-
-// "Writing Item Infos " and c / 20 dots, rounded half to even.
 std::string ItemInfoCaption(int32_t c) {
   int32_t dots = c / 20;
   const int32_t rest = c % 20;
   if (rest > 10 || (rest == 10 && dots % 2 == 1)) ++dots;
   return "Writing Item Infos " + std::string(static_cast<size_t>(dots), '.');
 }
-
-}  // namespace
 
 WriteResult WriteItemInfos(WriteContext& ctx, const Encoder& encoder) {
   const auto& infos = ctx.doc.ItemInfos;

@@ -19,6 +19,9 @@ WriteResult WriteTechniqueNames(WriteContext& ctx, const NameSplitter& names);
 WriteResult WriteTechniqueInfos(WriteContext& ctx, const Encoder& encoder);
 WriteResult WriteItemInfos(WriteContext& ctx, const Encoder& encoder);
 
+// "Writing Item Infos " and c / 20 dots, rounded half to even.
+std::string ItemInfoCaption(int32_t c);
+
 // KodiereText for a pointer-table string; an error asks whether to go on (then the codes found
 // before it are kept). False when the save must end.
 bool EncodeName(WriteContext& ctx, const Encoder& encoder, const std::string& text, std::vector<uint8_t>& bytes);
