@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "common/text_helpers.h"
+#include "support/linear_encoder.h"
 #include "support/write_harness.h"
 #include "writer/encoder.h"
 
@@ -14,20 +15,8 @@ namespace orvane {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-// The rule read plainly: every length from the longest down, each looked up through the whole table.
-CodeMatch LinearNaechsterCode(const CodeTable& table, int32_t maxLength, std::string_view text, int32_t k) {
-  for (int32_t length = maxLength; length >= 1; --length) {
-    const std::string_view piece =
-        static_cast<size_t>(k) < text.size() ? text.substr(static_cast<size_t>(k), static_cast<size_t>(length)) : "";
-    const int32_t code = SucheEintrag(table, piece);
-    if (code >= 0) return {code, k + length, {}};
-  }
-  const size_t pos = static_cast<size_t>(k);
-  if (pos + 3 < text.size() && text[pos] == '{' && text[pos + 3] == '}')
-    return {HexZuZahl(text.substr(pos + 1, 2)), k + 4, {}};
-  return {-1, k + 1, pos < text.size() ? text.substr(pos, 1) : ""};
-}
+using testing::LinearKodiereText;
+using testing::LinearNaechsterCode;
 
 class EncoderTest : public ::testing::Test {
  protected:
@@ -171,6 +160,12 @@ TEST(EncoderRandomized, MatchesThePlainReadingOfTheRule) {
         ASSERT_EQ(got.next, want.next) << text << " at " << k;
         ASSERT_EQ(got.piece, want.piece) << text << " at " << k;
       }
+      Bytes want, got;
+      bool wantThrows = false, gotThrows = false;
+      try { LinearKodiereText(table, maxLength, text, want); } catch (const RunError&) { wantThrows = true; }
+      try { encoder.KodiereText(text, got); } catch (const RunError&) { gotThrows = true; }
+      ASSERT_EQ(gotThrows, wantThrows) << text;
+      ASSERT_EQ(got, want) << text;
       const std::string probe = randomText(5);
       ASSERT_EQ(encoder.SucheCode(probe), SucheEintrag(table, probe)) << probe;
     }
