@@ -17,8 +17,18 @@ size_t PatternKey(std::string_view pattern) {
 
 CandidateList::CandidateList() : slot_(kKeys, 0) {}
 
-void CandidateList::add(std::string_view candidate) {
-  int32_t& slot = slot_[PatternKey(candidate)];
+void CandidateList::add(std::string_view candidate) { addKey(PatternKey(candidate), candidate); }
+
+void CandidateList::addEveryPosition(std::string_view text) {
+  if (text.empty()) return;
+  const size_t last = text.size() - 1;
+  for (size_t p = 0; p < last; ++p)
+    if (slot_[PairKey(text[p], text[p + 1])] == 0) addKey(PairKey(text[p], text[p + 1]), text.substr(p, 2));
+  addKey(PatternKey(text.substr(last)), text.substr(last));
+}
+
+void CandidateList::addKey(size_t key, std::string_view candidate) {
+  int32_t& slot = slot_[key];
   if (slot != 0 || size() >= kCapacity) return;
   list_.emplace_back(candidate);
   slot = size();

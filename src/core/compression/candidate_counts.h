@@ -18,10 +18,14 @@ class CandidateList {
   // Appends a one- or two-character candidate not yet in the list. Once the list holds kCapacity
   // candidates, further new ones are ignored: the first 10000 found are the ones counted.
   void add(std::string_view candidate);
+  // Adds the string of at most two characters at every position of the text, left to right.
+  void addEveryPosition(std::string_view text);
   int32_t size() const { return static_cast<int32_t>(list_.size()); }
   const std::vector<std::string>& strings() const { return list_; }
 
  private:
+  void addKey(size_t key, std::string_view candidate);
+
   std::vector<int32_t> slot_;  // per pattern key: 1 + its position, 0 = not in the list
   std::vector<std::string> list_;
 };

@@ -25,7 +25,8 @@ class TextWalk {
 
   // Visits texts 1, 1+step, ... of banks 1..21, polling for a stop and moving the bar before each
   // one. False when the user stopped.
-  bool forEachText(int32_t step, const std::function<void(std::string_view)>& visit) {
+  template <typename Visit>
+  bool forEachText(int32_t step, Visit&& visit) {
     for (int bank = 1; bank <= kBankCount; ++bank) {
       const int32_t last =
           std::min<int32_t>(doc_.BankInfo[bank].TextCount, static_cast<int32_t>(doc_.Texte[bank].size()) - 1);
@@ -53,7 +54,7 @@ void GatherFromText(std::string_view text, const OptimizerParams& params, std::m
                     CandidateList& candidates) {
   if (params.mode != OptimizerMode::Fast) {
     // Every position; the last one gives a single character, which the exclusion drops later.
-    for (size_t p = 0; p < text.size(); ++p) candidates.add(text.substr(p, 2));
+    candidates.addEveryPosition(text);
     return;
   }
   if (text.size() <= 2) return;
