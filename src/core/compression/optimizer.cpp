@@ -7,6 +7,7 @@
 
 #include "compression/candidate_counts.h"
 #include "compression/dictionary_budget.h"
+#include "compression/smallest_dictionary.h"
 #include "compression/threshold_selection.h"
 
 namespace orvane {
@@ -107,7 +108,14 @@ OptimizerOutcome RunFrequencyOptimizer(const Document& doc, const OptimizerParam
 
 OptimizerOutcome RunOptimizer(const Document& doc, const OptimizerParams& params, ProgressSink& progress,
                               Prompter& prompter) {
-  return RunFrequencyOptimizer(doc, params, progress, prompter, RunHooks{});
+  if (params.mode != OptimizerMode::Smallest) return RunFrequencyOptimizer(doc, params, progress, prompter, RunHooks{});
+  SmallestResult smallest = ChooseSmallestDictionary(doc, params.pickLimit, progress);
+  OptimizerOutcome outcome;
+  outcome.stopped = smallest.stopped;
+  outcome.picks = std::move(smallest.picks);
+  outcome.succeeded = !outcome.stopped && !outcome.picks.empty();
+  if (!outcome.stopped && !outcome.succeeded) ShowFailure(prompter);
+  return outcome;
 }
 
 bool SucheBesteKompression(Document& doc, ProgressSink& progress, Prompter& prompter, uint64_t seed) {

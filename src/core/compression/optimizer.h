@@ -30,9 +30,11 @@ struct OptimizerOutcome {
   std::vector<std::string> picks;  // in pick order (a failed run may hold one pick)
 };
 
-// The window run: gathers and counts over the document's working texts and returns the picks; the
-// document is not touched. A failed selection shows "Couldn't find an optimal compression." itself.
-// Stops when keepGoing() or progress() answers false while gathering or counting.
+// The window run: picks from the document's working texts and returns the picks; the document is
+// not touched. Accurate and fast mode pick frequent pairs; the smallest mode picks by the bytes an
+// entry saves (smallest_dictionary.h). A run that finds nothing shows "Couldn't find an optimal
+// compression." itself. Stops when keepGoing() or progress() answers false while reading the texts
+// (and, in the smallest mode, while choosing).
 OptimizerOutcome RunOptimizer(const Document& doc, const OptimizerParams& params, ProgressSink& progress,
                               Prompter& prompter);
 

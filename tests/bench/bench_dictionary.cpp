@@ -1,0 +1,65 @@
+// Encoded dialogue bytes of a full game's worth of texts with no dictionary, with the frequency pick
+// (accurate mode) and with the smallest mode, and the time each choice takes; on two differently
+// worded corpora.
+#include <benchmark/benchmark.h>
+
+#include "compression/dialogue_runs.h"
+#include "compression/dictionary_budget.h"
+#include "compression/optimizer.h"
+#include "rom/code_table.h"
+#include "support/dialogue_texts.h"
+#include "support/scripted_prompter.h"
+
+namespace orvane {
+namespace {
+
+Document MakeCorpus(testing::CorpusStyle style) {
+  Document doc;
+  PutBuiltInCodes(doc);
+  TabelleErgaenzen(doc);
+  for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) doc.Tabelle[1][code].clear();
+  testing::FillAllBanks(doc, testing::MakeDialogueCorpus(doc.TotalTextCount(), 2026, style));
+  return doc;
+}
+
+const Document& Corpus(int which) {
+  static const Document quest = MakeCorpus(testing::CorpusStyle::Quest);
+  static const Document archaic = MakeCorpus(testing::CorpusStyle::Archaic);
+  return which == 0 ? quest : archaic;
+}
+
+int64_t DialogueBytes(const Document& doc, const std::vector<std::string>& picks) {
+  Document withPicks = doc;
+  StoreDictionary(withPicks, picks);
+  CodeTrie trie = BaseCodeTrie(withPicks);
+  DialogueRuns runs;
+  for (int bank = 1; bank <= kBankCount; ++bank)
+    for (int t = 1; t <= withPicks.BankInfo[bank].TextCount; ++t) runs.addText(withPicks.Texte[bank][t].Aktuell, trie);
+  for (const auto& pick : picks) trie.insert(pick);
+  return runs.modelledBytes(trie);
+}
+
+void Measure(benchmark::State& state, OptimizerMode mode) {
+  const Document& doc = Corpus(static_cast<int>(state.range(0)));
+  OptimizerOutcome outcome;
+  for (auto _ : state) {
+    SilentProgress progress;
+    testing::ScriptedPrompter prompter;
+    OptimizerParams params;
+    params.mode = mode;
+    outcome = RunOptimizer(doc, params, progress, prompter);
+  }
+  state.counters["none"] = static_cast<double>(DialogueBytes(doc, {}));
+  state.counters["bytes"] = static_cast<double>(DialogueBytes(doc, outcome.picks));
+  state.counters["budget"] = static_cast<double>(UsedMemory(outcome.picks) + kDictionaryEntries -
+                                                 static_cast<int32_t>(outcome.picks.size()));
+  state.counters["entries"] = static_cast<double>(outcome.picks.size());
+}
+
+void BM_FrequencyPick(benchmark::State& state) { Measure(state, OptimizerMode::Accurate); }
+void BM_SmallestMode(benchmark::State& state) { Measure(state, OptimizerMode::Smallest); }
+BENCHMARK(BM_FrequencyPick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SmallestMode)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+}  // namespace orvane
