@@ -1,0 +1,114 @@
+#include "editors/items_window.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "document.h"
+#include "editors/item_symbol_pictures.h"
+#include "editors/typing_limit.h"
+#include "shell/cp1252.h"
+
+namespace orvane::editors {
+
+using shell::FromQt;
+using shell::ToQt;
+namespace {
+
+QGroupBox* Frame(const QString& caption, const QString& name, QWidget* parent) {
+  auto* frame = new QGroupBox(caption, parent);
+  frame->setObjectName(name);
+  return frame;
+}
+
+}  // namespace
+
+ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
+    : NameListEditor(doc, prompter,
+                     {"ItemsForm", "Items", "Warning!", "Text1", "Command1", kItemNameLimit, true, true}, parent),
+      nameFrame_(Frame(tr("Edit Item Name"), "Frame2", this)),
+      symbolFrame_(Frame(tr("Select Item Symbol"), "Frame3", this)),
+      symbolButtons_(new QButtonGroup(this)),
+      description_(new QLineEdit(this)),
+      descriptionLimit_(new TypingLimit(description_, kItemInfoLimit, false)) {
+  auto* listFrame = Frame(tr("Choose Item"), "Frame1", this);
+  (new QVBoxLayout(listFrame))->addWidget(list_);
+  (new QVBoxLayout(nameFrame_))->addWidget(nameBox_);
+
+  auto* symbolGrid = new QGridLayout(symbolFrame_);
+  for (int button = 0; button < kItemSymbolButtons; ++button) {
+    auto* option = new QRadioButton(symbolFrame_);
+    option->setObjectName(QString("Optionen%1").arg(button));
+    option->setIcon(ItemSymbolPicture(button));
+    option->setIconSize(QSize(20, 20));
+    option->setToolTip(button == kNoSymbolButton ? tr("No symbol") : tr("Symbol %1").arg(kFirstItemSymbol + button));
+    symbolButtons_->addButton(option, button);
+    symbolGrid->addWidget(option, button / 6, button % 6);
+  }
+
+  auto* infoFrame = Frame(tr("Item Info"), "Frame4", this);
+  description_->setObjectName("Beschreibung");
+  shell::GuardLineEdit(description_);
+  (new QVBoxLayout(infoFrame))->addWidget(description_);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(nameFrame_);
+  right->addWidget(symbolFrame_);
+  right->addWidget(infoFrame);
+  right->addStretch(1);
+  right->addWidget(saveButton_);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(listFrame, 1);
+  layout->addLayout(right, 2);
+
+  connect(symbolButtons_, &QButtonGroup::idToggled, this, &ItemsForm::symbolChosen);
+  connect(description_, &QLineEdit::textChanged, this, &ItemsForm::descriptionTyped);
+
+  for (int i = 1; i <= kItemCount; ++i) symbols_.push_back(doc.Items[i].Symbol);
+  descriptions_.assign(doc.ItemInfos.begin(), doc.ItemInfos.end());
+  std::vector<std::string> names;
+  for (int i = 1; i <= kItemCount; ++i) names.push_back(doc.Items[i].Name);
+  fill(std::move(names));
+}
+
+void ItemsForm::showEntryExtras(int row) {
+  const uint8_t symbol = symbols_[row];
+  const bool editable = (symbol >= kFirstItemSymbol && symbol <= kLastItemSymbol) || symbol == kNoItemSymbol;
+  nameFrame_->setEnabled(editable);
+  symbolFrame_->setEnabled(editable);
+  if (editable) {
+    const int button = symbol == kNoItemSymbol ? kNoSymbolButton : symbol - kFirstItemSymbol;
+    symbolButtons_->button(button)->setChecked(true);
+  }
+  descriptionLimit_->setText(ToQt(descriptions_[row + 2]));
+}
+
+void ItemsForm::symbolChosen(int button, bool checked) {
+  const int row = currentRow();
+  if (!checked || row < 0) return;
+  symbols_[row] = button == kNoSymbolButton ? kNoItemSymbol : static_cast<uint8_t>(kFirstItemSymbol + button);
+  markChanged();
+}
+
+void ItemsForm::descriptionTyped(const QString& text) {
+  const int row = currentRow();
+  if (row < 0) return;
+  descriptions_[row + 2] = FromQt(text, nullptr);
+  markChanged();
+}
+
+void ItemsForm::store() {
+  for (int i = 1; i <= kItemCount; ++i) {
+    doc_.Items[i].Name = names()[i - 1];
+    doc_.Items[i].Symbol = symbols_[i - 1];
+  }
+  std::copy(descriptions_.begin(), descriptions_.end(), doc_.ItemInfos.begin());
+}
+
+}  // namespace orvane::editors

@@ -1,0 +1,44 @@
+#pragma once
+// "Items": item names with their symbols (Items 1..231) and the item descriptions (ItemInfos 0..242,
+// description i+1 belongs to item i). Items whose symbol is none of 32..41 or 255 keep their name
+// and symbol; their description can still be edited.
+
+#include <cstdint>
+
+#include "editors/name_list_editor.h"
+
+class QButtonGroup;
+class QGroupBox;
+
+namespace orvane::editors {
+
+inline constexpr int kItemNameLimit = 10;
+inline constexpr int kItemInfoLimit = 40;
+inline constexpr uint8_t kFirstItemSymbol = 32;
+inline constexpr uint8_t kLastItemSymbol = 41;
+inline constexpr uint8_t kNoItemSymbol = 255;
+
+class ItemsForm : public NameListEditor {
+  Q_OBJECT
+
+ public:
+  ItemsForm(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+
+ protected:
+  void showEntryExtras(int row) override;
+  void store() override;
+
+ private:
+  void symbolChosen(int button, bool checked);
+  void descriptionTyped(const QString& text);
+
+  QGroupBox* nameFrame_;
+  QGroupBox* symbolFrame_;
+  QButtonGroup* symbolButtons_;
+  QLineEdit* description_;
+  TypingLimit* descriptionLimit_;
+  std::vector<uint8_t> symbols_;            // item i at i-1
+  std::vector<std::string> descriptions_;   // 0..242 as in the document
+};
+
+}  // namespace orvane::editors

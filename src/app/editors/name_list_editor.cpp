@@ -1,0 +1,112 @@
+#include "editors/name_list_editor.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/prompter.h"
+#include "document.h"
+#include "editors/typing_limit.h"
+#include "shell/cp1252.h"
+
+namespace orvane::editors {
+
+using shell::FromQt;
+using shell::ToQt;
+
+NameListEditor::NameListEditor(Document& doc, Prompter& prompter, NameListSetup setup, QWidget* parent)
+    : QDialog(parent),
+      doc_(doc),
+      list_(new QListWidget(this)),
+      nameBox_(new QLineEdit(this)),
+      saveButton_(new QPushButton(tr("Save"), this)),
+      prompter_(prompter),
+      setup_(std::move(setup)) {
+  setObjectName(setup_.windowName);
+  list_->setObjectName("Liste");
+  nameBox_->setObjectName(setup_.nameBoxName);
+  shell::GuardLineEdit(nameBox_);
+  saveButton_->setObjectName(setup_.saveButtonName);
+  // Enter in a text box must not press "Save".
+  saveButton_->setAutoDefault(false);
+  if (setup_.nameLimit > 0)
+    nameLimit_ = new TypingLimit(nameBox_, setup_.nameLimit, setup_.limitGrowsWithBraces);
+
+  connect(list_, &QListWidget::currentRowChanged, this, &NameListEditor::showEntry);
+  connect(nameBox_, &QLineEdit::textChanged, this, &NameListEditor::nameTyped);
+  connect(saveButton_, &QPushButton::clicked, this, &NameListEditor::save);
+  updateCaption();
+}
+
+void NameListEditor::usePlainLayout() {
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(nameBox_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(saveButton_);
+}
+
+void NameListEditor::fill(std::vector<std::string> names) {
+  guard_ = true;
+  names_ = std::move(names);
+  list_->clear();
+  for (const std::string& name : names_) list_->addItem(ToQt(name));
+  list_->setCurrentRow(0);
+  showEntry(0);
+  guard_ = false;
+  changed_ = false;
+  updateCaption();
+}
+
+void NameListEditor::markChanged() {
+  if (guard_) return;
+  changed_ = true;
+  updateCaption();
+}
+
+int NameListEditor::currentRow() const {
+  const int row = list_->currentRow();
+  return row >= 0 && row < static_cast<int>(names_.size()) ? row : -1;
+}
+
+void NameListEditor::showEntry(int row) {
+  if (row < 0 || row >= static_cast<int>(names_.size())) return;
+  const bool wasGuarded = guard_;
+  guard_ = true;
+  const QString text = ToQt(names_[row]);
+  if (nameLimit_)
+    nameLimit_->setText(text);
+  else
+    nameBox_->setText(text);
+  showEntryExtras(row);
+  guard_ = wasGuarded;
+}
+
+void NameListEditor::nameTyped(const QString& text) {
+  const int row = currentRow();
+  if (row < 0) return;
+  names_[row] = FromQt(text, nullptr);
+  list_->item(row)->setText(text);
+  markChanged();
+}
+
+void NameListEditor::save() {
+  store();
+  changed_ = false;
+  updateCaption();
+  if (setup_.saveSetsGeaendert) doc_.Geaendert = true;
+}
+
+void NameListEditor::updateCaption() { setWindowTitle(setup_.caption + (changed_ ? "*" : "")); }
+
+void NameListEditor::reject() {
+  if (changed_) {
+    Message question = MakeMessage(setup_.questionTitle.toStdString(),
+                                   std::string("You haven't saved your changes!") + kCrLf + "Save now?",
+                                   Icon::Exclamation, Buttons::YesNo, true);
+    if (prompter_.ask(question) == Answer::Yes) save();
+  }
+  QDialog::reject();
+}
+
+}  // namespace orvane::editors

@@ -1,0 +1,81 @@
+#pragma once
+// What the five name-list windows share: a list that is the working copy of the names, a text box
+// that writes into the selected entry as the user types, a "Save" button that copies the working copy
+// back into the document, a trailing "*" on the caption while unsaved changes exist, and the
+// question on closing. A guard keeps the window's own changes to its boxes from counting as edits.
+
+#include <QDialog>
+#include <QString>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace orvane {
+class Document;
+class Prompter;
+}  // namespace orvane
+
+namespace orvane::editors {
+
+class TypingLimit;
+
+struct NameListSetup {
+  QString windowName;      // object name: "Stadt", "ItemsForm" ...
+  QString caption;         // without the "*"
+  QString questionTitle;   // title of the closing question
+  QString nameBoxName;     // object name of the name box
+  QString saveButtonName;  // object name of the "Save" button
+  int nameLimit = 0;       // 0: no limit
+  bool limitGrowsWithBraces = false;
+  bool saveSetsGeaendert = true;
+};
+
+class NameListEditor : public QDialog {
+  Q_OBJECT
+
+ public:
+  bool hasUnsavedChanges() const { return changed_; }
+
+ protected:
+  NameListEditor(Document& doc, Prompter& prompter, NameListSetup setup, QWidget* parent);
+
+  // Fills the list and shows entry 0; the window starts without unsaved changes.
+  void fill(std::vector<std::string> names);
+  // Name box on top, list below, "Save" at the bottom.
+  void usePlainLayout();
+
+  // An edit by the user: sets the changed flag and the "*" unless the window is filling itself.
+  void markChanged();
+  int currentRow() const;
+  const std::vector<std::string>& names() const { return names_; }
+
+  // Shows the other parts of entry `row`; runs under the guard.
+  virtual void showEntryExtras(int /*row*/) {}
+  // Copies the working copy into the document.
+  virtual void store() = 0;
+
+  void reject() override;
+
+  Document& doc_;
+  QListWidget* list_;
+  QLineEdit* nameBox_;
+  QPushButton* saveButton_;
+
+ private:
+  void showEntry(int row);
+  void nameTyped(const QString& text);
+  void save();
+  void updateCaption();
+
+  Prompter& prompter_;
+  NameListSetup setup_;
+  TypingLimit* nameLimit_ = nullptr;
+  std::vector<std::string> names_;
+  bool changed_ = false;
+  bool guard_ = false;
+};
+
+}  // namespace orvane::editors

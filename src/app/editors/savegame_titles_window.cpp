@@ -1,0 +1,17 @@
+#include "editors/savegame_titles_window.h"
+
+#include "document.h"
+
+namespace orvane::editors {
+
+Speichernamen::Speichernamen(Document& doc, Prompter& prompter, QWidget* parent)
+    : NameListEditor(doc, prompter,
+                     {"Speichernamen", "Savegame Titles", "Warning!!!", "Text1", "SPNamen", 25, false, true},
+                     parent) {
+  usePlainLayout();
+  fill({doc.SpeicherNamen.begin() + 1, doc.SpeicherNamen.end()});
+}
+
+void Speichernamen::store() { std::copy(names().begin(), names().end(), doc_.SpeicherNamen.begin() + 1); }
+
+}  // namespace orvane::editors
