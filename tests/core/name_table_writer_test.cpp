@@ -99,6 +99,8 @@ TEST(SchreibeNamenstabellen, AnItemNameLongerThanTenTakesTheErrorPath) {
     EXPECT_EQ(h.doc.Items[2].Name, "ABCDEFGHIJK");
     if (answer == Answer::Yes) {
       EXPECT_EQ(result, WriteResult::Finished);
+      EXPECT_EQ(h.ctx.overflowNotes,
+                std::vector<std::string>{"Item 2 is longer than 10 characters; its first 10 were written"});
       EXPECT_EQ(h.Slice(kItemRecords + 11, 12),
                 (Bytes{0x05, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9, 0x00}));
     } else {

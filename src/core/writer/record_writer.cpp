@@ -35,6 +35,7 @@ WriteResult WriteItems(WriteContext& ctx, const NameSplitter& names) {
     if (units.size() > kItemNameLength) {
       // The name cannot be padded; on Yes its first ten positions are written and it stays as typed.
       if (!ctx.AskContinue(MakeRunError(errors::kInvalidCall))) return WriteResult::Stopped;
+      NoteTruncated(ctx, "Item", i, kItemNameLength);
       units.resize(kItemNameLength);
     } else {
       const size_t padding = kItemNameLength - units.size();
@@ -48,19 +49,27 @@ WriteResult WriteItems(WriteContext& ctx, const NameSplitter& names) {
 
 namespace {
 
+struct NameRecords {
+  std::span<const std::string> names;
+  int32_t first;              // position of the first record
+  std::string caption;        // caption before the record number
+  int32_t captionTotal;       // number shown after the "/"
+  std::string noteName;       // how a record is named in the overflow notes
+};
+
 // Enemy and technique names: eleven bytes a record, the user interface polled before every byte.
+// `byteOf` gives the byte of a position, or of a position past the end of the name (nullptr).
 template <typename ByteOf>
-WriteResult WriteNameRecords(WriteContext& ctx, const NameSplitter& names, std::span<const std::string> list,
-                             int32_t first, const std::string& caption, const std::string& captionTotal,
-                             const std::string& noteName, ByteOf byteOf) {
-  int32_t position = first;
-  for (size_t e = 0; e < list.size(); ++e) {
-    const std::vector<NameUnit> units = names.Split(list[e]);
-    if (units.size() > kRecordSize) NoteTruncated(ctx, noteName, static_cast<int32_t>(e), kRecordSize);
+WriteResult WriteNameRecords(WriteContext& ctx, const NameSplitter& splitter, const NameRecords& records,
+                             ByteOf byteOf) {
+  int32_t position = records.first;
+  for (size_t e = 0; e < records.names.size(); ++e) {
+    const std::vector<NameUnit> units = splitter.Split(records.names[e]);
+    if (units.size() > kRecordSize) NoteTruncated(ctx, records.noteName, static_cast<int32_t>(e), kRecordSize);
     for (size_t j = 0; j < static_cast<size_t>(kRecordSize); ++j) {
       if (!ctx.YieldAndCheck()) return WriteResult::Stopped;
-      ctx.Caption(caption + std::to_string(e) + "/" + captionTotal);
-      ctx.image.SchreibeByte(position++, j < units.size() ? byteOf(&units[j]) : byteOf(nullptr));
+      ctx.Caption(records.caption + std::to_string(e) + "/" + std::to_string(records.captionTotal));
+      ctx.image.SchreibeByte(position++, byteOf(j < units.size() ? &units[j] : nullptr));
     }
     ctx.ProgressStep();
   }
@@ -70,18 +79,18 @@ WriteResult WriteNameRecords(WriteContext& ctx, const NameSplitter& names, std::
 }  // namespace
 
 WriteResult WriteEnemyNames(WriteContext& ctx, const NameSplitter& names) {
-  return WriteNameRecords(ctx, names, ctx.doc.GegnerNamen, kEnemyRecords, "Writing Enemys ",
-                          std::to_string(kEnemyCount - 1), "Enemy",
+  const NameRecords records{ctx.doc.GegnerNamen, kEnemyRecords, "Writing Enemys ", kEnemyCount - 1, "Enemy"};
+  return WriteNameRecords(ctx, names, records,
                           [&](const NameUnit* unit) { return unit ? unit->code : names.EmptyCode(); });
 }
 
 WriteResult WriteTechniqueNames(WriteContext& ctx, const NameSplitter& names) {
-  return WriteNameRecords(ctx, names, ctx.doc.TechNamen, kTechRecords, "Writing Technics&Magics ",
-                          std::to_string(kTechniqueCaptionTotal),
-                          "Technique", [&](const NameUnit* unit) {
-                            if (!unit) return kCodeSpace;
-                            return unit->text == "*" ? kTechniqueStarCode : unit->code;
-                          });
+  const NameRecords records{ctx.doc.TechNamen, kTechRecords, "Writing Technics&Magics ", kTechniqueCaptionTotal,
+                            "Technique"};
+  return WriteNameRecords(ctx, names, records, [](const NameUnit* unit) {
+    if (!unit) return kCodeSpace;
+    return unit->text == "*" ? kTechniqueStarCode : unit->code;
+  });
 }
 
 }  // namespace orvane
