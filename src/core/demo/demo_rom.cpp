@@ -1,0 +1,68 @@
+#include "demo/demo_rom.h"
+
+#include <stdexcept>
+
+#include "common/progress_sink.h"
+#include "common/prompter.h"
+#include "compression/optimizer.h"
+#include "demo/demo_document.h"
+#include "rom/code_table.h"
+#include "rom/layout.h"
+#include "writer/save_procedure.h"
+#include "writer/write_context.h"
+
+namespace orvane::demo {
+
+namespace {
+
+// The demo is built without anyone to ask: any question means its texts no longer fit.
+class NoQuestions : public Prompter {
+ public:
+  Answer ask(const Message& message) override {
+    throw std::logic_error("demo ROM: unexpected message \"" + message.title + "\": " + message.text);
+  }
+};
+
+void Expect(bool condition, const char* what) {
+  if (!condition) throw std::logic_error(std::string("demo ROM: ") + what);
+}
+
+}  // namespace
+
+void MakeDemoDocument(Document& doc) {
+  FillDemoDocument(doc);
+  NoQuestions prompter;
+  SilentProgress progress;
+  OptimizerParams params;
+  params.mode = OptimizerMode::Accurate;
+  const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
+  Expect(outcome.succeeded && outcome.picks.size() == kDictionaryEntries,
+         "the optimizer did not fill the whole dictionary");
+  for (int i = 0; i < kDictionaryEntries; ++i) doc.Tabelle[1][kDictionaryFirst + i] = outcome.picks[i];
+  TabelleErgaenzen(doc);
+}
+
+std::vector<uint8_t> WriteDemoRom(Document& doc) {
+  BerechneMaxLaengen(doc);
+  doc.Kodiertabelle = doc.Tabelle[1];
+
+  RomImage image(std::vector<uint8_t>(kFullImageSize, 0));
+  NoQuestions prompter;
+  SilentProgress progress;
+  WriteContext ctx{.doc = doc, .image = image, .prompter = prompter, .progress = progress, .overflowNotes = {}};
+  ctx.progressTotal = SaveProgressTotal(doc);
+  Expect(SchreibeWoerterbuch(ctx) == WriteResult::Finished, "the dictionary was not written");
+  Expect(SchreibeBanken(ctx) == WriteResult::Finished, "the banks were not written");
+  Expect(SchreibeNamenstabellen(ctx) == WriteResult::Finished, "the name tables were not written");
+  Expect(ctx.overflowNotes.empty(), "an entry did not fit");
+  Expect(image.size() == kFullImageSize, "the image grew");
+  return std::move(image.bytes());
+}
+
+std::vector<uint8_t> BuildDemoRom() {
+  Document doc;
+  MakeDemoDocument(doc);
+  return WriteDemoRom(doc);
+}
+
+}  // namespace orvane::demo

@@ -1,0 +1,174 @@
+#include "writer/save_procedure.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <ctime>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+#include "common/file_copy.h"
+#include "common/file_helpers.h"
+#include "common/run_error.h"
+#include "compression/optimizer.h"
+#include "writer/save_report.h"
+#include "writer/write_context.h"
+
+namespace orvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program's name without its version, as the copy message's title.
+std::string ApplicationTitle(const Document& doc) {
+  const size_t version = doc.Fenstertitel.find(" V ");
+  return version == std::string::npos ? doc.Fenstertitel : doc.Fenstertitel.substr(0, version);
+}
+
+// Fails the way opening `path` for writing would. A file without any write permission counts as
+// read-only for everyone, as a read-only file does elsewhere, so not even root replaces it.
+void CheckWritable(const std::string& path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
+  const fs::file_status status = fs::status(path, ec);
+  if (fs::exists(status)) {
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & kAnyWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0)
+      throw MakeRunError(errors::kPermissionDenied);
+    return;
+  }
+  const fs::path folder = fs::path(path).has_parent_path() ? fs::path(path).parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, ec)) throw MakeRunError(errors::kPathNotFound);
+  if (::access(folder.c_str(), W_OK) != 0) throw MakeRunError(errors::kPermissionDenied);
+}
+
+// The chosen file's current bytes, or none for a new file.
+std::vector<uint8_t> OpenOutput(const std::string& path) {
+  CheckWritable(path);
+  return DateiExistiert(path) ? ReadWholeFile(path) : std::vector<uint8_t>{};
+}
+
+// One save: the output image, the writers' shared state and the way through the steps.
+class SaveRun {
+ public:
+  SaveRun(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress)
+      : doc_(doc), params_(params), prompter_(prompter), ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflowNotes = {}} {}
+
+  SaveOutcome Execute(FileChooser& chooser);
+
+ private:
+  enum class Step { Done, Skipped, Stop };
+
+  // Runs one unit of the save; a run-time error asks "Continue program?": Yes skips the unit,
+  // No ends the save.
+  template <class F>
+  Step Guarded(F&& unit) {
+    try {
+      unit();
+      return Step::Done;
+    } catch (const RunError& error) {
+      return ctx_.AskContinue(error) ? Step::Skipped : Step::Stop;
+    }
+  }
+
+  double Now() const { return params_.clock ? params_.clock() : SecondsSinceMidnight(); }
+  bool Optimize();
+  bool WriteAll();
+
+  Document& doc_;
+  const SaveParams& params_;
+  Prompter& prompter_;
+  RomImage image_;
+  WriteContext ctx_;
+};
+
+SaveOutcome SaveRun::Execute(FileChooser& chooser) {
+  const std::optional<std::string> chosen =
+      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true});
+  if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
+  const std::string& target = *chosen;
+
+  if (!doc_.RomPfadGeladen.empty() && !DateiExistiert(target)) {
+    KopiereDatei(doc_.RomPfadGeladen, target, prompter_, ApplicationTitle(doc_));
+  }
+  if (Guarded([&] { image_ = RomImage(OpenOutput(target)); }) == Step::Stop) return SaveOutcome::Stopped;
+
+  // Nothing is written when the dictionary could not be settled, so the file stays as it is.
+  if (!Optimize()) return SaveOutcome::Stopped;
+
+  BerechneMaxLaengen(doc_);
+  ctx_.progressTotal = SaveProgressTotal(doc_);
+  doc_.Kodiertabelle = doc_.Tabelle[1];
+  ctx_.progress.caption("Writing Tabel into Rom...");
+  const double start = std::nearbyint(Now());  // whole seconds, halves to even
+
+  const bool finished = WriteAll();
+  // What was written before a stop stays, as it would in a file written byte by byte.
+  const Step commit = Guarded([&] {
+    CheckWritable(target);
+    WriteFileAtomically(target, image_.bytes());
+  });
+  if (!finished || commit == Step::Stop) return SaveOutcome::Stopped;
+
+  prompter_.ask(FinishedMessage(Now() - start));
+  prompter_.ask(InfoMessage(ctx_));
+  if (!ctx_.overflowNotes.empty()) prompter_.ask(OverflowMessage(ctx_.overflowNotes));
+  // Texts that never reached the file still count as unsaved.
+  if (commit == Step::Done) doc_.Geaendert = false;
+  return SaveOutcome::Finished;
+}
+
+bool SaveRun::Optimize() {
+  if (doc_.TabelleGeaendert) return true;
+  bool found = false;
+  const uint64_t seed = params_.seed != 0 ? params_.seed : ClockSeed();
+  const Step step = Guarded([&] { found = SucheBesteKompression(doc_, ctx_.progress, prompter_, seed); });
+  if (step == Step::Skipped) return true;
+  if (step == Step::Stop || !found) return false;
+  doc_.TabelleGeaendert = true;
+  return true;
+}
+
+bool SaveRun::WriteAll() {
+  for (WriteResult (*writer)(WriteContext&) : {SchreibeWoerterbuch, SchreibeBanken, SchreibeNamenstabellen}) {
+    WriteResult result = WriteResult::Finished;
+    const Step step = Guarded([&] { result = writer(ctx_); });
+    if (step == Step::Stop || result == WriteResult::Stopped) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
+                      FileChooser& chooser) {
+  if (doc.OhneOptimierWarnung == 0 && !doc.TabelleGeaendert) {
+    const Message warning = MakeMessage(
+        "Warning!!!", "The compression should be optimized to avoid errors. Continue anyway?", Icon::None,
+        Buttons::OkCancel);
+    if (prompter.ask(warning) != Answer::Ok) return SaveOutcome::Cancelled;
+  }
+  SaveRun run(doc, params, prompter, progress);
+  const SaveOutcome outcome = run.Execute(chooser);
+  progress.caption("");
+  return outcome;
+}
+
+int32_t SaveProgressTotal(const Document& doc) {
+  constexpr int32_t kNameTableSteps = 1337;
+  return doc.TotalTextCount() + kNameTableSteps;
+}
+
+double SecondsSinceMidnight() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  const double fraction =
+      std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(seconds)).count();
+  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+}  // namespace orvane

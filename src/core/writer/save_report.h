@@ -1,0 +1,27 @@
+#pragma once
+// The messages that close a completed save into the ROM: the time it took, the free space left
+// per bank and area, and what did not fit.
+
+#include <string>
+#include <vector>
+
+#include "common/prompter.h"
+#include "writer/write_context.h"
+
+namespace orvane {
+
+// Elapsed seconds with their fraction ("1.65", "-86398.50" across midnight).
+std::string FormatSeconds(double seconds);
+
+// "Finished!": "Data has been saved succesfully!" CR LF "Time needed:<seconds> sec".
+Message FinishedMessage(double elapsedSeconds);
+
+// "Info": "Free Space in bytes:", one line "Bank<b>:<free>" per bank, then the titles, locations
+// and item descriptions.
+std::string FreeSpaceReport(const WriteContext& ctx);
+Message InfoMessage(const WriteContext& ctx);
+
+// The entries the writers had to leave out, one per line.
+Message OverflowMessage(const std::vector<std::string>& notes);
+
+}  // namespace orvane
