@@ -12,6 +12,7 @@
 #include "common/file_helpers.h"
 #include "demo/demo_rom.h"
 #include "rom/layout.h"
+#include "rom/rom_image.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "writer/save_procedure.h"
@@ -25,13 +26,9 @@ using testing::ScriptedPrompter;
 using testing::TempFolder;
 using Bytes = std::vector<uint8_t>;
 
-int32_t PointerAt(const Bytes& rom, int32_t position) {
-  return (position & ~0xFFFF) + rom[position] + 256 * rom[position + 1] + kHeaderSize;
-}
-
 // Position of the 0x00 that ends the string starting at `position`.
-int32_t TerminatorFrom(const Bytes& rom, int32_t position) {
-  while (rom[position] != 0) ++position;
+int32_t TerminatorFrom(const RomImage& rom, int32_t position) {
+  while (rom.LeseByte(position) != 0) ++position;
   return position;
 }
 
@@ -44,17 +41,18 @@ void ZeroRange(Bytes& rom, int32_t first, int32_t last) {
 }
 
 // The free-space report as read back from a written image, independently of the writers.
-std::string ReportFromImage(const Bytes& rom) {
+std::string ReportFromImage(const Bytes& bytes) {
+  const RomImage rom(bytes);
   std::string text = "Free Space in bytes:";
   for (int b = 1; b <= kBankCount; ++b) {
     const BankPlace& bank = kBankPlaces[b - 1];
-    const int32_t last = TerminatorFrom(rom, PointerAt(rom, bank.pointerTable + 2 * (bank.textCount - 1)));
+    const int32_t last = TerminatorFrom(rom, rom.LeseZeiger(bank.pointerTable + 2 * (bank.textCount - 1)));
     text += "\r\nBank" + std::to_string(b) + ":" + std::to_string(bank.dataEnd - last);
   }
-  const int32_t titles = TerminatorFrom(rom, PointerAt(rom, kTitelZeigerTabelle + 2 * 26)) + 1;
-  const int32_t locations = TerminatorFrom(rom, PointerAt(rom, kStadtZeigerEnde)) + 1;
+  const int32_t titles = TerminatorFrom(rom, rom.LeseZeiger(kTitelZeigerTabelle + 2 * 26)) + 1;
+  const int32_t locations = TerminatorFrom(rom, rom.LeseZeiger(kStadtZeigerEnde)) + 1;
   int32_t lastInfo = 0;
-  for (int i = 0; i < kItemInfoCount; ++i) lastInfo = std::max(lastInfo, PointerAt(rom, kItemInfoPointers + 2 * i));
+  for (int i = 0; i < kItemInfoCount; ++i) lastInfo = std::max(lastInfo, rom.LeseZeiger(kItemInfoPointers + 2 * i));
   text += "\r\n\r\nTitles: " + std::to_string(kTitelDatenEnde - titles);
   text += "\r\nLocations: " + std::to_string(kStadtDatenEnde - locations);
   text += "\r\nIteminfo: " + std::to_string(kItemInfoDataLast - TerminatorFrom(rom, lastInfo));
@@ -251,6 +249,12 @@ TEST_F(SaveInRomTest, StopDuringTheOptimizerWritesNothing) {
   const std::string fresh = folder_.file("fresh.smc");
   EXPECT_EQ(Save(fresh, &stoppingAgain), SaveOutcome::Stopped);
   EXPECT_EQ(ReadWholeFile(fresh), demoRom());
+
+  // Without a loaded ROM to copy, no file comes into being at all.
+  doc_->RomPfadGeladen.clear();
+  RecordingProgress stoppingOnceMore(3);
+  EXPECT_EQ(Save(folder_.file("never.smc"), &stoppingOnceMore), SaveOutcome::Stopped);
+  EXPECT_FALSE(std::filesystem::exists(folder_.file("never.smc")));
 }
 
 TEST_F(SaveInRomTest, FinishedAndInfoReportTheTimeAndTheFreeSpace) {

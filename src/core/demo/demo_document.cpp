@@ -152,7 +152,7 @@ bool InDemoTable(int code) { return (code >= 0xA0 && code <= 0xED) || code == 0x
 
 int32_t DemoBankBudget(const BankRecord& bank) {
   const int32_t room = bank.DataEnd - bank.DataStart + 1;
-  return room / bank.TextCount < kRoomyText ? room : room + room / 5;
+  return room / bank.TextCount < kRoomyText ? room : room + 2 * room / 5;
 }
 
 std::string DemoTableFile() {
