@@ -1,14 +1,54 @@
-#include <iostream>
+// orvane-cli: the program's file operations without the desktop, one command per file.
+
+#include <cstdio>
 #include <string>
+#include <vector>
+
+#include "cli_support.h"
+
+namespace orvane::cli {
+// Each command is defined in its command_<name>.cpp.
+extern const Command kExportCommand;
+}  // namespace orvane::cli
+
+namespace {
+
+using orvane::cli::Command;
+
+const Command* const kCommands[] = {
+    &orvane::cli::kExportCommand,
+};
+
+void PrintHelp(std::FILE* out) {
+  std::fprintf(out,
+               "orvane-cli: the headless companion of Orvane Texteditor\n"
+               "usage: orvane-cli COMMAND [options]   (orvane-cli COMMAND --help for its usage)\n\n"
+               "commands:\n");
+  for (const Command* command : kCommands) {
+    std::fprintf(out, "  %-10.*s %.*s\n", static_cast<int>(command->name.size()), command->name.data(),
+                 static_cast<int>(command->summary.size()), command->summary.data());
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  const std::string usage =
-      "orvane-cli: the headless companion of Orvane Texteditor\n"
-      "usage: orvane-cli COMMAND [options]\n";
-  if (argc < 2 || std::string(argv[1]) == "--help") {
-    std::cout << usage;
-    return 0;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    PrintHelp(args.empty() ? stderr : stdout);
+    return args.empty() ? orvane::cli::kExitUsage : orvane::cli::kExitOk;
   }
-  std::cerr << usage;
-  return 2;
+  for (const Command* command : kCommands) {
+    if (command->name != args[0]) continue;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
+      std::printf("%.*s\n", static_cast<int>(command->summary.size()), command->summary.data());
+      orvane::cli::PrintUsage(*command, stdout);
+      return orvane::cli::kExitOk;
+    }
+    return command->run(rest);
+  }
+  std::fprintf(stderr, "orvane-cli: unknown command %s\n", args[0].c_str());
+  PrintHelp(stderr);
+  return orvane::cli::kExitUsage;
 }

@@ -1,0 +1,80 @@
+#include "cli_support.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orvane::cli {
+
+namespace {
+
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+  return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+std::optional<ParsedArgs> Mistake(const Command& command, const std::string& what) {
+  std::fprintf(stderr, "orvane-cli %.*s: %s\n", static_cast<int>(command.name.size()), command.name.data(),
+               what.c_str());
+  PrintUsage(command, stderr);
+  return std::nullopt;
+}
+
+const char* AnswerName(Answer answer) {
+  switch (answer) {
+    case Answer::Ok: return "OK";
+    case Answer::Cancel: return "Cancel";
+    case Answer::Yes: return "Yes";
+    case Answer::No: return "No";
+  }
+  return "";
+}
+
+}  // namespace
+
+void PrintUsage(const Command& command, std::FILE* out) {
+  std::fprintf(out, "usage: orvane-cli %.*s %.*s\n", static_cast<int>(command.name.size()), command.name.data(),
+               static_cast<int>(command.usage.size()), command.usage.data());
+}
+
+std::optional<std::string> ParsedArgs::value(const std::string& option) const {
+  const auto found = values.find(option);
+  if (found == values.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<std::string>& args,
+                                    const OptionSpec& spec, size_t positionals,
+                                    const std::vector<std::string>& required) {
+  ParsedArgs parsed;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (Contains(spec.withValue, arg)) {
+      if (i + 1 >= args.size()) return Mistake(command, arg + " needs a value");
+      if (!parsed.values.emplace(arg, args[++i]).second) return Mistake(command, arg + " given twice");
+    } else if (Contains(spec.flags, arg)) {
+      if (!parsed.flags.insert(arg).second) return Mistake(command, arg + " given twice");
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return Mistake(command, "unknown option " + arg);
+    } else {
+      parsed.positional.push_back(arg);
+    }
+  }
+  for (const std::string& option : required)
+    if (!parsed.values.count(option)) return Mistake(command, option + " is missing");
+  if (parsed.positional.size() != positionals) return Mistake(command, "wrong number of arguments");
+  return parsed;
+}
+
+Answer StderrPrompter::ask(const Message& message) {
+  std::string text;  // line breaks as the terminal writes them
+  for (size_t i = 0; i < message.text.size(); ++i)
+    if (message.text.compare(i, 2, kCrLf) != 0) text += message.text[i];
+  const Answer answer = message.buttons == Buttons::YesNo ? questionAnswer_ : message.defaultAnswer;
+  if (message.buttons == Buttons::Ok) {
+    std::fprintf(stderr, "%s: %s\n", message.title.c_str(), text.c_str());
+  } else {
+    std::fprintf(stderr, "%s: %s [%s]\n", message.title.c_str(), text.c_str(), AnswerName(answer));
+  }
+  return answer;
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,64 @@
+#pragma once
+// What the commands of orvane-cli share: the command record, the exit codes, argument parsing and
+// a prompter that prints the program's messages to stderr.
+
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/prompter.h"
+
+namespace orvane::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;  // the operation did not finish
+inline constexpr int kExitUsage = 2;   // the command line was wrong
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;    // the arguments after the name
+  std::string_view summary;  // one line for --help
+  int (*run)(const std::vector<std::string>& args);  // the arguments after the name; the exit code
+};
+
+// Prints "usage: orvane-cli NAME USAGE" to `out`.
+void PrintUsage(const Command& command, std::FILE* out);
+
+// The options a command knows.
+struct OptionSpec {
+  std::vector<std::string> withValue;  // "-o", "--table": the next argument is the value
+  std::vector<std::string> flags;      // "--edited-v095"
+};
+
+struct ParsedArgs {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> values;
+  std::set<std::string> flags;
+
+  std::optional<std::string> value(const std::string& option) const;
+  bool flag(const std::string& name) const { return flags.count(name) != 0; }
+};
+
+// Nothing when the arguments do not fit `spec` (an unknown option, a missing value, an option
+// given twice, not `positionals` plain arguments, a missing required option); the mistake and the
+// usage are then printed to stderr.
+std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<std::string>& args,
+                                    const OptionSpec& spec, size_t positionals,
+                                    const std::vector<std::string>& required = {});
+
+// Prints every message as "title: text" to stderr. Questions get a fixed answer per command
+// (printed after them); one-button messages are acknowledged.
+class StderrPrompter : public Prompter {
+ public:
+  explicit StderrPrompter(Answer questionAnswer) : questionAnswer_(questionAnswer) {}
+  Answer ask(const Message& message) override;
+
+ private:
+  Answer questionAnswer_;
+};
+
+}  // namespace orvane::cli

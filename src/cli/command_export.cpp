@@ -1,0 +1,39 @@
+// orvane-cli export: loads a ROM as "Load Rom" does and writes the project file as "Save Project" does.
+
+#include "cli_support.h"
+#include "common/file_helpers.h"
+#include "common/progress_sink.h"
+#include "project/project_file.h"
+#include "rom/rom_loader.h"
+
+namespace orvane::cli {
+
+extern const Command kExportCommand;
+
+namespace {
+
+int RunExport(const std::vector<std::string>& args) {
+  const auto parsed = ParseArgs(kExportCommand, args, {{"-o", "--table"}, {"--edited-v095"}}, 1, {"-o"});
+  if (!parsed) return kExitUsage;
+
+  Document doc;
+  // A run without a user stops at the first error instead of going on past it.
+  StderrPrompter prompter(Answer::No);
+  RomLoadParams params;
+  params.romPath = parsed->positional[0];
+  params.ladeOption = parsed->flag("--edited-v095") ? 1 : 0;
+  params.programFolder = ProgramFolder();
+  params.tablePath = parsed->value("--table").value_or("");
+  if (RomLaden(doc, params, prompter) != LoadOutcome::Loaded) return kExitFailed;
+
+  SilentProgress progress;
+  const ProjectOutcome saved = SaveProjectFile(doc, *parsed->value("-o"), prompter, progress);
+  return saved == ProjectOutcome::Done ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+const Command kExportCommand{"export", "ROM [--table FILE] [--edited-v095] -o OUT.ovp",
+                             "Loads a ROM as \"Load Rom\" does and writes its project file", &RunExport};
+
+}  // namespace orvane::cli
