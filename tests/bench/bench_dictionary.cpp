@@ -3,12 +3,13 @@
 // worded corpora.
 #include <benchmark/benchmark.h>
 
-#include "compression/dialogue_runs.h"
 #include "compression/dictionary_budget.h"
 #include "compression/optimizer.h"
 #include "rom/code_table.h"
 #include "support/dialogue_texts.h"
 #include "support/scripted_prompter.h"
+#include "writer/encoder.h"
+#include "writer/write_context.h"
 
 namespace orvane {
 namespace {
@@ -28,15 +29,21 @@ const Document& Corpus(int which) {
   return which == 0 ? quest : archaic;
 }
 
+// Codes and terminators of every dialogue text under the writer's own encoder.
 int64_t DialogueBytes(const Document& doc, const std::vector<std::string>& picks) {
   Document withPicks = doc;
   StoreDictionary(withPicks, picks);
-  CodeTrie trie = BaseCodeTrie(withPicks);
-  DialogueRuns runs;
+  BerechneMaxLaengen(withPicks);
+  const Encoder encoder(withPicks.Tabelle[1], withPicks.MaxEintragLaenge[1]);
+  int64_t bytes = 0;
+  std::vector<uint8_t> codes;
   for (int bank = 1; bank <= kBankCount; ++bank)
-    for (int t = 1; t <= withPicks.BankInfo[bank].TextCount; ++t) runs.addText(withPicks.Texte[bank][t].Aktuell, trie);
-  for (const auto& pick : picks) trie.insert(pick);
-  return runs.modelledBytes(trie);
+    for (int t = 1; t <= withPicks.BankInfo[bank].TextCount; ++t) {
+      codes.clear();
+      encoder.KodiereDialog(withPicks.Texte[bank][t].Aktuell, codes);
+      bytes += static_cast<int64_t>(codes.size()) + 1;
+    }
+  return bytes;
 }
 
 void Measure(benchmark::State& state, OptimizerMode mode) {

@@ -27,35 +27,45 @@ void ParsedRuns::parse(size_t run) {
   }
 }
 
-void ParsedRuns::reparse(std::span<const int32_t> runs) {
-  for (int32_t r : runs) parse(static_cast<size_t>(r));
+void ParsedRuns::reparse(std::span<const Occurrence> where) {
+  for (size_t i = 0; i < where.size(); ++i)
+    if (i == 0 || where[i].run != where[i - 1].run) parse(static_cast<size_t>(where[i].run));
 }
 
-int64_t ParsedRuns::gain(std::string_view entry, std::span<const int32_t> runs) const {
+namespace {
+bool MatchesAt(std::string_view text, size_t p, std::string_view entry) {
+  if (text.size() - p < entry.size()) return false;
+  for (size_t i = 0; i < entry.size(); ++i)
+    if (text[p + i] != entry[i]) return false;
+  return true;
+}
+}  // namespace
+
+int64_t ParsedRuns::gain(std::string_view entry, std::span<const Occurrence> where) const {
   int64_t total = 0;
-  for (int32_t r : runs) {
-    const std::string_view text = dialogue_.runs()[static_cast<size_t>(r)];
-    const uint8_t* starts = starts_.data() + offset_[static_cast<size_t>(r)];
-    int64_t saved = 0;
-    for (size_t q = text.find(entry); q != std::string_view::npos; q = text.find(entry, q)) {
-      if (!starts[q]) {
-        ++q;
-        continue;
-      }
-      // Parse with the entry from q until the parse lands where the old one started a code.
-      size_t p = q;
-      int64_t newCodes = 0;
-      do {
-        size_t length = trie_.longestAt(text, p);
-        if (entry.size() > length && text.substr(p, entry.size()) == entry) length = entry.size();
-        p += std::max<size_t>(1, length);
-        ++newCodes;
-      } while (p < text.size() && !starts[p]);
-      const size_t end = std::min(p, text.size());
-      saved += std::count(starts + q, starts + end, uint8_t{1}) - newCodes;
-      q = end;
+  int32_t run = -1;
+  size_t parsedTo = 0;  // in `run`: where the last changed stretch ended
+  for (const Occurrence& at : where) {
+    if (at.run != run) {
+      run = at.run;
+      parsedTo = 0;
     }
-    total += saved * dialogue_.weights()[static_cast<size_t>(r)];
+    const auto q = static_cast<size_t>(at.offset);
+    const std::string_view text = dialogue_.runs()[static_cast<size_t>(run)];
+    const uint8_t* starts = starts_.data() + offset_[static_cast<size_t>(run)];
+    if (q < parsedTo || !starts[q]) continue;
+    // Parse with the entry from q until the parse lands where the old one started a code.
+    size_t p = q;
+    int64_t newCodes = 0;
+    do {
+      size_t length = trie_.longestAt(text, p);
+      if (entry.size() > length && text.substr(p, entry.size()) == entry) length = entry.size();
+      p += std::max<size_t>(1, length);
+      ++newCodes;
+    } while (p < text.size() && !starts[p]);
+    parsedTo = std::min(p, text.size());
+    const int64_t saved = std::count(starts + q, starts + parsedTo, uint8_t{1}) - newCodes;
+    total += saved * dialogue_.weights()[static_cast<size_t>(run)];
   }
   return total;
 }

@@ -14,16 +14,23 @@
 
 namespace orvane {
 
+// Where a candidate occurs: a run and the offset in it. Lists are sorted by run, then offset.
+struct Occurrence {
+  int32_t run;
+  int32_t offset;
+};
+
 class ParsedRuns {
  public:
   // Both must outlive this object; `trie` may grow between calls (then reparse the runs it touched).
   ParsedRuns(const DialogueRuns& dialogue, const CodeTrie& trie);
 
-  // Bytes saved over the listed runs (weighted by how often each occurs) if `entry` joined the table.
-  int64_t gain(std::string_view entry, std::span<const int32_t> runs) const;
+  // Bytes saved (weighted by how often each run occurs) if `entry` joined the table; `where` lists
+  // every occurrence of the entry.
+  int64_t gain(std::string_view entry, std::span<const Occurrence> where) const;
 
-  // Parses the listed runs again after the table grew.
-  void reparse(std::span<const int32_t> runs);
+  // Parses the runs of the listed occurrences again after the table grew.
+  void reparse(std::span<const Occurrence> where);
 
  private:
   void parse(size_t run);

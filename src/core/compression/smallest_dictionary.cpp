@@ -49,7 +49,7 @@ bool MayContinue(std::string_view text, size_t start, size_t q, const SafeCharac
   return !((previous == 'L' || previous == 'W') && (c == 'S' || c == '_'));
 }
 
-// Calls visit(key) with the packed key of every safe substring of two to eight characters of `run`.
+// Calls visit(key, offset) for every safe substring of two to eight characters of `run`.
 template <typename Visit>
 void ForEachCandidateIn(std::string_view run, const SafeCharacters& safe, Visit&& visit) {
   for (size_t p = 0; p < run.size(); ++p) {
@@ -57,7 +57,7 @@ void ForEachCandidateIn(std::string_view run, const SafeCharacters& safe, Visit&
     for (size_t q = p; q < run.size() && q - p < kLongestSmallestEntry; ++q) {
       if (!MayContinue(run, p, q, safe)) break;
       key |= static_cast<uint64_t>(static_cast<unsigned char>(run[q])) << (8 * (q - p));
-      if (q > p) visit(key);
+      if (q > p) visit(key, p);
     }
   }
 }
@@ -65,13 +65,13 @@ void ForEachCandidateIn(std::string_view run, const SafeCharacters& safe, Visit&
 struct Candidate {
   std::string text;
   int64_t estimate = 0;       // occurrences times the characters one code would save
-  std::vector<int32_t> runs;  // the runs that hold it, each once
+  std::vector<Occurrence> where;  // every occurrence, by run and offset
 };
 
 std::vector<Candidate> BestCandidates(const DialogueRuns& dialogue, const SafeCharacters& safe) {
   PackedCounts occurrences;
   for (size_t r = 0; r < dialogue.runs().size(); ++r)
-    ForEachCandidateIn(dialogue.runs()[r], safe, [&](uint64_t key) { occurrences[key] += dialogue.weights()[r]; });
+    ForEachCandidateIn(dialogue.runs()[r], safe, [&](uint64_t key, size_t) { occurrences[key] += dialogue.weights()[r]; });
   struct Estimate {
     double score;
     uint64_t key;
@@ -96,11 +96,9 @@ std::vector<Candidate> BestCandidates(const DialogueRuns& dialogue, const SafeCh
     ids[ranked[i].key] = static_cast<int64_t>(i);
   }
   for (size_t r = 0; r < dialogue.runs().size(); ++r)
-    ForEachCandidateIn(dialogue.runs()[r], safe, [&](uint64_t key) {
-      const int64_t* id = ids.find(key);
-      if (id == nullptr) return;
-      auto& runs = pool[static_cast<size_t>(*id)].runs;
-      if (runs.empty() || runs.back() != static_cast<int32_t>(r)) runs.push_back(static_cast<int32_t>(r));
+    ForEachCandidateIn(dialogue.runs()[r], safe, [&](uint64_t key, size_t offset) {
+      if (const int64_t* id = ids.find(key))
+        pool[static_cast<size_t>(*id)].where.push_back({static_cast<int32_t>(r), static_cast<int32_t>(offset)});
     });
   return pool;
 }
@@ -139,7 +137,7 @@ bool ChooseWithWeight(const DialogueRuns& dialogue, const std::vector<Candidate>
     const Candidate& candidate = pool[top.candidate];
     if (static_cast<int64_t>(candidate.text.size()) > bytesLeft) continue;
     if (top.round != round) {
-      const int64_t saving = parsed.gain(candidate.text, candidate.runs);
+      const int64_t saving = parsed.gain(candidate.text, candidate.where);
       if (saving > 0) queue.push({Score(saving, candidate.text.size(), weight), top.candidate, round, saving});
       continue;
     }
@@ -147,7 +145,7 @@ bool ChooseWithWeight(const DialogueRuns& dialogue, const std::vector<Candidate>
     choice.saved += top.saving;
     bytesLeft -= static_cast<int64_t>(candidate.text.size());
     trie.insert(candidate.text);
-    parsed.reparse(candidate.runs);
+    parsed.reparse(candidate.where);
     ++round;
     if (!progress.progress(++counter, total)) return false;
   }
