@@ -138,12 +138,13 @@ class ProjectLoader {
     if (!AskContinueAfterError(prompter_, error)) throw LoadEnd{ProjectOutcome::Stopped};
   }
 
-  // The next line into `target`; past the end of the file `target` keeps what it held.
+  // The next line; past the end of the file, nothing (after the question was answered Yes).
   std::optional<std::string_view> next() {
     std::optional<std::string_view> line = lines_.next();
     if (!line) ask(MakeRunError(errors::kPastEndOfFile));
     return line;
   }
+  // Past the end of the file `target` keeps what it held.
   void read(std::string& target) {
     if (const auto line = next()) target.assign(*line);
   }
