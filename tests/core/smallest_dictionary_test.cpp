@@ -87,13 +87,15 @@ TEST(SmallestModel, MatchesTheGreedyRuleAndMeasuresEntriesExactly) {
 
     // The saving of one more entry, measured near its occurrences only, equals a full re-count.
     ParsedRuns parsed(runs, trie);
-    std::vector<int32_t> all(runs.runs().size());
-    for (size_t r = 0; r < all.size(); ++r) all[r] = static_cast<int32_t>(r);
     for (int probe = 0; probe < 10; ++probe) {
       const std::string entry = RandomDialogue(random).substr(0, 2 + random() % 5);
       if (entry.size() < 2) continue;
       CodeTrie grown = trie;
       grown.insert(entry);
+      std::vector<Occurrence> all;  // overlapping ones included, as the chooser lists them
+      for (size_t r = 0; r < runs.runs().size(); ++r)
+        for (size_t at = runs.runs()[r].find(entry); at != std::string::npos; at = runs.runs()[r].find(entry, at + 1))
+          all.push_back({static_cast<int32_t>(r), static_cast<int32_t>(at)});
       ASSERT_EQ(parsed.gain(entry, all), runs.modelledBytes(trie) - runs.modelledBytes(grown))
           << "entry '" << entry << "' round " << round;
     }
