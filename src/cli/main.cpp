@@ -9,6 +9,7 @@
 namespace orvane::cli {
 // Each command is defined in its command_<name>.cpp.
 extern const Command kExportCommand;
+extern const Command kOptimizeCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -17,6 +18,7 @@ using orvane::cli::Command;
 
 const Command* const kCommands[] = {
     &orvane::cli::kExportCommand,
+    &orvane::cli::kOptimizeCommand,
 };
 
 void PrintHelp(std::FILE* out) {

@@ -128,6 +128,7 @@ TEST(SmallestMode, StaysInTheBudgetWithSafeEntriesAndBeatsTheFrequencyPick) {
     ASSERT_TRUE(smallest.succeeded);
     EXPECT_TRUE(prompter.empty());
     ExpectUsableDictionary(doc, smallest.picks);
+    EXPECT_EQ(smallest.picks.size(), 127u);  // no empty entry that a project file would turn into an escape
     EXPECT_EQ(progress.steps.front(), (std::pair<int32_t, int32_t>{1, 901 + 3 * 127}));
 
     const auto frequency = RunOptimizer(doc, OptimizerParams{}, progress, prompter);

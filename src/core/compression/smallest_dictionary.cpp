@@ -135,7 +135,10 @@ bool ChooseWithWeight(const DialogueRuns& dialogue, const std::vector<Candidate>
     const Ranked top = queue.top();
     queue.pop();
     const Candidate& candidate = pool[top.candidate];
-    if (static_cast<int64_t>(candidate.text.size()) > bytesLeft) continue;
+    // Room for two characters is kept for every slot still to fill: an empty entry comes back from a
+    // project file as its four-character escape, so a full dictionary is the one that stays in budget.
+    const int64_t slotsAfter = std::min<int64_t>(pickLimit, kDictionaryEntries) - 1 - static_cast<int64_t>(choice.picks.size());
+    if (static_cast<int64_t>(candidate.text.size()) > bytesLeft - 2 * slotsAfter) continue;
     if (top.round != round) {
       const int64_t saving = parsed.gain(candidate.text, candidate.where);
       if (saving > 0) queue.push({Score(saving, candidate.text.size(), weight), top.candidate, round, saving});
