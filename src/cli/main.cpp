@@ -10,6 +10,7 @@ namespace orvane::cli {
 // Each command is defined in its command_<name>.cpp.
 extern const Command kExportCommand;
 extern const Command kOptimizeCommand;
+extern const Command kFitCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -19,6 +20,7 @@ using orvane::cli::Command;
 const Command* const kCommands[] = {
     &orvane::cli::kExportCommand,
     &orvane::cli::kOptimizeCommand,
+    &orvane::cli::kFitCommand,
 };
 
 void PrintHelp(std::FILE* out) {

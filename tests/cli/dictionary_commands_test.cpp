@@ -1,5 +1,5 @@
-// orvane-cli optimize on project files made here: the dictionary it stores, the memory it reports,
-// repeatable fast runs, and its mistakes and failures.
+// orvane-cli optimize and fit on project files made here: the dictionary optimize stores, the memory
+// it reports, repeatable fast runs, the room fit reports per area, and the mistakes and failures.
 #include <gtest/gtest.h>
 
 #include "common/file_helpers.h"
@@ -15,16 +15,21 @@
 namespace orvane {
 namespace {
 
-class OptimizeCommand : public ::testing::Test {
+class DictionaryCommands : public ::testing::Test {
  protected:
-  // A project whose dictionary holds "old" entries and whose dialogue is `texts` at the start of
-  // bank 1; every other text is empty (a project always has the game's text counts).
-  std::string WriteProject(const std::vector<std::string>& texts) {
+  // A project whose dictionary starts with `entries` and holds "zz" in the other codes, and whose
+  // dialogue is `texts` at the start of `bank`; every other text is empty (a project always has the
+  // game's text counts).
+  std::string WriteProject(const std::vector<std::string>& texts, const std::vector<std::string>& entries = {},
+                           int bank = 1) {
     Document doc;
     PutBuiltInCodes(doc);
     TabelleErgaenzen(doc);
-    for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) doc.Tabelle[1][code] = "old";
-    for (size_t t = 0; t < texts.size(); ++t) doc.Texte[1][t + 1] = TextPaar{texts[t], texts[t]};
+    for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) {
+      const size_t i = static_cast<size_t>(code - kDictionaryFirst);
+      doc.Tabelle[1][code] = i < entries.size() ? entries[i] : "zz";
+    }
+    for (size_t t = 0; t < texts.size(); ++t) doc.Texte[bank][t + 1] = TextPaar{texts[t], texts[t]};
     testing::ScriptedPrompter prompter;
     SilentProgress progress;
     EXPECT_EQ(SaveProjectFile(doc, work.file("in.ovp"), prompter, progress), ProjectOutcome::Done);
@@ -47,7 +52,7 @@ class OptimizeCommand : public ::testing::Test {
   testing::TempFolder streams;
 };
 
-TEST_F(OptimizeCommand, AccurateRunStoresThePicksPaddedAndReportsMemory) {
+TEST_F(DictionaryCommands, AccurateRunStoresThePicksPaddedAndReportsMemory) {
   const std::string in = WriteProject({"abababababababababababababcdcdcdcdcdcdcdcdcdcdcdcdcdcdcd"});
   const auto result = Run({"optimize", in, "-o", work.file("out.ovp")});
   ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -65,7 +70,7 @@ TEST_F(OptimizeCommand, AccurateRunStoresThePicksPaddedAndReportsMemory) {
   EXPECT_EQ(out.Texte[1][1].Aktuell, Load(in).Texte[1][1].Aktuell);
 }
 
-TEST_F(OptimizeCommand, FastRunsRepeatWithASeedAndSmallestStaysInTheBudget) {
+TEST_F(DictionaryCommands, FastRunsRepeatWithASeedAndSmallestStaysInTheBudget) {
   const std::string in = WriteProject(testing::MakeDialogueCorpus(300, 5));
   for (const char* name : {"a.ovp", "b.ovp"})
     ASSERT_EQ(Run({"optimize", in, "--mode", "fast", "--samples", "12", "--seed", "77", "-o", work.file(name)}).exitCode, 0);
@@ -81,7 +86,7 @@ TEST_F(OptimizeCommand, FastRunsRepeatWithASeedAndSmallestStaysInTheBudget) {
   EXPECT_EQ(smallest.out, UsedMemoryLabel(used) + "\n" + FreeMemoryLabel(used) + "\n");
 }
 
-TEST_F(OptimizeCommand, FailuresWriteNothing) {
+TEST_F(DictionaryCommands, FailuresWriteNothing) {
   const std::string in = WriteProject({"[L_]", "..."});
   auto result = Run({"optimize", in, "--mode", "fast", "--samples", "0", "-o", work.file("out.ovp")});
   EXPECT_EQ(result.exitCode, 1);
@@ -94,7 +99,7 @@ TEST_F(OptimizeCommand, FailuresWriteNothing) {
   EXPECT_FALSE(DateiExistiert(work.file("out.ovp")));
 }
 
-TEST_F(OptimizeCommand, CommandLineMistakesShowTheUsage) {
+TEST_F(DictionaryCommands, CommandLineMistakesShowTheUsage) {
   const std::string usage =
       "usage: orvane-cli optimize PROJECT.ovp -o OUT.ovp [--mode accurate|fast|smallest] [--samples N] [--seed S]\n";
   const std::vector<std::pair<std::vector<std::string>, std::string>> mistakes{
@@ -109,6 +114,39 @@ TEST_F(OptimizeCommand, CommandLineMistakesShowTheUsage) {
     EXPECT_EQ(result.exitCode, 2) << complaint;
     EXPECT_EQ(result.err, "orvane-cli optimize: " + complaint + "\n" + usage);
   }
+}
+
+TEST_F(DictionaryCommands, FitReportsEveryAreaWithTheProjectsDictionary) {
+  // "Hi there" is one dictionary code, "Hi" two letters: 2 + 3 bytes with terminators, and the
+  // other 454 texts of bank 1 are empty texts of two bytes: 913.
+  const std::string in = WriteProject({"Hi there", "Hi"}, {"Hi there"});
+  const auto result = Run({"fit", in});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_NE(result.out.find("bank 1          913 of  17704 bytes, free  16791\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("dictionary      387 of    512 bytes, free    125\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("bank 21"), std::string::npos);
+  EXPECT_NE(result.out.find("item infos"), std::string::npos);
+  EXPECT_EQ(result.out.find("DOES NOT FIT"), std::string::npos);
+  EXPECT_FALSE(DateiExistiert(work.file("out.ovp")));
+}
+
+TEST_F(DictionaryCommands, FitFailsWhenABankOverflowsOrATextCannotBeEncoded) {
+  // Bank 5 holds 1973 bytes: two texts of 1001 bytes and 37 empty ones of two.
+  std::string in = WriteProject({std::string(1000, 'x'), std::string(1000, 'y')}, {}, 5);
+  auto result = Run({"fit", in});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.out.find("bank 5         2076 of   1973 bytes, free   -103  DOES NOT FIT\n"), std::string::npos)
+      << result.out;
+
+  in = WriteProject({"a_b"});
+  result = Run({"fit", in});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("bank 1 text 1: unknown character \"_\""), std::string::npos) << result.err;
+
+  result = Run({"fit"});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err, "orvane-cli fit: wrong number of arguments\nusage: orvane-cli fit PROJECT.ovp\n");
 }
 
 }  // namespace
