@@ -31,18 +31,19 @@ struct WriteContext {
 
   // Dictionary codes whose entries did not fit into the dictionary area; the encoder never uses them.
   std::bitset<kCodes> droppedCodes{};
-  // The window caption, set only when the text changes.
+  // The window caption, passed on only when the text changes (so a save that sets captions of
+  // its own between the writers should set them here too).
   void Caption(const std::string& text);
   // Progress counter + 1, then the bar.
   void ProgressStep();
   // Lets the user interface run; false once the user pressed Cancel.
   bool YieldAndCheck() { return progress.keepGoing(); }
-  std::string lastCaption{};
+  std::string lastCaption{};  // the caption last passed on
 };
 
 enum class WriteResult { Finished, Stopped };
 
-// MaxEintragLaenge of every column: the longest table text, at least 1.
+// MaxEintragLaenge of columns 1 and 2: the length of the longest table text (at most 255).
 void BerechneMaxLaengen(Document& doc);
 // Dictionary pointers and entries (codes 0x21..0x9F) from Kodiertabelle.
 WriteResult SchreibeWoerterbuch(WriteContext& ctx);
