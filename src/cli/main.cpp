@@ -11,6 +11,8 @@ namespace orvane::cli {
 extern const Command kExportCommand;
 extern const Command kOptimizeCommand;
 extern const Command kFitCommand;
+extern const Command kBuildCommand;
+extern const Command kDemoRomCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -21,6 +23,8 @@ const Command* const kCommands[] = {
     &orvane::cli::kExportCommand,
     &orvane::cli::kOptimizeCommand,
     &orvane::cli::kFitCommand,
+    &orvane::cli::kBuildCommand,
+    &orvane::cli::kDemoRomCommand,
 };
 
 void PrintHelp(std::FILE* out) {

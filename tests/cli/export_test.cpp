@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "document.h"
 #include "project/project_file.h"
 #include "rom/layout.h"
+#include "support/cli_runner.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
@@ -18,22 +17,11 @@ namespace orvane {
 namespace {
 
 using testing::Bytes;
+using testing::ProgramResult;
 using testing::Codes;
 using testing::RomFixture;
 using testing::ScriptedPrompter;
 using testing::TempFolder;
-
-struct CliResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 std::string FileText(const std::string& path) {
   const std::vector<uint8_t> bytes = ReadWholeFile(path);
@@ -62,16 +50,12 @@ class ExportTest : public ::testing::Test {
     tablePath = testing::WriteTableFile(work.path());
   }
 
-  CliResult Run(const std::vector<std::string>& args) {
-    std::string command = Quote(ORVANE_CLI_PATH);
-    for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " >" + Quote(streams.file("out")) + " 2>" + Quote(streams.file("err"));
-    const int status = std::system(command.c_str());
-    CliResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = FileText(streams.file("out"));
-    result.err = FileText(streams.file("err"));
-    return result;
+  // The program runs from a folder of its own: the build puts the demo's table file beside
+  // orvane-cli, and that one would be found before the one beside the ROM.
+  ProgramResult Run(const std::vector<std::string>& args) {
+    if (!DateiExistiert(program.file("orvane-cli")))
+      std::filesystem::copy_file(ORVANE_CLI_PATH, program.file("orvane-cli"));
+    return testing::RunProgram(program.file("orvane-cli"), args, streams.path());
   }
 
   Document LoadProjectOf(const std::string& path) {
@@ -85,15 +69,16 @@ class ExportTest : public ::testing::Test {
 
   TempFolder work;
   TempFolder streams;
+  TempFolder program;
   std::string romPath;
   std::string tablePath;
 };
 
 TEST_F(ExportTest, ExportIsRepeatableAndSurvivesLoadAndSave) {
-  const CliResult first = Run({"export", romPath, "--table", tablePath, "-o", work.file("a.ovp")});
+  const ProgramResult first = Run({"export", romPath, "--table", tablePath, "-o", work.file("a.ovp")});
   ASSERT_EQ(first.exitCode, 0) << first.err;
   EXPECT_EQ(first.err, "");
-  const CliResult second = Run({"export", "-o", work.file("b.ovp"), romPath, "--table", tablePath});
+  const ProgramResult second = Run({"export", "-o", work.file("b.ovp"), romPath, "--table", tablePath});
   ASSERT_EQ(second.exitCode, 0) << second.err;
   const std::string exported = FileText(work.file("a.ovp"));
   EXPECT_EQ(FileText(work.file("b.ovp")), exported);
@@ -139,7 +124,7 @@ TEST_F(ExportTest, LoadFailuresPrintTheMessageAndExitNonZero) {
   RomFixture bad;
   bad.PutBytes(kHeaderCheckFirst + 5, {0x01});
   bad.WriteTo(work.file("bad.smc"));
-  CliResult result = Run({"export", work.file("bad.smc"), "--table", tablePath, "-o", work.file("x.ovp")});
+  ProgramResult result = Run({"export", work.file("bad.smc"), "--table", tablePath, "-o", work.file("x.ovp")});
   EXPECT_NE(result.exitCode, 0);
   EXPECT_EQ(result.err, "Bad Rom!!!: This Rom doesn't have a Header!\n");
   EXPECT_FALSE(DateiExistiert(work.file("x.ovp")));
@@ -157,7 +142,7 @@ TEST_F(ExportTest, LoadFailuresPrintTheMessageAndExitNonZero) {
 }
 
 TEST_F(ExportTest, UnwritableOutputAnswersNoAndExitsNonZero) {
-  const CliResult result = Run({"export", romPath, "--table", tablePath, "-o", work.file("none/p.ovp")});
+  const ProgramResult result = Run({"export", romPath, "--table", tablePath, "-o", work.file("none/p.ovp")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, "Error Nr. 76: Path not found\nContinue program? [No]\n");
 }
@@ -173,24 +158,24 @@ TEST_F(ExportTest, CommandLineMistakesShowTheUsage) {
       {{"export", romPath, "--fast", "-o", work.file("p.ovp")}, "unknown option --fast"},
   };
   for (const auto& [args, complaint] : mistakes) {
-    const CliResult result = Run(args);
+    const ProgramResult result = Run(args);
     EXPECT_EQ(result.exitCode, 2) << complaint;
     EXPECT_EQ(result.err, "orvane-cli export: " + complaint + "\n" + usage);
   }
   EXPECT_FALSE(DateiExistiert(work.file("p.ovp")));
 
-  const CliResult help = Run({"export", "--help"});
+  const ProgramResult help = Run({"export", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find(usage), std::string::npos);
 }
 
 TEST_F(ExportTest, HelpListsTheCommandsAndUnknownCommandsFail) {
-  const CliResult help = Run({"--help"});
+  const ProgramResult help = Run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("usage: orvane-cli COMMAND"), std::string::npos);
   EXPECT_NE(help.out.find("\n  export "), std::string::npos);
 
-  const CliResult unknown = Run({"frobnicate"});
+  const ProgramResult unknown = Run({"frobnicate"});
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_EQ(unknown.err.rfind("orvane-cli: unknown command frobnicate\n", 0), 0u);
   EXPECT_EQ(Run({}).exitCode, 2);

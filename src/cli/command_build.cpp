@@ -1,0 +1,94 @@
+// orvane-cli build: loads a project file and writes it into a ROM file as "Save in Rom" does.
+
+#include <charconv>
+#include <cstdio>
+
+#include "cli_support.h"
+#include "common/progress_sink.h"
+#include "project/project_file.h"
+#include "writer/save_procedure.h"
+
+namespace orvane::cli {
+
+extern const Command kBuildCommand;
+
+namespace {
+
+// The save's questions answered from the command line: the space message by --on-overflow, the
+// free-space report printed to stdout, everything else as the other commands do.
+class BuildPrompter : public Prompter {
+ public:
+  explicit BuildPrompter(Answer onOverflow) : onOverflow_(onOverflow), others_(Answer::No) {}
+
+  Answer ask(const Message& message) override {
+    if (message.title == "Info") {
+      std::printf("%s\n", WithoutCarriageReturns(message.text).c_str());
+      return Answer::Ok;
+    }
+    if (message.text.rfind("Not enough space to save this bank!", 0) == 0) {
+      Message answered = message;
+      answered.defaultAnswer = onOverflow_;
+      return others_.ask(answered);
+    }
+    return others_.ask(message);
+  }
+
+ private:
+  static std::string WithoutCarriageReturns(const std::string& text) {
+    std::string out;
+    for (char c : text)
+      if (c != '\r') out += c;
+    return out;
+  }
+
+  Answer onOverflow_;
+  StderrPrompter others_;  // a run without a user stops at the first error
+};
+
+class OutputPath : public FileChooser {
+ public:
+  explicit OutputPath(std::string path) : path_(std::move(path)) {}
+  std::optional<std::string> choose(const FileRequest&) override { return path_; }
+
+ private:
+  std::string path_;
+};
+
+int RunBuild(const std::vector<std::string>& args) {
+  const auto parsed =
+      ParseArgs(kBuildCommand, args, {{"-o", "--from", "--on-overflow", "--seed"}, {"--keep-dictionary"}}, 1, {"-o"});
+  if (!parsed) return kExitUsage;
+  const std::string overflow = parsed->value("--on-overflow").value_or("stop");
+  if (overflow != "skip" && overflow != "stop") {
+    std::fprintf(stderr, "orvane-cli build: --on-overflow takes skip or stop, not %s\n", overflow.c_str());
+    PrintUsage(kBuildCommand, stderr);
+    return kExitUsage;
+  }
+  SaveParams params;
+  if (const auto seed = parsed->value("--seed")) {
+    const auto [end, error] = std::from_chars(seed->data(), seed->data() + seed->size(), params.seed);
+    if (error != std::errc() || end != seed->data() + seed->size() || params.seed == 0) {
+      std::fprintf(stderr, "orvane-cli build: --seed takes a number from 1 up, not %s\n", seed->c_str());
+      PrintUsage(kBuildCommand, stderr);
+      return kExitUsage;
+    }
+  }
+
+  Document doc;
+  BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel);
+  SilentProgress progress;
+  if (LoadProjectFile(doc, parsed->positional[0], prompter, progress) != ProjectOutcome::Done) return kExitFailed;
+  doc.RomPfadGeladen = parsed->value("--from").value_or("");
+  doc.TabelleGeaendert = parsed->flag("--keep-dictionary");
+
+  OutputPath output(*parsed->value("-o"));
+  return SaveInRom(doc, params, prompter, progress, output) == SaveOutcome::Finished ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+const Command kBuildCommand{
+    "build", "PROJECT.ovp -o OUT.smc [--from BASE.smc] [--keep-dictionary] [--on-overflow skip|stop] [--seed S]",
+    "Writes a project into a ROM file as \"Save in Rom\" does (a new OUT starts as a copy of BASE)", &RunBuild};
+
+}  // namespace orvane::cli
