@@ -1,10 +1,11 @@
 // Encoded dialogue bytes of a full game's worth of texts with no dictionary, with the frequency pick
-// (accurate mode) and with the smallest mode, and the time each choice takes; on two differently
-// worded corpora.
+// (accurate mode) and with the smallest mode, and the time each choice takes: on the demo ROM's
+// texts (argument 0) and on a differently worded generated corpus of the same size (argument 1).
 #include <benchmark/benchmark.h>
 
 #include "compression/dictionary_budget.h"
 #include "compression/optimizer.h"
+#include "demo/demo_rom.h"
 #include "rom/code_table.h"
 #include "support/dialogue_texts.h"
 #include "support/scripted_prompter.h"
@@ -14,19 +15,26 @@
 namespace orvane {
 namespace {
 
-Document MakeCorpus(testing::CorpusStyle style) {
-  Document doc;
-  PutBuiltInCodes(doc);
-  TabelleErgaenzen(doc);
+void ClearDictionary(Document& doc) {
   for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) doc.Tabelle[1][code].clear();
-  testing::FillAllBanks(doc, testing::MakeDialogueCorpus(doc.TotalTextCount(), 2026, style));
-  return doc;
 }
 
 const Document& Corpus(int which) {
-  static const Document quest = MakeCorpus(testing::CorpusStyle::Quest);
-  static const Document archaic = MakeCorpus(testing::CorpusStyle::Archaic);
-  return which == 0 ? quest : archaic;
+  static const Document demoTexts = [] {
+    Document doc;
+    demo::MakeDemoDocument(doc);
+    ClearDictionary(doc);
+    return doc;
+  }();
+  static const Document archaic = [] {
+    Document doc;
+    PutBuiltInCodes(doc);
+    TabelleErgaenzen(doc);
+    ClearDictionary(doc);
+    testing::FillAllBanks(doc, testing::MakeDialogueCorpus(doc.TotalTextCount(), 2026, testing::CorpusStyle::Archaic));
+    return doc;
+  }();
+  return which == 0 ? demoTexts : archaic;
 }
 
 // Codes and terminators of every dialogue text under the writer's own encoder.

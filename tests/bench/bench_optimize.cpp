@@ -1,4 +1,4 @@
-// The frequency optimizer on a full game's worth of dialogue (4717 texts): accurate mode with its
+// The frequency optimizer on the demo ROM's dialogue (4717 texts): accurate mode with its
 // one-pass counting, the same selection counted the plain way (ZaehleVorkommen per candidate and
 // text), and fast mode with 20 samples per text.
 #include <benchmark/benchmark.h>
@@ -8,7 +8,7 @@
 #include "common/text_helpers.h"
 #include "compression/optimizer.h"
 #include "compression/threshold_selection.h"
-#include "support/dialogue_texts.h"
+#include "demo/demo_rom.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane {
@@ -17,7 +17,7 @@ namespace {
 const Document& Corpus() {
   static const Document doc = [] {
     Document d;
-    testing::FillAllBanks(d, testing::MakeDialogueCorpus(d.TotalTextCount(), 2026));
+    demo::MakeDemoDocument(d);
     return d;
   }();
   return doc;

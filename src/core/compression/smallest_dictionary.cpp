@@ -19,7 +19,7 @@ constexpr size_t kCandidatePool = 4000;
 // with pairs and leaves budget unused, a pure saving ranking spends the budget on a few long
 // entries. The best balance depends on the wording, so a few weights are tried and the dictionary
 // that saves most is kept.
-constexpr std::array<double, 3> kLengthWeights{2.0, 3.0, 4.0};
+constexpr std::array<double, 3> kLengthWeights{2.0, 3.0, 8.0};
 constexpr double kPoolWeight = 2.0;
 
 double Score(int64_t saving, size_t length, double weight) {
