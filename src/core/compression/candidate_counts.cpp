@@ -34,25 +34,22 @@ void CandidateList::addKey(size_t key, std::string_view candidate) {
   slot = size();
 }
 
-PatternCounts::PatternCounts() : counts_(kKeys, 0) {}
+PatternCounts::PatternCounts() : counts_(kPairKeys, 0) {}
 
 void PatternCounts::addText(std::string_view text) {
   // A pair can only overlap its previous occurrence when both letters are equal ("aaa"); then the
   // occurrence one position earlier was counted exactly when this one must be skipped.
   bool previousWasCountedDouble = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    ++counts_[kPairKeys + static_cast<unsigned char>(text[i])];
-    if (i + 1 == text.size()) break;
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
     const bool doubled = text[i] == text[i + 1];
-    if (doubled && previousWasCountedDouble) {
-      previousWasCountedDouble = false;
-      continue;
-    }
-    ++counts_[PairKey(text[i], text[i + 1])];
-    previousWasCountedDouble = doubled;
+    const bool skip = doubled && previousWasCountedDouble;
+    counts_[PairKey(text[i], text[i + 1])] += skip ? 0 : 1;
+    previousWasCountedDouble = doubled && !skip;
   }
 }
 
-int32_t PatternCounts::count(std::string_view pattern) const { return counts_[PatternKey(pattern)]; }
+int32_t PatternCounts::count(std::string_view pattern) const {
+  return pattern.size() == 2 ? counts_[PairKey(pattern[0], pattern[1])] : 0;
+}
 
 }  // namespace orvane

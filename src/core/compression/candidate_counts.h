@@ -30,14 +30,15 @@ class CandidateList {
   std::vector<std::string> list_;
 };
 
-// Non-overlapping occurrences of every one- and two-character pattern, summed over the texts added.
-// For a pair, an occurrence counts when it starts at or after the end of the previous counted one of
-// the same pair in that text, exactly as a left-to-right search for that pair alone counts them.
+// Non-overlapping occurrences of every two-character pattern, summed over the texts added: an
+// occurrence counts when it starts at or after the end of the previous counted one of the same pair
+// in that text, exactly as a left-to-right search for that pair alone counts them. Single characters
+// are not counted: such a candidate is always excluded before its count could matter.
 class PatternCounts {
  public:
   PatternCounts();
   void addText(std::string_view text);
-  // The summed count of a one- or two-character pattern.
+  // The summed count of a two-character pattern (0 for anything else).
   int32_t count(std::string_view pattern) const;
 
  private:

@@ -75,9 +75,16 @@ OptimizerOutcome RunFrequencyOptimizer(const Document& doc, const OptimizerParam
   std::mt19937_64 random(params.seed);
   CandidateList candidates;
   PatternCounts patterns;
-  const bool completed =
-      walk.forEachText(1, [&](std::string_view text) { GatherFromText(text, params, random, candidates); }) &&
-      walk.forEachText(std::max(1, params.countingStep), [&](std::string_view text) { patterns.addText(text); });
+  // When every text is counted, counting already while gathering reads each text once; the counting
+  // walk then only keeps its stop checks and progress steps.
+  const int32_t step = std::max(1, params.countingStep);
+  const bool countWhileGathering = step == 1;
+  const bool completed = walk.forEachText(1, [&](std::string_view text) {
+    GatherFromText(text, params, random, candidates);
+    if (countWhileGathering) patterns.addText(text);
+  }) && walk.forEachText(step, [&](std::string_view text) {
+    if (!countWhileGathering) patterns.addText(text);
+  });
   if (!completed) {
     outcome.stopped = true;
     return outcome;
