@@ -41,15 +41,21 @@ TEST(SchreibeWoerterbuch, EntriesAreLengthByteAndOneCodePerCharacter) {
   EXPECT_EQ(PointerOf(h, 0x23), 0x1EFD08);
 }
 
-TEST(SchreibeWoerterbuch, ARestWithoutSingleCodesIsLookedUpWhole) {
+TEST(SchreibeWoerterbuch, NotationsInEntriesBecomeOneCodeAndTheLengthByteCountsTheCodes) {
   testing::WriteHarness h;  // as after a ROM load: empty entries came back as their escapes
   h.SetCode(0x21, "ab[L_]");
-  h.SetCode(0x22, "a{40}b");  // the rest "{40}b" is no table text: 0xFF, and "b" is passed over
+  h.SetCode(0x22, "a{40}b");
+  h.SetCode(0x23, "[WS]xy");
+  h.SetCode(0x24, "a~b");  // "~" has no code at all
   SchreibeWoerterbuch(h.ctx);
-  EXPECT_EQ(h.Slice(kDictionaryData, 4), (Bytes{0x06, 0xBA, 0xBB, 0x05}));
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x22), 3), (Bytes{0x06, 0xBA, 0xFF}));
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x40), 2), (Bytes{0x04, 0x40}));  // "{40}" is its own code
-  EXPECT_EQ(PointerOf(h, 0x41), PointerOf(h, 0x40) + 2);
+  EXPECT_EQ(h.Slice(kDictionaryData, 5), (Bytes{0x03, 0xBA, 0xBB, 0x05, 0x03}));  // then the next length byte
+  EXPECT_EQ(h.Slice(PointerOf(h, 0x22), 4), (Bytes{0x03, 0xBA, 0x40, 0xBB}));
+  EXPECT_EQ(h.Slice(PointerOf(h, 0x23), 4), (Bytes{0x03, 0x0C, 0xD1, 0xD2}));
+  EXPECT_EQ(h.Slice(PointerOf(h, 0x24), 4), (Bytes{0x03, 0xBA, 0xFF, 0xBB}));
+  EXPECT_EQ(h.Slice(PointerOf(h, 0x40), 2), (Bytes{0x01, 0x40}));  // "{40}" is its own code
+  // Every entry is exactly its length byte and that many codes.
+  for (int c = kDictionaryFirst; c < kDictionaryLast; ++c)
+    ASSERT_EQ(PointerOf(h, c + 1), PointerOf(h, c) + 1 + h.image.LeseByte(PointerOf(h, c))) << c;
 }
 
 // Entries 0x21.. hold `sizes[i]` letters; the rest are empty.

@@ -8,17 +8,19 @@
 #include "common/text_helpers.h"
 #include "rom/layout.h"
 #include "writer/encoder.h"
+#include "writer/fixed_name.h"
 #include "writer/write_context.h"
 
 namespace orvane {
 
 namespace {
 
-// The bytes of one entry. Each character becomes its own single-character code; a character
-// without one starts a rest that is looked up whole (a line code or an escape at the end of the
-// entry), after which five characters are passed over.
-std::vector<uint8_t> EntryBytes(const Encoder& encoder, const std::string& entry) {
-  std::vector<uint8_t> bytes{static_cast<uint8_t>(entry.size() & 0xFF)};
+// The bytes of one entry: its length byte, then one code per character. A character without a
+// code of its own starts a notation (a line code, an escape like {40}) that is written as its one
+// code; anything else is 0xFF. The length byte counts the codes that follow, so it never reaches
+// into the next entry and no typed character after a notation is passed over.
+std::vector<uint8_t> EntryBytes(const Encoder& encoder, const NameSplitter& notations, const std::string& entry) {
+  std::vector<uint8_t> bytes{0};
   size_t k = 0;
   while (k < entry.size()) {
     const int32_t single = encoder.EinzelCode(entry[k]);
@@ -26,10 +28,12 @@ std::vector<uint8_t> EntryBytes(const Encoder& encoder, const std::string& entry
       bytes.push_back(static_cast<uint8_t>(single));
       ++k;
     } else {
-      bytes.push_back(static_cast<uint8_t>(encoder.SucheCode(std::string_view(entry).substr(k)) & 0xFF));
-      k += 5;
+      const NameUnit unit = notations.First(std::string_view(entry).substr(k));
+      bytes.push_back(unit.code);
+      k += unit.text.size();
     }
   }
+  bytes[0] = static_cast<uint8_t>((bytes.size() - 1) & 0xFF);
   return bytes;
 }
 
@@ -37,10 +41,11 @@ std::vector<uint8_t> EntryBytes(const Encoder& encoder, const std::string& entry
 
 WriteResult SchreibeWoerterbuch(WriteContext& ctx) {
   Encoder encoder = MakeEncoder(ctx);
+  const NameSplitter notations(ctx.doc.Kodiertabelle, encoder);
   int32_t pointer = kDictionaryPointers;
   int32_t data = kDictionaryData;
   for (int32_t c = kDictionaryFirst; c <= kDictionaryLast; ++c) {
-    std::vector<uint8_t> bytes = EntryBytes(encoder, ctx.doc.Kodiertabelle[static_cast<size_t>(c)]);
+    std::vector<uint8_t> bytes = EntryBytes(encoder, notations, ctx.doc.Kodiertabelle[static_cast<size_t>(c)]);
     // Every later entry needs at least its length byte; an entry that would take that room is
     // left out (written empty) and its code is kept out of the texts.
     const int32_t later = kDictionaryLast - c;

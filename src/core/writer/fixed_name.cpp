@@ -34,26 +34,17 @@ NameSplitter::NameSplitter(const CodeTable& table, const Encoder& encoder)
 
 std::vector<NameUnit> NameSplitter::Split(std::string_view name) const {
   std::vector<NameUnit> units;
-  size_t k = 0;
-  while (k < name.size()) {
-    const std::string_view rest = name.substr(k);
-    const auto notation = std::find_if(notations_.begin(), notations_.end(),
-                                       [&](const auto& n) { return rest.starts_with(n.first); });
-    size_t length = 1;
-    uint8_t code;
-    if (notation != notations_.end()) {
-      length = notation->first.size();
-      code = notation->second;
-    } else if (rest.size() >= 4 && rest[0] == '{' && rest[3] == '}' && IsHexDigit(rest[1]) && IsHexDigit(rest[2])) {
-      length = 4;
-      code = static_cast<uint8_t>(HexValue(rest[1]) * 16 + HexValue(rest[2]));
-    } else {
-      code = static_cast<uint8_t>(encoder_.EinzelCode(rest[0]) & 0xFF);
-    }
-    units.push_back({rest.substr(0, length), code});
-    k += length;
-  }
+  for (size_t k = 0; k < name.size(); k += units.back().text.size()) units.push_back(First(name.substr(k)));
   return units;
+}
+
+NameUnit NameSplitter::First(std::string_view rest) const {
+  const auto notation = std::find_if(notations_.begin(), notations_.end(),
+                                     [&](const auto& n) { return rest.starts_with(n.first); });
+  if (notation != notations_.end()) return {rest.substr(0, notation->first.size()), notation->second};
+  if (rest.size() >= 4 && rest[0] == '{' && rest[3] == '}' && IsHexDigit(rest[1]) && IsHexDigit(rest[2]))
+    return {rest.substr(0, 4), static_cast<uint8_t>(HexValue(rest[1]) * 16 + HexValue(rest[2]))};
+  return {rest.substr(0, 1), static_cast<uint8_t>(encoder_.EinzelCode(rest[0]) & 0xFF)};
 }
 
 }  // namespace orvane

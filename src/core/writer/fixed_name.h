@@ -25,6 +25,8 @@ class NameSplitter {
   NameSplitter(const CodeTable& table, const Encoder& encoder);
 
   std::vector<NameUnit> Split(std::string_view name) const;
+  // The first position of a non-empty `rest`: a notation, an escape, or one character.
+  NameUnit First(std::string_view rest) const;
   // The byte of a position past the end of an enemy name: the lowest empty table entry.
   uint8_t EmptyCode() const { return emptyCode_; }
   uint8_t SpaceCode() const { return spaceCode_; }
