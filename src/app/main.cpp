@@ -1,13 +1,19 @@
 #include <QApplication>
-#include <QMainWindow>
 
+#include "common/file_helpers.h"
 #include "document.h"
+#include "shell/main_window.h"
+#include "shell/qt_file_chooser.h"
+#include "shell/qt_prompter.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   orvane::Document document;
-  QMainWindow window;
-  window.setWindowTitle(QString::fromStdString(document.Fenstertitel));
+  orvane::shell::QtPrompter prompter;
+  orvane::shell::QtFileChooser chooser;
+  orvane::shell::MainWindow window(document, prompter, chooser, orvane::ProgramFolder());
+  prompter.setParent(&window);
+  chooser.setParent(&window);
   window.show();
   return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "editors/editor_pane.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -14,7 +15,7 @@ EditorPane::EditorPane(QWidget* parent) : QTextEdit(parent) {
   setLineWrapMode(QTextEdit::FixedColumnWidth);
   setLineWrapColumnOrWidth(kPaneColumns);
   // A word longer than a line is cut where the line ends, as an edit box does.
-  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  setWordWrapMode(QTextOption::WordWrap);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QFont font(QStringLiteral("Courier New"));
   font.setStyleHint(QFont::TypeWriter);
@@ -22,6 +23,30 @@ EditorPane::EditorPane(QWidget* parent) : QTextEdit(parent) {
   font.setPointSizeF(15.75);
   setFont(font);
   shell::GuardTextEdit(this);
+  // QTextEdit narrows the page to the viewport again whenever its scroll bars change.
+  connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+          &EditorPane::keepColumnsWide);
+  keepColumnsWide();
+}
+
+void EditorPane::resizeEvent(QResizeEvent* event) {
+  QTextEdit::resizeEvent(event);
+  keepColumnsWide();
+}
+
+void EditorPane::changeEvent(QEvent* event) {
+  QTextEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange) keepColumnsWide();
+}
+
+// The text layout also breaks a line where it leaves the page, and QTextEdit makes the page as
+// wide as the viewport; a page wider than any 42 characters of the font leaves the column count
+// as the only rule.
+void EditorPane::keepColumnsWide() {
+  if (lineWrapMode() != QTextEdit::FixedColumnWidth) return;
+  const qreal columns = QFontMetricsF(font()).maxWidth() * (kPaneColumns + 1) + 2 * document()->documentMargin();
+  const qreal width = std::max<qreal>(viewport()->width(), columns);
+  if (document()->pageSize().width() < width) document()->setPageSize(QSizeF(width, -1));
 }
 
 void EditorPane::showStored(const std::string& stored) {

@@ -21,6 +21,13 @@ class EditorPane : public QTextEdit {
   // The lines as the pane displays them: every wrapped piece is a line of its own, without its
   // break; the blank at a wrap point stays at the end of the first piece.
   std::vector<std::string> displayedLines() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void keepColumnsWide();
 };
 
 }  // namespace orvane::editors

@@ -1,1 +1,0 @@
-// keeps the library non-empty until the windows arrive

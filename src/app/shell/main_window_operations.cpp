@@ -1,0 +1,146 @@
+// The long operations of the main window: "Load Rom", "Save in Rom", "Save Project" and
+// "Load Project". The work itself is in the core; here are the window's part of it: the LoadFile
+// window, enabling, locking, the progress bar, the caption and the Cancel button.
+
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QScrollBar>
+
+#include "editors/editor_pane.h"
+#include "project/project_file.h"
+#include "rom/load_file_dialog.h"
+#include "rom/rom_loader.h"
+#include "shell/cp1252.h"
+#include "shell/main_window.h"
+#include "shell/qt_progress_sink.h"
+#include "writer/save_procedure.h"
+
+namespace orvane::shell {
+
+namespace {
+
+// Passes every report on to the window's progress sink, and tells the window when the first one
+// comes: that is when the operation has its file and starts working, so the window locks then.
+class StartReportingSink : public ProgressSink {
+ public:
+  StartReportingSink(ProgressSink& inner, std::function<void()> onStart)
+      : inner_(inner), onStart_(std::move(onStart)) {}
+  bool started() const { return started_; }
+
+  bool progress(int32_t done, int32_t total) override {
+    start();
+    return inner_.progress(done, total);
+  }
+  bool keepGoing() override {
+    start();
+    return inner_.keepGoing();
+  }
+  void caption(const std::string& text) override {
+    start();
+    inner_.caption(text);
+  }
+
+ private:
+  void start() {
+    if (started_) return;
+    started_ = true;
+    onStart_();
+  }
+
+  ProgressSink& inner_;
+  std::function<void()> onStart_;
+  bool started_ = false;
+};
+
+}  // namespace
+
+void MainWindow::loadRom() {
+  doc_.TabelleGeaendert = false;
+  if (romChooser_) romChooser_(doc_);
+  else rom::LoadFileDialog::Choose(doc_, QDir::currentPath(), this);
+  if (doc_.LadeOption == -1) return;
+
+  RomLoadParams params;
+  params.romPath = doc_.GewaehlteDatei;
+  params.ladeOption = doc_.LadeOption;
+  params.programFolder = programFolder_;
+  const LoadOutcome outcome = RomLaden(doc_, params, prompter_);
+  QDir::setCurrent(QString::fromStdString(programFolder_));
+  if (outcome == LoadOutcome::HeaderRejected) return;
+
+  editorPane_->clear();
+  romPane_->clear();
+  textliste_->clear();
+  closeSearchWindow();
+  romSpeichern_->setEnabled(true);
+  romMenue_->menuAction()->setEnabled(true);
+  if (outcome != LoadOutcome::Loaded) return;
+
+  enableAfterLoad();
+  showLoadedDocument();
+}
+
+// The end of every successful load: bank 1, text 1, nothing changed yet.
+void MainWindow::showLoadedDocument() {
+  doc_.AktuellerText = 1;
+  doc_.AktuelleBank = 1;
+  setCaption(ToQt(doc_.Fenstertitel));
+  doc_.Geaendert = false;
+  {
+    const QSignalBlocker quiet(scrollBank_);
+    scrollBank_->setValue(1);
+  }
+  ZeigeText();
+  TextlisteFuellen();
+}
+
+void MainWindow::saveInRom() {
+  QtProgressSink bar(doc_, status_, [this] { return schreibenLaeuft_; }, [this](const QString& c) { setCaption(c); });
+  StartReportingSink sink(bar, [this] {
+    lockForLongOperation(true, true);
+    status_->show();
+    schreibenLaeuft_ = true;
+  });
+  SaveInRom(doc_, SaveParams{}, prompter_, sink, chooser_);
+  if (!sink.started()) return;
+  lockForLongOperation(false, true);
+  status_->setValue(0);
+  status_->hide();
+  setCaption(ToQt(doc_.Fenstertitel));
+  schreibenLaeuft_ = false;
+}
+
+void MainWindow::saveProject() {
+  QtProgressSink bar(doc_, status_, [] { return true; }, [this](const QString& c) { setCaption(c); });
+  StartReportingSink sink(bar, [this] {
+    lockForLongOperation(true, false);
+    status_->show();
+  });
+  SaveProject(doc_, chooser_, prompter_, sink);
+  if (!sink.started()) return;
+  lockForLongOperation(false, false);
+  status_->setValue(0);
+  status_->hide();
+  setCaption(ToQt(doc_.Fenstertitel));
+}
+
+void MainWindow::loadProject() {
+  QtProgressSink bar(doc_, status_, [] { return true; }, [this](const QString& c) { setCaption(c); });
+  StartReportingSink sink(bar, [this] {
+    lockForLongOperation(true, false);
+    status_->show();
+  });
+  const ProjectOutcome outcome = LoadProject(doc_, chooser_, prompter_, sink);
+  if (outcome != ProjectOutcome::Cancelled) closeSearchWindow();
+  if (sink.started()) lockForLongOperation(false, false);
+  status_->setValue(0);
+  status_->hide();
+  setCaption(ToQt(doc_.Fenstertitel));
+  if (outcome != ProjectOutcome::Done) return;
+  enableAfterLoad();
+  showLoadedDocument();
+}
+
+}  // namespace orvane::shell

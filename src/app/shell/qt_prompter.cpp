@@ -1,0 +1,57 @@
+#include "shell/qt_prompter.h"
+
+#include <QMessageBox>
+
+#include "shell/cp1252.h"
+
+namespace orvane::shell {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Stop: return QMessageBox::Critical;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ToQtButton(Answer answer) {
+  switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Answer QtPrompter::ask(const Message& message) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(ToQt(message.title));
+  box.setText(ToQt(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  box.setIcon(ToQtIcon(message.icon));
+  switch (message.buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+  }
+  box.setDefaultButton(ToQtButton(message.defaultAnswer));
+  // A system-modal box is as close as Qt gets: modal to the whole application.
+  box.setWindowModality(message.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
+  switch (box.exec()) {
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default:  // closed with Escape or the close box: the "no" of its buttons
+      return message.buttons == Buttons::YesNo ? Answer::No
+             : message.buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+  }
+}
+
+}  // namespace orvane::shell

@@ -1,0 +1,56 @@
+#include "shell/settings_file.h"
+
+#include <cctype>
+#include <fstream>
+#include <limits>
+
+#include "common/file_helpers.h"
+#include "common/run_error.h"
+#include "common/text_helpers.h"
+
+namespace orvane::shell {
+
+namespace {
+
+// The number at the start of a line; nothing when it is out of range.
+bool LeadingNumber(const std::string& line, int16_t& value) {
+  size_t i = 0;
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < line.size() && (line[i] == '-' || line[i] == '+')) negative = line[i++] == '-';
+  long number = 0;
+  for (; i < line.size() && std::isdigit(static_cast<unsigned char>(line[i])); ++i) {
+    number = number * 10 + (line[i] - '0');
+    if (number > 40000) return false;
+  }
+  if (negative) number = -number;
+  if (number < std::numeric_limits<int16_t>::min() || number > std::numeric_limits<int16_t>::max()) return false;
+  value = static_cast<int16_t>(number);
+  return true;
+}
+
+}  // namespace
+
+void ReadSettings(Document& doc, const std::string& path) {
+  doc.OhneOptimierWarnung = 1;
+  doc.Einstellung2 = 4;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return;
+  std::string line;
+  int16_t value = 0;
+  if (std::getline(in, line) && LeadingNumber(line, value)) doc.OhneOptimierWarnung = value;
+  if (std::getline(in, line) && LeadingNumber(line, value)) doc.Einstellung2 = value;
+}
+
+bool WriteSettings(const Document& doc, const std::string& path) {
+  const std::string content =
+      PrintedNumber(doc.OhneOptimierWarnung) + "\r\n" + PrintedNumber(doc.Einstellung2) + "\r\n";
+  try {
+    WriteFileAtomically(path, content);
+    return true;
+  } catch (const RunError&) {
+    return false;
+  }
+}
+
+}  // namespace orvane::shell
