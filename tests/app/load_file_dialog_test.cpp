@@ -1,0 +1,103 @@
+// The LoadFile window: folders and ROM files, the two options, and "Load File" usable only with a
+// file selected.
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "rom/load_file_dialog.h"
+#include "support/rom_fixture.h"
+
+using namespace orvane;
+
+namespace {
+
+struct DialogFolder {
+  testing::TempFolder folder;
+  DialogFolder() {
+    for (const char* name : {"a.smc", "b.fig", "c.swc", "notes.txt", "d.SMC.bak"}) {
+      QFile file(QString::fromStdString(folder.file(name)));
+      file.open(QIODevice::WriteOnly);
+    }
+    QDir(QString::fromStdString(folder.path())).mkdir(QStringLiteral("sub"));
+    QFile inner(QString::fromStdString(folder.file("sub/e.smc")));
+    inner.open(QIODevice::WriteOnly);
+  }
+  QString path() const { return QDir::cleanPath(QString::fromStdString(folder.path())); }
+};
+
+QStringList Entries(QListWidget* list) {
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+  return names;
+}
+
+}  // namespace
+
+class LoadFileDialogTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void opensInTheStartFolderWithTheRomFiles() {
+    DialogFolder f;
+    Document doc;
+    doc.GewaehlteDatei = "old";
+    rom::LoadFileDialog dialog(doc, f.path());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Choose your OrvaneSaga rom..."));
+    QVERIFY(doc.GewaehlteDatei.empty());
+    QCOMPARE(dialog.folder(), f.path());
+    QCOMPARE(Entries(dialog.findChild<QListWidget*>("FileList")),
+             QStringList({QStringLiteral("a.smc"), QStringLiteral("b.fig"), QStringLiteral("c.swc")}));
+    QCOMPARE(Entries(dialog.findChild<QListWidget*>("DirList")), QStringList({QStringLiteral(".."), QStringLiteral("sub")}));
+    QVERIFY(dialog.findChild<QComboBox*>("Drive")->count() >= 1);
+    QVERIFY(dialog.findChild<QRadioButton*>("Option0")->isChecked());
+    QCOMPARE(dialog.findChild<QRadioButton*>("Option1")->text(), QStringLiteral("File has been edited with V 0.95"));
+    QVERIFY(!dialog.findChild<QPushButton*>("Command1")->isEnabled());
+  }
+
+  void loadFileNeedsASelectedFile() {
+    DialogFolder f;
+    Document doc;
+    rom::LoadFileDialog dialog(doc, f.path());
+    auto* files = dialog.findChild<QListWidget*>("FileList");
+    auto* load = dialog.findChild<QPushButton*>("Command1");
+    files->setCurrentRow(1);
+    QVERIFY(load->isEnabled());
+    // Another folder clears the selection, and with it the button.
+    dialog.openFolder(f.path() + QStringLiteral("/sub"));
+    QCOMPARE(Entries(files), QStringList({QStringLiteral("e.smc")}));
+    QVERIFY(!load->isEnabled());
+    auto* dirs = dialog.findChild<QListWidget*>("DirList");
+    emit dirs->itemActivated(dirs->item(0));  // ".." goes back up
+    QCOMPARE(dialog.folder(), f.path());
+  }
+
+  void loadFileReportsPathAndOption() {
+    DialogFolder f;
+    Document doc;
+    rom::LoadFileDialog dialog(doc, f.path());
+    dialog.findChild<QListWidget*>("FileList")->setCurrentRow(0);
+    dialog.findChild<QRadioButton*>("Option1")->setChecked(true);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(doc.GewaehlteDatei), f.path() + QStringLiteral("/a.smc"));
+    QCOMPARE(doc.LadeOption, int16_t(1));
+  }
+
+  void closingWithoutAFileMeansNothingChosen() {
+    DialogFolder f;
+    Document doc;
+    doc.LadeOption = 0;
+    rom::LoadFileDialog dialog(doc, f.path());
+    dialog.findChild<QListWidget*>("FileList")->setCurrentRow(0);
+    dialog.reject();
+    QVERIFY(doc.GewaehlteDatei.empty());
+    QCOMPARE(doc.LadeOption, int16_t(-1));
+  }
+};
+
+QTEST_MAIN(LoadFileDialogTest)
+#include "load_file_dialog_test.moc"
