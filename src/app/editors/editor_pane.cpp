@@ -17,6 +17,9 @@ EditorPane::EditorPane(QWidget* parent) : QTextEdit(parent) {
   // A word longer than a line is cut where the line ends, as an edit box does.
   setWordWrapMode(QTextOption::WordWrap);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Lines end at the column count, so there is nothing to scroll sideways to; a very wide font
+  // still follows the cursor.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font(QStringLiteral("Courier New"));
   font.setStyleHint(QFont::TypeWriter);
   font.setBold(true);
