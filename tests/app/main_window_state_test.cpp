@@ -62,22 +62,6 @@ class MainWindowStateTest : public QObject {
     QVERIFY(h.find<QPushButton>("SpeicherAbbruchButton")->isHidden());
   }
 
-  void menusCarryTheirCaptionsAndAccessKeys() {
-    MainWindowHarness h;
-    QCOMPARE(h.menu("DateiMenue")->text(), QStringLiteral("&File"));
-    QCOMPARE(h.menu("RomMenue")->text(), QStringLiteral("&Rom"));
-    QCOMPARE(h.menu("Editor_Menue")->text(), QStringLiteral("&Editor"));
-    QCOMPARE(h.action("AboutMenue")->text(), QStringLiteral("&About"));
-    QCOMPARE(h.action("TechMenue")->text(), QStringLiteral("Technic&Magic"));
-    QCOMPARE(h.action("Kompression")->text(), QStringLiteral("&Compression"));
-    const QStringList editorItems = {QStringLiteral("ItemsMenue"), QStringLiteral("TechMenue"),
-                                     QStringLiteral("Stadtnamen_Menue"), QStringLiteral("GegnerNamenMenue"),
-                                     QStringLiteral("TitlesMenue")};
-    QStringList found;
-    for (QAction* a : h.find<QMenu>("Editor_Menue")->actions()) found << a->objectName();
-    QCOMPARE(found, editorItems);
-  }
-
   void loadEnablesTheEditingCommands() {
     MainWindowHarness h;
     RomFixture rom;
@@ -197,19 +181,6 @@ class MainWindowStateTest : public QObject {
     QVERIFY(!search.isVisible());
     QVERIFY(!other.isVisible());
     QVERIFY(QFile::exists(h.window->settingsPath()));
-  }
-
-  void aboutShowsItsPicture() {
-    MainWindowHarness h;
-    h.window->show();
-    bool seen = false;
-    OnNextModal([&seen](QWidget* about) {
-      seen = about->objectName() == QStringLiteral("About") && about->findChild<QWidget*>("Image1");
-      QVERIFY(!about->grab().isNull());
-      about->close();
-    });
-    h.action("AboutMenue")->trigger();
-    QVERIFY(seen);
   }
 
   void changeFontAppliesToBothPanes() {
