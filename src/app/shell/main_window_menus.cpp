@@ -1,11 +1,11 @@
 // Menus of the main window, which of them are usable when, and the way the window closes.
 
 #include <QApplication>
-#include <array>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <array>
 
 #include "editors/editor_pane.h"
 #include "editors/font_window.h"
