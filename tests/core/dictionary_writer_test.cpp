@@ -107,7 +107,9 @@ TEST(SchreibeWoerterbuch, NothingLandsOutsideTheAreaHoweverLongTheEntries) {
   for (int32_t p = 0; p < h.image.size(); ++p) {
     const bool inArea = (p >= kDictionaryPointers && p < kDictionaryPointers + 254) ||
                         (p >= kDictionaryData && p <= kDictionaryDataEnd);
-    if (!inArea) ASSERT_EQ(h.image.bytes()[static_cast<size_t>(p)], before[static_cast<size_t>(p)]) << p;
+    if (!inArea) {
+      ASSERT_EQ(h.image.bytes()[static_cast<size_t>(p)], before[static_cast<size_t>(p)]) << p;
+    }
   }
   // 9 bytes an entry: the first 48 fit beside the length bytes the later ones still need.
   EXPECT_EQ(h.ctx.droppedCodes.count(), 127u - 48u);
