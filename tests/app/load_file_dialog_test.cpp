@@ -36,6 +36,8 @@ QStringList Entries(QListWidget* list) {
   return names;
 }
 
+qsizetype Indent(const QString& entry) { return entry.size() - entry.trimmed().size(); }
+
 }  // namespace
 
 class LoadFileDialogTest : public QObject {
@@ -51,7 +53,13 @@ class LoadFileDialogTest : public QObject {
     QCOMPARE(dialog.folder(), f.path());
     QCOMPARE(Entries(dialog.findChild<QListWidget*>("FileList")),
              QStringList({QStringLiteral("a.smc"), QStringLiteral("b.fig"), QStringLiteral("c.swc")}));
-    QCOMPARE(Entries(dialog.findChild<QListWidget*>("DirList")), QStringList({QStringLiteral(".."), QStringLiteral("sub")}));
+    // The folder chain from the root down, the current folder selected, then its sub-folders.
+    auto* dirs = dialog.findChild<QListWidget*>("DirList");
+    QCOMPARE(dirs->item(0)->text(), QStringLiteral("/"));
+    QCOMPARE(dirs->currentItem()->data(Qt::UserRole).toString(), f.path());
+    QCOMPARE(dirs->currentRow(), dirs->count() - 2);
+    QCOMPARE(dirs->item(dirs->count() - 1)->text().trimmed(), QStringLiteral("sub"));
+    QCOMPARE(Indent(dirs->item(dirs->count() - 1)->text()), Indent(dirs->currentItem()->text()) + 2);
     QVERIFY(dialog.findChild<QComboBox*>("Drive")->count() >= 1);
     QVERIFY(dialog.findChild<QRadioButton*>("Option0")->isChecked());
     QCOMPARE(dialog.findChild<QRadioButton*>("Option1")->text(), QStringLiteral("File has been edited with V 0.95"));
@@ -67,12 +75,15 @@ class LoadFileDialogTest : public QObject {
     files->setCurrentRow(1);
     QVERIFY(load->isEnabled());
     // Another folder clears the selection, and with it the button.
-    dialog.openFolder(f.path() + QStringLiteral("/sub"));
+    auto* dirs = dialog.findChild<QListWidget*>("DirList");
+    emit dirs->itemActivated(dirs->item(dirs->count() - 1));
+    QCOMPARE(dialog.folder(), f.path() + QStringLiteral("/sub"));
     QCOMPARE(Entries(files), QStringList({QStringLiteral("e.smc")}));
     QVERIFY(!load->isEnabled());
-    auto* dirs = dialog.findChild<QListWidget*>("DirList");
-    emit dirs->itemActivated(dirs->item(0));  // ".." goes back up
+    emit dirs->itemActivated(dirs->item(dirs->currentRow() - 1));  // the parent in the chain
     QCOMPARE(dialog.folder(), f.path());
+    emit dirs->itemActivated(dirs->item(0));
+    QCOMPARE(dialog.folder(), QStringLiteral("/"));
   }
 
   void loadFileReportsPathAndOption() {

@@ -16,7 +16,6 @@ using shell::PxRect;
 
 namespace {
 const QStringList kRomPatterns = {QStringLiteral("*.smc"), QStringLiteral("*.fig"), QStringLiteral("*.swc")};
-constexpr auto kParentEntry = "..";
 }  // namespace
 
 LoadFileDialog::LoadFileDialog(Document& doc, const QString& startFolder, QWidget* parent)
@@ -56,7 +55,7 @@ LoadFileDialog::LoadFileDialog(Document& doc, const QString& startFolder, QWidge
 
   connect(drive_, &QComboBox::currentTextChanged, this, [this](const QString& drive) { openFolder(drive); });
   connect(dirList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    openFolder(QDir(folder_).absoluteFilePath(item->text()));
+    openFolder(item->data(Qt::UserRole).toString());
   });
   connect(fileList_, &QListWidget::itemSelectionChanged, this, &LoadFileDialog::updateLoadButton);
   connect(fileList_, &QListWidget::itemActivated, this, &LoadFileDialog::confirm);
@@ -79,11 +78,28 @@ void LoadFileDialog::openFolder(const QString& path) {
   fillFiles();
 }
 
+// Like a directory list box: the chain of folders from the root down to the current one, each
+// indented one step further, then the current folder's sub-folders. Every entry keeps its full path.
 void LoadFileDialog::fillDirectories() {
   dirList_->clear();
-  QDir dir(folder_);
-  if (!dir.isRoot()) dirList_->addItem(QString::fromLatin1(kParentEntry));
-  dirList_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+  QStringList chain;
+  for (QDir walk(folder_);; walk.cdUp()) {
+    chain.prepend(walk.absolutePath());
+    if (walk.isRoot()) break;
+  }
+  auto add = [this](const QString& path, const QString& name, int depth) {
+    auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, dirList_);
+    item->setData(Qt::UserRole, path);
+    return item;
+  };
+  for (int depth = 0; depth < chain.size(); ++depth) {
+    const QString& path = chain[depth];
+    QListWidgetItem* item = add(path, depth == 0 ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName(), depth);
+    if (depth + 1 == chain.size()) dirList_->setCurrentItem(item);
+  }
+  const QDir dir(folder_);
+  for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+    add(dir.absoluteFilePath(name), name, static_cast<int>(chain.size()));
 }
 
 void LoadFileDialog::fillFiles() {
