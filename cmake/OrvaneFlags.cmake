@@ -13,3 +13,14 @@ endif()
 if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
   set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
 endif()
+
+# libFuzzer builds: every library gets the coverage instrumentation and the sanitizers; only the
+# fuzz programs link the fuzzer's own main.
+if(ORVANE_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ORVANE_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  target_compile_options(orvane_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(orvane_flags INTERFACE -fsanitize=address,undefined)
+endif()
