@@ -49,7 +49,7 @@ int ErrnoToNumber(int e) {
   switch (e) {
     case ENOENT: case ENOTDIR: return errors::kPathNotFound;
     case EACCES: case EPERM: case EROFS: return errors::kPermissionDenied;
-    case ENOSPC: case EDQUOT: return errors::kDiskFull;
+    case ENOSPC: case EDQUOT: case EFBIG: return errors::kDiskFull;
     case EISDIR: return errors::kPathAccess;
     default: return errors::kPathAccess;
   }
