@@ -13,7 +13,8 @@
 #include "document.h"
 #include "harness.h"
 #include "project/project_file.h"
-#include "support/temp_dir.h"
+#include "common/file_helpers.h"
+#include "support/rom_fixture.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ using orvane::SilentProgress;
 using orvane::fuzz::CheckingPrompter;
 using orvane::fuzz::InputReader;
 
-const orvane::testing::TempDir& Folder() {
-  static const orvane::testing::TempDir folder;
+const orvane::testing::TempFolder& Folder() {
+  static const orvane::testing::TempFolder folder;
   return folder;
 }
 
@@ -40,7 +41,8 @@ std::string SaveToBytes(Document& doc, const std::string& name) {
   SilentProgress progress;
   FUZZ_CHECK(orvane::SaveProjectFile(doc, Folder().file(name), none, progress) == ProjectOutcome::Done);
   FUZZ_CHECK(none.messages() == 0);
-  return orvane::testing::ReadFileBytes(Folder().file(name));
+  const std::vector<uint8_t> bytes = orvane::ReadWholeFile(Folder().file(name));
+  return std::string(bytes.begin(), bytes.end());
 }
 
 // A small but complete project (a few texts, names and table entries filled in) and its lines.
@@ -124,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t mode = in.byte();
   const uint8_t answers = in.byte();
   const std::string file = (mode & 1) ? in.rest() : EditedProject(in, mode & 2);
-  orvane::testing::WriteFileBytes(Folder().file("in.ovp"), file);
+  orvane::WriteFileAtomically(Folder().file("in.ovp"), file);
 
   static Document doc, again;
   ClearStoredValues(doc);
