@@ -1,5 +1,7 @@
 // The Qt faces of the core's interfaces: message boxes, the progress bar and the file filter.
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include "shell/qt_file_chooser.h"
 #include "shell/qt_progress_sink.h"
 #include "shell/qt_prompter.h"
+#include "support/rom_fixture.h"
 
 using namespace orvane;
 
@@ -131,10 +134,41 @@ class QtShellTest : public QObject {
     QVERIFY(fired);
   }
 
+  void fileDialogTakesTitleFilterAndMode() {
+    shell::QtFileChooser chooser;
+    testing::TempFolder folder;
+    QDir::setCurrent(QString::fromStdString(folder.path()));
+    QString title, filter;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      title = dialog->windowTitle();
+      filter = dialog->nameFilters().join(QStringLiteral(";;"));
+      mode = dialog->acceptMode();
+      dialog->selectFile(QStringLiteral("mine"));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    FileRequest request{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true};
+    const std::optional<std::string> chosen = chooser.choose(request);
+    QCOMPARE(title, QStringLiteral("In Rom Speichern..."));
+    QCOMPARE(filter, QStringLiteral("SNES-Roms (*.smc *.fig)"));
+    QCOMPARE(mode, QFileDialog::AcceptSave);
+    QVERIFY(chosen.has_value());
+    QCOMPARE(QString::fromStdString(*chosen), QDir(QString::fromStdString(folder.path())).filePath(QStringLiteral("mine.smc")));
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QVERIFY(!chooser.choose(FileRequest{"Projekt laden...", "Orvane Projektdatei|*.ovp", "", false}).has_value());
+  }
+
   void fileFilters() {
     QCOMPARE(shell::QtFilterFrom("SNES-Roms|*.smc;*.fig"), QStringLiteral("SNES-Roms (*.smc *.fig)"));
     QCOMPARE(shell::QtFilterFrom("Orvane Projektdatei|*.ovp"), QStringLiteral("Orvane Projektdatei (*.ovp)"));
     QCOMPARE(shell::QtFilterFrom("A|*.a|B|*.b;*.c"), QStringLiteral("A (*.a);;B (*.b *.c)"));
+    QCOMPARE(shell::DefaultSuffixFrom("SNES-Roms|*.smc;*.fig"), QStringLiteral("smc"));
+    QCOMPARE(shell::DefaultSuffixFrom("Orvane Projektdatei|*.ovp"), QStringLiteral("ovp"));
+    QCOMPARE(shell::DefaultSuffixFrom("All|*.*"), QString());
+    QCOMPARE(shell::DefaultSuffixFrom("no bar"), QString());
   }
 };
 

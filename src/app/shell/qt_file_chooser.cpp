@@ -18,14 +18,23 @@ QString QtFilterFrom(const std::string& filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
+QString DefaultSuffixFrom(const std::string& filter) {
+  const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+  if (parts.size() < 2) return {};
+  const QString first = parts[1].section(QLatin1Char(';'), 0, 0);
+  if (!first.startsWith(QStringLiteral("*."))) return {};
+  const QString suffix = first.mid(2);
+  return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString() : suffix;
+}
+
 std::optional<std::string> QtFileChooser::choose(const FileRequest& request) {
-  const QString title = ToQt(request.title);
-  const QString filter = QtFilterFrom(request.filter);
-  const QString start = request.fileName.empty() ? QDir::currentPath() : ToQt(request.fileName);
-  const QString path = request.save ? QFileDialog::getSaveFileName(parent_, title, start, filter)
-                                    : QFileDialog::getOpenFileName(parent_, title, start, filter);
-  if (path.isEmpty()) return std::nullopt;
-  return QDir::toNativeSeparators(path).toStdString();
+  QFileDialog dialog(parent_, ToQt(request.title),
+                     request.fileName.empty() ? QDir::currentPath() : ToQt(request.fileName), QtFilterFrom(request.filter));
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (request.save) dialog.setDefaultSuffix(DefaultSuffixFrom(request.filter));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
 }  // namespace orvane::shell
