@@ -14,8 +14,7 @@ bool LoescheDatei(const std::string& path, bool clearReadOnly, bool /*clearHidde
   if (clearReadOnly) {
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
   }
-  fs::remove(path, ec);
-  return !ec && !fs::exists(fs::symlink_status(path, ec));
+  return fs::remove(path, ec) && !ec;
 }
 
 bool KopiereDatei(const std::string& source, const std::string& target, Prompter& prompter,

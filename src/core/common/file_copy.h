@@ -9,7 +9,7 @@ namespace orvane {
 
 // Deletes `path`. On this platform the read-only flag is the owner's write permission, which is
 // given back first when `clearReadOnly` is set; a hidden file is just a name here, so
-// `clearHidden` needs nothing. True when the file is gone afterwards.
+// `clearHidden` needs nothing. True when the file was deleted.
 bool LoescheDatei(const std::string& path, bool clearReadOnly, bool clearHidden);
 
 // Makes `target` a copy of `source`: an existing target is deleted, missing folders are created,
