@@ -97,6 +97,7 @@ void MainWindow::buildControls() {
   status_->setGeometry(PxRect(120, 7200, 8535, 375));
   status_->setRange(0, 100);
   status_->setValue(0);
+  status_->setTextVisible(false);
   status_->hide();
 
   textSpeichern_ = MakeButton(QStringLiteral("Save"), "TextSpeichern", PxRect(9000, 480, 1335, 375), client);
