@@ -36,7 +36,7 @@ class AboutPicture : public QWidget {
     }
     p.setBrush(QColor(250, 240, 190));
     p.drawEllipse(QPointF(350, 50), 22, 22);
-    p.setBrush(QColor(18 + 10, 24 + 8, 64 + 10));
+    p.setBrush(QColor(31, 30, 73));  // the sky at the moon's height cuts the crescent
     p.drawEllipse(QPointF(360, 44), 20, 20);
 
     QPainterPath hills(QPointF(0, 260));
