@@ -30,7 +30,6 @@ int RunDemoRom(const std::vector<std::string>& args) {
 }  // namespace
 
 const Command kDemoRomCommand{"demo-rom", "-o DEMO.smc [--table-out Orvane_Englisch.tbl]",
-                              "Writes the demo ROM (the project's own sample texts) and its table file",
-                              &RunDemoRom};
+                              "Writes the demo ROM (the project's own sample texts) and its table file", &RunDemoRom};
 
 }  // namespace orvane::cli

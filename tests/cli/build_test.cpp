@@ -26,12 +26,18 @@ using Range = std::pair<int32_t, int32_t>;  // first and last byte
 // Every byte a save may write: pointer tables, string areas and records.
 std::vector<Range> TextAreas() {
   std::vector<Range> areas{
-      {kDictionaryPointers, kDictionaryData - 1},   {kDictionaryData, kDictionaryDataEnd},
-      {kTitelZeigerTabelle, kTitelDatenStart - 1},  {kTitelDatenStart, kTitelDatenEnde - 1},
-      {kStadtZeigerStart, kStadtZeigerEnde + 1},    {kStadtDatenStart, kStadtDatenEnde - 1},
-      {kItemRecords, kItemRecordsLast},             {kEnemyRecords, kEnemyRecordsLast},
-      {kTechRecords, kTechRecordsLast},             {kItemInfoPointers, kItemInfoData - 1},
-      {kItemInfoData, kItemInfoDataLast},           {kTechInfoPointers, kTechInfoPointers + 2 * kTechInfoCount - 1},
+      {kDictionaryPointers, kDictionaryData - 1},
+      {kDictionaryData, kDictionaryDataEnd},
+      {kTitelZeigerTabelle, kTitelDatenStart - 1},
+      {kTitelDatenStart, kTitelDatenEnde - 1},
+      {kStadtZeigerStart, kStadtZeigerEnde + 1},
+      {kStadtDatenStart, kStadtDatenEnde - 1},
+      {kItemRecords, kItemRecordsLast},
+      {kEnemyRecords, kEnemyRecordsLast},
+      {kTechRecords, kTechRecordsLast},
+      {kItemInfoPointers, kItemInfoData - 1},
+      {kItemInfoData, kItemInfoDataLast},
+      {kTechInfoPointers, kTechInfoPointers + 2 * kTechInfoCount - 1},
       {kTechInfoData, kTechInfoDataLast},
   };
   for (const BankPlace& bank : kBankPlaces) {
@@ -128,40 +134,44 @@ TEST_F(BuildTest, WithoutKeepDictionaryTheOptimizerPicksAgainFromTheSeed) {
   EXPECT_EQ(a, ReadWholeFile(second));
   // The fast pick differs from the demo's accurate one, so the dictionary area was rewritten.
   const Bytes demo = ReadWholeFile(demoRom);
-  EXPECT_FALSE(std::equal(a.begin() + kDictionaryData, a.begin() + kDictionaryDataEnd + 1, demo.begin() + kDictionaryData));
+  EXPECT_FALSE(
+      std::equal(a.begin() + kDictionaryData, a.begin() + kDictionaryDataEnd + 1, demo.begin() + kDictionaryData));
 }
 
 TEST_F(BuildTest, OverflowIsSkippedOrStopsTheBuild) {
   const std::string overfull = ChangedProject("overfull.ovp", [](Document& doc) {
     for (int t = 1; t <= doc.BankInfo[21].TextCount; ++t) doc.Texte[21][t].Aktuell = "Zuri, hold the rope tight!";
   });
-  const ProgramResult skipped =
-      Cli({"build", overfull, "-o", work.file("skip.smc"), "--from", demoRom, "--keep-dictionary", "--on-overflow", "skip"});
+  const ProgramResult skipped = Cli({"build", overfull, "-o", work.file("skip.smc"), "--from", demoRom,
+                                     "--keep-dictionary", "--on-overflow", "skip"});
   EXPECT_EQ(skipped.exitCode, 0) << skipped.err;
   EXPECT_NE(skipped.out.find("\nBank21:0\n"), std::string::npos);
   EXPECT_NE(skipped.err.find("Not enough space to save this bank!"), std::string::npos);
 
-  const ProgramResult stopped =
-      Cli({"build", overfull, "-o", work.file("stop.smc"), "--from", demoRom, "--keep-dictionary", "--on-overflow", "stop"});
+  const ProgramResult stopped = Cli({"build", overfull, "-o", work.file("stop.smc"), "--from", demoRom,
+                                     "--keep-dictionary", "--on-overflow", "stop"});
   EXPECT_EQ(stopped.exitCode, 1);
   EXPECT_EQ(stopped.out, "");
   EXPECT_NE(stopped.err.find("[Cancel]"), std::string::npos);
   // The default is to stop rather than to give a bank up silently.
-  EXPECT_EQ(Cli({"build", overfull, "-o", work.file("default.smc"), "--from", demoRom, "--keep-dictionary"}).exitCode, 1);
+  EXPECT_EQ(Cli({"build", overfull, "-o", work.file("default.smc"), "--from", demoRom, "--keep-dictionary"}).exitCode,
+            1);
 }
 
 TEST_F(BuildTest, ErrorsEndTheBuildWithAFailureCode) {
   const std::string broken = ChangedProject("broken.ovp", [](Document& doc) { doc.Texte[3][1].Aktuell = "{ZZ}"; });
-  const ProgramResult failed = Cli({"build", broken, "-o", work.file("broken.smc"), "--from", demoRom, "--keep-dictionary"});
+  const ProgramResult failed =
+      Cli({"build", broken, "-o", work.file("broken.smc"), "--from", demoRom, "--keep-dictionary"});
   EXPECT_EQ(failed.exitCode, 1);
   EXPECT_NE(failed.err.find("Error Nr. 13"), std::string::npos);
 
   EXPECT_EQ(Cli({"build", work.file("none.ovp"), "-o", work.file("x.smc")}).exitCode, 1);
   EXPECT_FALSE(DateiExistiert(work.file("x.smc")));
-  for (const std::vector<std::string>& wrong :
-       {std::vector<std::string>{"build", project}, {"build", project, "-o", "x.smc", "--on-overflow", "maybe"},
-        {"build", project, "-o", "x.smc", "--seed", "0"}, {"build", project, "-o", "x.smc", "--seed", "7x"},
-        {"demo-rom"}}) {
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{"build", project},
+                                                {"build", project, "-o", "x.smc", "--on-overflow", "maybe"},
+                                                {"build", project, "-o", "x.smc", "--seed", "0"},
+                                                {"build", project, "-o", "x.smc", "--seed", "7x"},
+                                                {"demo-rom"}}) {
     EXPECT_EQ(Cli(wrong).exitCode, 2) << wrong.back();
   }
 }

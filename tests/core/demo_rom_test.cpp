@@ -1,5 +1,7 @@
 // The demo ROM and its table file: made the same on every run, loadable by the real loader with
 // exactly the demo texts, varied enough to be a realistic full-size fixture.
+#include "demo/demo_rom.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 
 #include "common/file_helpers.h"
 #include "demo/demo_document.h"
-#include "demo/demo_rom.h"
 #include "rom/layout.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"
@@ -97,18 +98,18 @@ TEST(DemoRom, NeedsItsDictionaryAndUsesEveryKindOfEntry) {
   int spells = 0;
   for (const std::string& name : doc.TechNamen) spells += name.front() == '*';
   EXPECT_GT(spells, 0);
-  for (const auto& list : {std::span<const std::string>(doc.SpeicherNamen).subspan(1),
-                           std::span<const std::string>(doc.StadtNamen).subspan(1),
-                           std::span<const std::string>(doc.GegnerNamen),
-                           std::span<const std::string>(doc.TechBeschreibungen)}) {
+  for (const auto& list :
+       {std::span<const std::string>(doc.SpeicherNamen).subspan(1),
+        std::span<const std::string>(doc.StadtNamen).subspan(1), std::span<const std::string>(doc.GegnerNamen),
+        std::span<const std::string>(doc.TechBeschreibungen)}) {
     for (const std::string& name : list) EXPECT_FALSE(name.empty());
   }
 }
 
 TEST(DemoRom, TableFileNamesTheLettersDigitsPunctuationAndSpace) {
   const std::string table = demo::DemoTableFile();
-  for (const char* line : {"A0=A\r\n", "D3=z\r\n", "D4=0\r\n", "DE=!\r\n", "E2=\"\r\n", "ED=%\r\n", "EF= \r\n",
-                           "F1=...\r\n"}) {
+  for (const char* line :
+       {"A0=A\r\n", "D3=z\r\n", "D4=0\r\n", "DE=!\r\n", "E2=\"\r\n", "ED=%\r\n", "EF= \r\n", "F1=...\r\n"}) {
     EXPECT_NE(table.find(line), std::string::npos) << line;
   }
   EXPECT_EQ(table.find("EE="), std::string::npos);

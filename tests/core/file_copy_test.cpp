@@ -1,11 +1,11 @@
 // Copying the loaded ROM to a new name and deleting files, as the save into a new file uses them.
-#include <gtest/gtest.h>
+#include "common/file_copy.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "common/file_copy.h"
 #include "common/file_helpers.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"

@@ -1,8 +1,9 @@
 // "Save in Rom" as a whole, on the demo document and real files: every question and its answers,
 // the copy to a new name, the automatic optimizer, the reports, and what the file holds after a
 // finished, stopped or failed save.
-#include <gtest/gtest.h>
+#include "writer/save_procedure.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -15,7 +16,6 @@
 #include "rom/rom_image.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
-#include "writer/save_procedure.h"
 
 namespace orvane {
 namespace {
@@ -36,9 +36,7 @@ bool SameRange(const Bytes& a, const Bytes& b, int32_t first, int32_t last) {
   return std::equal(a.begin() + first, a.begin() + last + 1, b.begin() + first);
 }
 
-void ZeroRange(Bytes& rom, int32_t first, int32_t last) {
-  std::fill(rom.begin() + first, rom.begin() + last + 1, 0);
-}
+void ZeroRange(Bytes& rom, int32_t first, int32_t last) { std::fill(rom.begin() + first, rom.begin() + last + 1, 0); }
 
 // The free-space report as read back from a written image, independently of the writers.
 std::string ReportFromImage(const Bytes& bytes) {
@@ -210,7 +208,10 @@ TEST_F(SaveInRomTest, FailedCopyIsReportedAndTheNewFileHoldsOnlyWhatWasWritten) 
 TEST_F(SaveInRomTest, AutomaticOptimizerRunsUntilTheDictionaryIsSettled) {
   doc_->TabelleGeaendert = false;
   doc_->OhneOptimierWarnung = 0;
-  for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) doc_->Tabelle[1][code] = "{" "}";
+  for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code)
+    doc_->Tabelle[1][code] =
+        "{"
+        "}";
   prompter_.queue(Answer::Ok);  // the warning
   const std::string target = folder_.file("optimized.smc");
   EXPECT_EQ(Save(target), SaveOutcome::Finished);

@@ -22,7 +22,9 @@ class Sequence {
   }
   size_t Below(size_t n) { return static_cast<size_t>(Next() % n); }
   template <class T>
-  const T& Pick(std::span<const T> list) { return list[Below(list.size())]; }
+  const T& Pick(std::span<const T> list) {
+    return list[Below(list.size())];
+  }
 
  private:
   uint64_t state_;
@@ -32,9 +34,7 @@ class Sequence {
 constexpr int32_t kRoomyText = 20;
 
 // Bytes a text takes at most: one code per character, at least one code, and the terminator.
-int32_t WorstCaseBytes(const std::string& text) {
-  return static_cast<int32_t>(std::max<size_t>(text.size(), 1)) + 1;
-}
+int32_t WorstCaseBytes(const std::string& text) { return static_cast<int32_t>(std::max<size_t>(text.size(), 1)) + 1; }
 
 std::string ShortReply(Sequence& seq, int32_t room) {
   for (int attempt = 0; attempt < 8; ++attempt) {
@@ -99,7 +99,8 @@ void FillNames(Document& doc) {
   const auto ends = PlaceEnds();
   for (int i = 1; i <= kLocationCount; ++i) {
     const size_t n = static_cast<size_t>(i - 1);
-    doc.StadtNamen[i] = std::string(starts[n % starts.size()]) + std::string(ends[(n / starts.size() + n) % ends.size()]);
+    doc.StadtNamen[i] =
+        std::string(starts[n % starts.size()]) + std::string(ends[(n / starts.size() + n) % ends.size()]);
   }
 
   const auto materials = ItemMaterials();
@@ -123,7 +124,8 @@ void FillNames(Document& doc) {
   const auto creatures = Creatures();
   for (int e = 0; e < kEnemyCount; ++e) {
     const size_t n = static_cast<size_t>(e);
-    doc.GegnerNamen[e] = std::string(traits[n % traits.size()]) + " " + std::string(creatures[(n / traits.size() + n) % creatures.size()]);
+    doc.GegnerNamen[e] = std::string(traits[n % traits.size()]) + " " +
+                         std::string(creatures[(n / traits.size() + n) % creatures.size()]);
   }
 
   const auto elements = Elements();
@@ -133,15 +135,18 @@ void FillNames(Document& doc) {
     const size_t n = static_cast<size_t>(t);
     if (t % 2 == 0) {
       const size_t level = n / 2 / elements.size();
-      doc.TechNamen[t] = "*" + std::string(elements[(n / 2) % elements.size()]) + (level > 0 ? std::to_string(level + 1) : "");
+      doc.TechNamen[t] =
+          "*" + std::string(elements[(n / 2) % elements.size()]) + (level > 0 ? std::to_string(level + 1) : "");
     } else {
       const size_t level = n / 2 / moves.size();
-      doc.TechNamen[t] = std::string(moves[(n / 2) % moves.size()]) + (level > 0 ? " " + std::to_string(level + 1) : "");
+      doc.TechNamen[t] =
+          std::string(moves[(n / 2) % moves.size()]) + (level > 0 ? " " + std::to_string(level + 1) : "");
     }
   }
   for (int t = 0; t < kTechInfoCount; ++t) {
     const size_t n = static_cast<size_t>(t);
-    doc.TechBeschreibungen[t] = std::string(effects[n % effects.size()]) + " Costs " + std::to_string(2 + n % 9) + " MP.";
+    doc.TechBeschreibungen[t] =
+        std::string(effects[n % effects.size()]) + " Costs " + std::to_string(2 + n % 9) + " MP.";
   }
 }
 

@@ -2,9 +2,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <ctime>
-#include <chrono>
 #include <filesystem>
 #include <optional>
 
@@ -54,7 +54,10 @@ std::vector<uint8_t> OpenOutput(const std::string& path) {
 class SaveRun {
  public:
   SaveRun(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress)
-      : doc_(doc), params_(params), prompter_(prompter), ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflowNotes = {}} {}
+      : doc_(doc),
+        params_(params),
+        prompter_(prompter),
+        ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflowNotes = {}} {}
 
   SaveOutcome Execute(FileChooser& chooser);
 
@@ -145,9 +148,9 @@ bool SaveRun::WriteAll() {
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
                       FileChooser& chooser) {
   if (doc.OhneOptimierWarnung == 0 && !doc.TabelleGeaendert) {
-    const Message warning = MakeMessage(
-        "Warning!!!", "The compression should be optimized to avoid errors. Continue anyway?", Icon::None,
-        Buttons::OkCancel);
+    const Message warning =
+        MakeMessage("Warning!!!", "The compression should be optimized to avoid errors. Continue anyway?", Icon::None,
+                    Buttons::OkCancel);
     if (prompter.ask(warning) != Answer::Ok) return SaveOutcome::Cancelled;
   }
   SaveRun run(doc, params, prompter, progress);
@@ -166,8 +169,7 @@ double SecondsSinceMidnight() {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&seconds, &local);
-  const double fraction =
-      std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(seconds)).count();
+  const double fraction = std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(seconds)).count();
   return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 

@@ -11,10 +11,10 @@ std::string FormatSeconds(double seconds) {
 }
 
 Message FinishedMessage(double elapsedSeconds) {
-  return MakeMessage("Finished!",
-                     std::string("Data has been saved succesfully!") + kCrLf + "Time needed:" +
-                         FormatSeconds(elapsedSeconds) + " sec",
-                     Icon::Information, Buttons::Ok, true);
+  return MakeMessage(
+      "Finished!",
+      std::string("Data has been saved succesfully!") + kCrLf + "Time needed:" + FormatSeconds(elapsedSeconds) + " sec",
+      Icon::Information, Buttons::Ok, true);
 }
 
 std::string FreeSpaceReport(const WriteContext& ctx) {
