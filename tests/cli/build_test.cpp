@@ -95,7 +95,9 @@ TEST_F(BuildTest, DemoRomCommandWritesTheDemoAndItsTable) {
   const Bytes rom = ReadWholeFile(demoRom);
   const std::vector<bool> inside = InsideAreas();
   for (int32_t p = 0; p < kFullImageSize; ++p) {
-    if (!inside[p]) ASSERT_EQ(rom[p], 0) << "at " << p;
+    if (!inside[p]) {
+      ASSERT_EQ(rom[p], 0) << "at " << p;
+    }
   }
 }
 

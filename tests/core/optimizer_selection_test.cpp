@@ -12,12 +12,6 @@
 namespace orvane {
 namespace {
 
-std::vector<std::string> PickedValues(const Selection& s, const std::vector<std::string>& names) {
-  std::vector<std::string> out;
-  for (int32_t c : s.picked) out.push_back(names[c]);
-  return out;
-}
-
 const auto kNeverStop = [] { return true; };
 
 TEST(ThresholdSelection, FallingThresholdGivesTheOddOrders) {

@@ -384,11 +384,12 @@ TEST_F(SaveInRomTest, TargetsThatCannotBeWrittenTakeTheErrorPathAndStayAsTheyWer
     EXPECT_EQ(prompter_.last().title, c.title);
     EXPECT_EQ(prompter_.last().text, c.description + "\r\nContinue program?");
 
-    // Going on still cannot write the file: the commit asks again and the texts stay unsaved.
+    // Going on still cannot write the file: the commit asks again, no success is reported and
+    // the texts stay unsaved.
     ScriptedPrompter continuing({Answer::Yes, Answer::Yes});
     prompter_ = continuing;
-    Save(c.target);
-    EXPECT_EQ(prompter_.messages()[1].title, c.title);
+    EXPECT_EQ(Save(c.target), SaveOutcome::Stopped);
+    EXPECT_EQ(Titles(prompter_), (std::vector<std::string>{c.title, c.title}));
     EXPECT_TRUE(doc_->Geaendert);
   }
   EXPECT_EQ(ReadWholeFile(readOnly), (Bytes{1, 2, 3}));

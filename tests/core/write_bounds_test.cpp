@@ -69,7 +69,9 @@ TEST(WriteBounds, OverlongTextsNeverReachOutsideTheAreas) {
   for (const Range& r : WritableAreas(h.doc))
     for (int32_t p = r.first; p <= r.last; ++p) writable[static_cast<size_t>(p)] = true;
   for (size_t p = 0; p < before.size(); ++p)
-    if (!writable[p]) ASSERT_EQ(h.image.bytes()[p], before[p]) << "written outside the areas at " << p;
+    if (!writable[p]) {
+      ASSERT_EQ(h.image.bytes()[p], before[p]) << "written outside the areas at " << p;
+    }
   EXPECT_FALSE(h.ctx.overflowNotes.empty());
   EXPECT_GT(h.prompter.messages().size(), 21u);  // every bank, the titles, the locations, the items
 }

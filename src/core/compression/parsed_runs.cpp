@@ -32,15 +32,6 @@ void ParsedRuns::reparse(std::span<const Occurrence> where) {
     if (i == 0 || where[i].run != where[i - 1].run) parse(static_cast<size_t>(where[i].run));
 }
 
-namespace {
-bool MatchesAt(std::string_view text, size_t p, std::string_view entry) {
-  if (text.size() - p < entry.size()) return false;
-  for (size_t i = 0; i < entry.size(); ++i)
-    if (text[p + i] != entry[i]) return false;
-  return true;
-}
-}  // namespace
-
 int64_t ParsedRuns::gain(std::string_view entry, std::span<const Occurrence> where) const {
   int64_t total = 0;
   int32_t run = -1;

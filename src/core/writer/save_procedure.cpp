@@ -113,13 +113,14 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser) {
     CheckWritable(target);
     WriteFileAtomically(target, image_.bytes());
   });
-  if (!finished || commit == Step::Stop) return SaveOutcome::Stopped;
+  // A file that could not be replaced holds none of this save: no success report, and the
+  // texts still count as unsaved.
+  if (!finished || commit != Step::Done) return SaveOutcome::Stopped;
 
   prompter_.ask(FinishedMessage(Now() - start));
   prompter_.ask(InfoMessage(ctx_));
   if (!ctx_.overflowNotes.empty()) prompter_.ask(OverflowMessage(ctx_.overflowNotes));
-  // Texts that never reached the file still count as unsaved.
-  if (commit == Step::Done) doc_.Geaendert = false;
+  doc_.Geaendert = false;
   return SaveOutcome::Finished;
 }
 
