@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "editors/editor_pane.h"
+#include "editors/editor_windows_hookup.h"
 #include "shell/cp1252.h"
 #include "shell/settings_file.h"
 #include "shell/twips.h"
@@ -34,6 +35,7 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
   QDir::setCurrent(QString::fromStdString(programFolder_));
   buildControls();
   buildMenus();
+  editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));
   ReadSettings(doc_, settingsPath().toStdString());
 }
