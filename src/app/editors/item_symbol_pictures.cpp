@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kSize = 20;
 
-// Each drawing works on a 20 x 20 grid.
+// Each drawing works on a 20 x 20 grid. The order follows the kinds of item the symbols mark:
+// blade, axe, staff, bow, mail, helm, ring, tonic, charm, key.
 void DrawSword(QPainter& p) {
   p.setPen(QPen(QColor(90, 90, 110), 2));
   p.drawLine(4, 16, 15, 5);
@@ -19,18 +20,17 @@ void DrawSword(QPainter& p) {
   p.drawLine(2, 18, 5, 15);
 }
 
-void DrawShield(QPainter& p) {
-  QPainterPath path;
-  path.moveTo(10, 2);
-  path.lineTo(17, 5);
-  path.quadTo(17, 14, 10, 18);
-  path.quadTo(3, 14, 3, 5);
-  path.closeSubpath();
-  p.setPen(QPen(QColor(60, 60, 60), 1.5));
-  p.setBrush(QColor(70, 110, 190));
-  p.drawPath(path);
-  p.setPen(QPen(QColor(230, 200, 60), 1.5));
-  p.drawLine(10, 5, 10, 15);
+void DrawAxe(QPainter& p) {
+  p.setPen(QPen(QColor(130, 85, 40), 2));
+  p.drawLine(5, 18, 13, 3);
+  QPainterPath blade;
+  blade.moveTo(11, 5);
+  blade.quadTo(19, 3, 18, 11);
+  blade.lineTo(14, 9);
+  blade.closeSubpath();
+  p.setPen(QPen(QColor(60, 60, 70), 1));
+  p.setBrush(QColor(170, 175, 190));
+  p.drawPath(blade);
 }
 
 void DrawHelmet(QPainter& p) {
@@ -88,13 +88,6 @@ void DrawBow(QPainter& p) {
   p.drawLine(15, 13, 18, 10);
 }
 
-void DrawBoot(QPainter& p) {
-  const QPolygonF boot({{6, 2}, {12, 2}, {12, 12}, {18, 14}, {18, 18}, {6, 18}});
-  p.setPen(QPen(QColor(60, 60, 60), 1.5));
-  p.setBrush(QColor(110, 70, 40));
-  p.drawPolygon(boot);
-}
-
 void DrawGem(QPainter& p) {
   const QPolygonF gem({{5, 3}, {15, 3}, {19, 8}, {10, 18}, {1, 8}});
   p.setPen(QPen(QColor(20, 110, 60), 1.5));
@@ -103,6 +96,15 @@ void DrawGem(QPainter& p) {
   p.drawLine(QPointF(1, 8), QPointF(19, 8));
   p.drawLine(QPointF(7, 8), QPointF(10, 18));
   p.drawLine(QPointF(13, 8), QPointF(10, 18));
+}
+
+void DrawKey(QPainter& p) {
+  p.setPen(QPen(QColor(170, 130, 20), 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QRectF(2, 3, 7, 7));
+  p.drawLine(QPointF(8.5, 8.5), QPointF(17, 17));
+  p.drawLine(QPointF(14, 14), QPointF(11.5, 16.5));
+  p.drawLine(QPointF(16, 16), QPointF(13.5, 18.5));
 }
 
 void DrawNone(QPainter& p) {
@@ -116,9 +118,9 @@ void DrawNone(QPainter& p) {
 
 QIcon ItemSymbolPicture(int button) {
   using Drawing = void (*)(QPainter&);
-  static constexpr Drawing kDrawings[kItemSymbolButtons] = {DrawSword,  DrawShield, DrawHelmet, DrawArmour,
-                                                            DrawRing,   DrawPotion, DrawStaff,  DrawBow,
-                                                            DrawBoot,   DrawGem,    DrawNone};
+  static constexpr Drawing kDrawings[kItemSymbolButtons] = {DrawSword, DrawAxe,    DrawStaff,  DrawBow,
+                                                            DrawArmour, DrawHelmet, DrawRing,   DrawPotion,
+                                                            DrawGem,    DrawKey,    DrawNone};
   QPixmap pixmap(kSize, kSize);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
