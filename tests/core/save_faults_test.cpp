@@ -27,23 +27,29 @@ using testing::ScriptedPrompter;
 using testing::TempFolder;
 using Bytes = std::vector<uint8_t>;
 
+// The demo document and the ROM the writers make of it, built once for all tests.
+struct DemoData {
+  Document doc;
+  Bytes rom;
+};
+
+const DemoData& Demo() {
+  static const DemoData data = [] {
+    DemoData d;
+    demo::MakeDemoDocument(d.doc);
+    d.rom = demo::WriteDemoRom(d.doc);
+    return d;
+  }();
+  return data;
+}
+
 class SaveFaultsTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    demoDoc_ = std::make_unique<Document>();
-    demo::MakeDemoDocument(*demoDoc_);
-    demoRom_ = std::make_unique<Bytes>(demo::WriteDemoRom(*demoDoc_));
-  }
-  static void TearDownTestSuite() {
-    demoDoc_.reset();
-    demoRom_.reset();
-  }
-
   void SetUp() override {
     std::filesystem::permissions(folder_.path(), std::filesystem::perms::all);
     loaded_ = folder_.file("loaded.smc");
-    WriteFileAtomically(loaded_, *demoRom_);
-    doc_ = std::make_unique<Document>(*demoDoc_);
+    WriteFileAtomically(loaded_, Demo().rom);
+    doc_ = std::make_unique<Document>(Demo().doc);
     doc_->RomPfadGeladen = loaded_;
     doc_->TabelleGeaendert = true;  // a settled dictionary: the save writes without optimizing
     doc_->Texte[1][1].Aktuell = "A text that was changed";
@@ -101,19 +107,12 @@ class SaveFaultsTest : public ::testing::Test {
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count());
   }
 
-  const Bytes& demoRom() const { return *demoRom_; }
+  const Bytes& demoRom() const { return Demo().rom; }
 
   TempFolder folder_;
   std::string loaded_;
   std::unique_ptr<Document> doc_;
-
- private:
-  static std::unique_ptr<Document> demoDoc_;
-  static std::unique_ptr<Bytes> demoRom_;
 };
-
-std::unique_ptr<Document> SaveFaultsTest::demoDoc_;
-std::unique_ptr<Bytes> SaveFaultsTest::demoRom_;
 
 const std::string kFinished = std::to_string(static_cast<int>(SaveOutcome::Finished));
 const std::string kStopped = std::to_string(static_cast<int>(SaveOutcome::Stopped));
