@@ -12,13 +12,8 @@
 
 #include "document.h"
 #include "editors/item_symbol_pictures.h"
-#include "editors/typing_limit.h"
-#include "shell/cp1252.h"
 
 namespace orvane::editors {
-
-using shell::FromQt;
-using shell::ToQt;
 namespace {
 
 QGroupBox* Frame(const QString& caption, const QString& name, QWidget* parent) {
@@ -34,9 +29,7 @@ ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
                      {"ItemsForm", "Items", "Warning!", "Text1", "Command1", kItemNameLimit, true, true}, parent),
       nameFrame_(Frame(tr("Edit Item Name"), "Frame2", this)),
       symbolFrame_(Frame(tr("Select Item Symbol"), "Frame3", this)),
-      symbolButtons_(new QButtonGroup(this)),
-      description_(new QLineEdit(this)),
-      descriptionLimit_(new TypingLimit(description_, kItemInfoLimit, false)) {
+      symbolButtons_(new QButtonGroup(this)) {
   auto* listFrame = Frame(tr("Choose Item"), "Frame1", this);
   (new QVBoxLayout(listFrame))->addWidget(list_);
   (new QVBoxLayout(nameFrame_))->addWidget(nameBox_);
@@ -53,9 +46,10 @@ ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
   }
 
   auto* infoFrame = Frame(tr("Item Info"), "Frame4", this);
-  description_->setObjectName("Beschreibung");
-  shell::GuardLineEdit(description_);
-  (new QVBoxLayout(infoFrame))->addWidget(description_);
+  // Item i owns description i + 1, so list row r shows description r + 2.
+  QLineEdit* description =
+      addDescriptionBox("Beschreibung", kItemInfoLimit, false, {doc.ItemInfos.begin(), doc.ItemInfos.end()}, 2);
+  (new QVBoxLayout(infoFrame))->addWidget(description);
 
   auto* right = new QVBoxLayout;
   right->addWidget(nameFrame_);
@@ -68,10 +62,8 @@ ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
   layout->addLayout(right, 2);
 
   connect(symbolButtons_, &QButtonGroup::idToggled, this, &ItemsForm::symbolChosen);
-  connect(description_, &QLineEdit::textChanged, this, &ItemsForm::descriptionTyped);
 
   for (int i = 1; i <= kItemCount; ++i) symbols_.push_back(doc.Items[i].Symbol);
-  descriptions_.assign(doc.ItemInfos.begin(), doc.ItemInfos.end());
   std::vector<std::string> names;
   for (int i = 1; i <= kItemCount; ++i) names.push_back(doc.Items[i].Name);
   fill(std::move(names));
@@ -86,7 +78,6 @@ void ItemsForm::showEntryExtras(int row) {
     const int button = symbol == kNoItemSymbol ? kNoSymbolButton : symbol - kFirstItemSymbol;
     symbolButtons_->button(button)->setChecked(true);
   }
-  descriptionLimit_->setText(ToQt(descriptions_[row + 2]));
 }
 
 void ItemsForm::symbolChosen(int button, bool checked) {
@@ -96,19 +87,12 @@ void ItemsForm::symbolChosen(int button, bool checked) {
   markChanged();
 }
 
-void ItemsForm::descriptionTyped(const QString& text) {
-  const int row = currentRow();
-  if (row < 0) return;
-  descriptions_[row + 2] = FromQt(text, nullptr);
-  markChanged();
-}
-
 void ItemsForm::store() {
   for (int i = 1; i <= kItemCount; ++i) {
     doc_.Items[i].Name = names()[i - 1];
     doc_.Items[i].Symbol = symbols_[i - 1];
   }
-  std::copy(descriptions_.begin(), descriptions_.end(), doc_.ItemInfos.begin());
+  std::copy(descriptions().begin(), descriptions().end(), doc_.ItemInfos.begin());
 }
 
 }  // namespace orvane::editors

@@ -30,15 +30,11 @@ class ItemsForm : public NameListEditor {
 
  private:
   void symbolChosen(int button, bool checked);
-  void descriptionTyped(const QString& text);
 
   QGroupBox* nameFrame_;
   QGroupBox* symbolFrame_;
   QButtonGroup* symbolButtons_;
-  QLineEdit* description_;
-  TypingLimit* descriptionLimit_;
-  std::vector<uint8_t> symbols_;            // item i at i-1
-  std::vector<std::string> descriptions_;   // 0..242 as in the document
+  std::vector<uint8_t> symbols_;  // item i at i-1
 };
 
 }  // namespace orvane::editors

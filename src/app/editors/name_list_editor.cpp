@@ -46,6 +46,18 @@ void NameListEditor::usePlainLayout() {
   layout->addWidget(saveButton_);
 }
 
+QLineEdit* NameListEditor::addDescriptionBox(const char* name, int limit, bool growsWithBraces,
+                                             std::vector<std::string> descriptions, int offset) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(name);
+  shell::GuardLineEdit(box);
+  descriptionLimit_ = new TypingLimit(box, limit, growsWithBraces);
+  descriptions_ = std::move(descriptions);
+  descriptionOffset_ = offset;
+  connect(box, &QLineEdit::textChanged, this, &NameListEditor::descriptionTyped);
+  return box;
+}
+
 void NameListEditor::fill(std::vector<std::string> names) {
   guard_ = true;
   names_ = std::move(names);
@@ -79,6 +91,7 @@ void NameListEditor::showEntry(int row) {
   else
     nameBox_->setText(text);
   showEntryExtras(row);
+  if (descriptionLimit_) descriptionLimit_->setText(ToQt(descriptions_[row + descriptionOffset_]));
   guard_ = wasGuarded;
 }
 
@@ -87,6 +100,13 @@ void NameListEditor::nameTyped(const QString& text) {
   if (row < 0) return;
   names_[row] = FromQt(text, nullptr);
   list_->item(row)->setText(text);
+  markChanged();
+}
+
+void NameListEditor::descriptionTyped(const QString& text) {
+  const int row = currentRow();
+  if (row < 0) return;
+  descriptions_[row + descriptionOffset_] = FromQt(text, nullptr);
   markChanged();
 }
 

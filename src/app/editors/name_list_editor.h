@@ -46,11 +46,16 @@ class NameListEditor : public QDialog {
   void fill(std::vector<std::string> names);
   // Name box on top, list below, "Save" at the bottom.
   void usePlainLayout();
+  // Adds the box that edits the description of the selected entry: the working copy is
+  // `descriptions`, and list row r shows description r + offset. Call before fill().
+  QLineEdit* addDescriptionBox(const char* name, int limit, bool growsWithBraces,
+                               std::vector<std::string> descriptions, int offset);
 
   // An edit by the user: sets the changed flag and the "*" unless the window is filling itself.
   void markChanged();
   int currentRow() const;
   const std::vector<std::string>& names() const { return names_; }
+  const std::vector<std::string>& descriptions() const { return descriptions_; }
 
   // Shows the other parts of entry `row`; runs under the guard.
   virtual void showEntryExtras(int /*row*/) {}
@@ -67,6 +72,7 @@ class NameListEditor : public QDialog {
  private:
   void showEntry(int row);
   void nameTyped(const QString& text);
+  void descriptionTyped(const QString& text);
   void save();
   void updateCaption();
 
@@ -74,6 +80,9 @@ class NameListEditor : public QDialog {
   NameListSetup setup_;
   TypingLimit* nameLimit_ = nullptr;
   std::vector<std::string> names_;
+  TypingLimit* descriptionLimit_ = nullptr;
+  std::vector<std::string> descriptions_;
+  int descriptionOffset_ = 0;
   bool changed_ = false;
   bool guard_ = false;
 };

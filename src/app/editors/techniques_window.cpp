@@ -9,20 +9,13 @@
 #include <QVBoxLayout>
 
 #include "document.h"
-#include "editors/typing_limit.h"
-#include "shell/cp1252.h"
 
 namespace orvane::editors {
-
-using shell::FromQt;
-using shell::ToQt;
 
 Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, prompter,
                      {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", kTechNameLimit, true, false},
-                     parent),
-      description_(new QLineEdit(this)),
-      descriptionLimit_(new TypingLimit(description_, kTechInfoLimit, true)) {
+                     parent) {
   auto* listFrame = new QGroupBox(tr("Select Tech"), this);
   listFrame->setObjectName("Frame1");
   (new QVBoxLayout(listFrame))->addWidget(list_);
@@ -31,10 +24,10 @@ Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
   (new QVBoxLayout(nameFrame))->addWidget(nameBox_);
   auto* infoFrame = new QGroupBox(tr("Tech-Info"), this);
   infoFrame->setObjectName("Frame3");
-  description_->setObjectName("Text2");
-  description_->setFont(QFont("Times New Roman"));
-  shell::GuardLineEdit(description_);
-  (new QVBoxLayout(infoFrame))->addWidget(description_);
+  QLineEdit* description = addDescriptionBox(
+      "Text2", kTechInfoLimit, true, {doc.TechBeschreibungen.begin(), doc.TechBeschreibungen.end()}, 0);
+  description->setFont(QFont("Times New Roman"));
+  (new QVBoxLayout(infoFrame))->addWidget(description);
 
   auto* right = new QVBoxLayout;
   right->addWidget(nameFrame);
@@ -45,23 +38,12 @@ Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
   layout->addWidget(listFrame, 1);
   layout->addLayout(right, 1);
 
-  connect(description_, &QLineEdit::textChanged, this, &Techniken::descriptionTyped);
-  descriptions_.assign(doc.TechBeschreibungen.begin(), doc.TechBeschreibungen.end());
   fill({doc.TechNamen.begin(), doc.TechNamen.end()});
-}
-
-void Techniken::showEntryExtras(int row) { descriptionLimit_->setText(ToQt(descriptions_[row])); }
-
-void Techniken::descriptionTyped(const QString& text) {
-  const int row = currentRow();
-  if (row < 0) return;
-  descriptions_[row] = FromQt(text, nullptr);
-  markChanged();
 }
 
 void Techniken::store() {
   std::copy(names().begin(), names().end(), doc_.TechNamen.begin());
-  std::copy(descriptions_.begin(), descriptions_.end(), doc_.TechBeschreibungen.begin());
+  std::copy(descriptions().begin(), descriptions().end(), doc_.TechBeschreibungen.begin());
 }
 
 }  // namespace orvane::editors

@@ -16,15 +16,7 @@ class Techniken : public NameListEditor {
   Techniken(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
-  void showEntryExtras(int row) override;
   void store() override;
-
- private:
-  void descriptionTyped(const QString& text);
-
-  QLineEdit* description_;
-  TypingLimit* descriptionLimit_;
-  std::vector<std::string> descriptions_;
 };
 
 }  // namespace orvane::editors
