@@ -114,10 +114,12 @@ void FillNames(Document& doc) {
     // Every kind has its symbol; a few items carry the "no symbol" byte instead.
     doc.Items[i].Symbol = i % 23 == 0 ? 0xFF : static_cast<uint8_t>(32 + kind);
     const size_t tier = (n / kinds.size()) % 3;
-    doc.ItemInfos[i] = (i % 17 == 0) ? std::string() : std::string(infos[kind * 3 + tier]);
+    // The game keeps item i's description one place further on.
+    doc.ItemInfos[i + 1] = (i % 17 == 0) ? std::string() : std::string(infos[kind * 3 + tier]);
   }
-  for (int i = kItemCount + 1; i <= kItemInfoCount; ++i) {
-    doc.ItemInfos[i] = "Note " + std::to_string(i - kItemCount) + ": unused.";
+  doc.ItemInfos[1] = "Note 0: unused.";
+  for (int i = kItemCount + 2; i <= kItemInfoCount; ++i) {
+    doc.ItemInfos[i] = "Note " + std::to_string(i - kItemCount - 1) + ": unused.";
   }
 
   const auto traits = CreatureTraits();
