@@ -42,15 +42,15 @@ std::optional<std::string> ParsedArgs::value(const std::string& option) const {
 }
 
 std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<std::string>& args,
-                                    const OptionSpec& spec, size_t positionals,
+                                    const OptionSpec& options, size_t positionals,
                                     const std::vector<std::string>& required) {
   ParsedArgs parsed;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (Contains(spec.withValue, arg)) {
+    if (Contains(options.withValue, arg)) {
       if (i + 1 >= args.size()) return Mistake(command, arg + " needs a value");
       if (!parsed.values.emplace(arg, args[++i]).second) return Mistake(command, arg + " given twice");
-    } else if (Contains(spec.flags, arg)) {
+    } else if (Contains(options.flags, arg)) {
       if (!parsed.flags.insert(arg).second) return Mistake(command, arg + " given twice");
     } else if (arg.size() > 1 && arg[0] == '-') {
       return Mistake(command, "unknown option " + arg);

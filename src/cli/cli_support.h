@@ -43,11 +43,11 @@ struct ParsedArgs {
   bool flag(const std::string& name) const { return flags.count(name) != 0; }
 };
 
-// Nothing when the arguments do not fit `spec` (an unknown option, a missing value, an option
+// Nothing when the arguments do not fit `options` (an unknown option, a missing value, an option
 // given twice, not `positionals` plain arguments, a missing required option); the mistake and the
 // usage are then printed to stderr.
 std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<std::string>& args,
-                                    const OptionSpec& spec, size_t positionals,
+                                    const OptionSpec& options, size_t positionals,
                                     const std::vector<std::string>& required = {});
 
 // Prints every message as "title: text" to stderr. Questions get a fixed answer per command

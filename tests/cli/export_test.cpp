@@ -18,15 +18,12 @@ namespace {
 
 using testing::Bytes;
 using testing::ProgramResult;
+using testing::ReadFileText;
 using testing::Codes;
 using testing::RomFixture;
 using testing::ScriptedPrompter;
 using testing::TempFolder;
 
-std::string FileText(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
 
 class ExportTest : public ::testing::Test {
  protected:
@@ -80,8 +77,8 @@ TEST_F(ExportTest, ExportIsRepeatableAndSurvivesLoadAndSave) {
   EXPECT_EQ(first.err, "");
   const ProgramResult second = Run({"export", "-o", work.file("b.ovp"), romPath, "--table", tablePath});
   ASSERT_EQ(second.exitCode, 0) << second.err;
-  const std::string exported = FileText(work.file("a.ovp"));
-  EXPECT_EQ(FileText(work.file("b.ovp")), exported);
+  const std::string exported = ReadFileText(work.file("a.ovp"));
+  EXPECT_EQ(ReadFileText(work.file("b.ovp")), exported);
 
   Document doc = LoadProjectOf(work.file("a.ovp"));
   EXPECT_EQ(doc.Texte[1][1].Aktuell, "Hello[L_]World");
@@ -105,7 +102,7 @@ TEST_F(ExportTest, ExportIsRepeatableAndSurvivesLoadAndSave) {
   ScriptedPrompter prompter;
   SilentProgress progress;
   ASSERT_EQ(SaveProjectFile(doc, work.file("c.ovp"), prompter, progress), ProjectOutcome::Done);
-  EXPECT_EQ(FileText(work.file("c.ovp")), exported);
+  EXPECT_EQ(ReadFileText(work.file("c.ovp")), exported);
 }
 
 TEST_F(ExportTest, EditedOptionDecodesTheLastBanksThroughTheTableFile) {

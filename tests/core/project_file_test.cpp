@@ -20,12 +20,9 @@ namespace {
 using testing::FixedFileChooser;
 using testing::RecordingProgress;
 using testing::ScriptedPrompter;
+using testing::ReadFileText;
 using testing::TempFolder;
 
-std::string ReadFileBytes(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
 
 // 1-based line numbers of the section headers in a file of the game's bank table.
 constexpr int kLineCount = 11284;
@@ -131,7 +128,7 @@ class ProjectFileTest : public ::testing::Test {
     RecordingProgress progress;
     EXPECT_EQ(SaveProjectFile(doc, dir.file("out.ovp"), prompter, progress), ProjectOutcome::Done);
     EXPECT_TRUE(prompter.empty());
-    return ReadFileBytes(dir.file("out.ovp"));
+    return ReadFileText(dir.file("out.ovp"));
   }
 
   ProjectOutcome Load(Document& doc, const std::string& bytes) {
@@ -154,7 +151,7 @@ TEST_F(ProjectFileTest, SavedFileHasTheExactLayout) {
   ScriptedPrompter savePrompter;
   ASSERT_EQ(SaveProjectFile(doc, dir.file("p.ovp"), savePrompter, saveProgress), ProjectOutcome::Done);
   EXPECT_FALSE(doc.Geaendert);
-  const std::string bytes = ReadFileBytes(dir.file("p.ovp"));
+  const std::string bytes = ReadFileText(dir.file("p.ovp"));
 
   // CR LF after every line and nowhere else, no byte-order mark.
   size_t crlf = 0;
@@ -571,7 +568,7 @@ TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFileAndAsksWhetherToGoOn) {
     EXPECT_TRUE(local.last().text.ends_with("\r\nContinue program?"));
     EXPECT_EQ(local.last().buttons, Buttons::YesNo);
     EXPECT_TRUE(doc.Geaendert);
-    EXPECT_EQ(ReadFileBytes(target), "the old project");
+    EXPECT_EQ(ReadFileText(target), "the old project");
     EXPECT_EQ(localProgress.captions.back(), "");
   }
   // Nothing but the old file is left behind in the folder.

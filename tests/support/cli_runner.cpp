@@ -1,5 +1,7 @@
 #include "support/cli_runner.h"
 
+#include "support/rom_fixture.h"
+
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -15,11 +17,6 @@ std::string ShellQuoted(const std::string& arg) {
   return quoted + "'";
 }
 
-std::string Contents(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
-
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
@@ -30,7 +27,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   for (const std::string& arg : args) command += " " + ShellQuoted(arg);
   command += " >" + ShellQuoted(outPath) + " 2>" + ShellQuoted(errPath);
   const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(outPath), Contents(errPath)};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileText(outPath), ReadFileText(errPath)};
 }
 
 }  // namespace orvane::testing

@@ -242,6 +242,11 @@ std::string WriteTableFile(const std::string& folder, const std::string& content
   return path;
 }
 
+std::string ReadFileText(const std::string& path) {
+  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
   const auto base = std::filesystem::temp_directory_path();

@@ -92,6 +92,9 @@ std::string TypicalTableFile();
 // Writes `contents` as Orvane_Englisch.tbl into `folder`; returns the file's path.
 std::string WriteTableFile(const std::string& folder, const std::string& contents = TypicalTableFile());
 
+// The whole file as a byte string.
+std::string ReadFileText(const std::string& path);
+
 // A fresh empty folder under the system's temp folder, removed again by the destructor.
 class TempFolder {
  public:

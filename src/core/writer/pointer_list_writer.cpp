@@ -61,26 +61,33 @@ std::function<std::string(int32_t)> CountingCaption(std::string text, int32_t to
 
 }  // namespace
 
+namespace {
+
+// Titles and locations: a pointer list bounded by its string area, with the space message.
+WriteResult WriteBoundedNames(WriteContext& ctx, const Encoder& encoder, int32_t pointers, int32_t dataStart,
+                              int32_t dataEnd, const std::string& caption, const std::string& label,
+                              std::span<const std::string> names, int32_t count, int32_t& freeSpace) {
+  const PointerList list{pointers, dataStart, dataEnd - 1, CountingCaption(caption, count), label, true, true};
+  StringArea area(ctx.image, list.dataStart, list.dataLast);
+  const auto texts = names.subspan(1, static_cast<size_t>(count));
+  const WriteResult result = WritePointerList(ctx, encoder, list, texts, 1, area);
+  if (result == WriteResult::Finished) freeSpace = area.free();
+  return result;
+}
+
+}  // namespace
+
 WriteResult WriteSaveTitles(WriteContext& ctx, const Encoder& encoder) {
   const Document& doc = ctx.doc;
-  const PointerList list{doc.TitelZeigerTabelle, doc.TitelDatenStart, doc.TitelDatenEnde - 1,
-                         CountingCaption("Writing Savetitle ", doc.TitelAnzahl), "Savetitle", true, true};
-  StringArea area(ctx.image, list.dataStart, list.dataLast);
-  const auto texts = std::span<const std::string>(doc.SpeicherNamen).subspan(1, static_cast<size_t>(doc.TitelAnzahl));
-  const WriteResult result = WritePointerList(ctx, encoder, list, texts, 1, area);
-  if (result == WriteResult::Finished) ctx.titlesFree = area.free();
-  return result;
+  return WriteBoundedNames(ctx, encoder, doc.TitelZeigerTabelle, doc.TitelDatenStart, doc.TitelDatenEnde,
+                           "Writing Savetitle ", "Savetitle", doc.SpeicherNamen, doc.TitelAnzahl, ctx.titlesFree);
 }
 
 WriteResult WriteLocationNames(WriteContext& ctx, const Encoder& encoder) {
   const Document& doc = ctx.doc;
-  const PointerList list{doc.StadtZeigerStart, doc.StadtDatenStart, doc.StadtDatenEnde - 1,
-                         CountingCaption("Writing Locationname ", doc.StadtAnzahl), "Locationname", true, true};
-  StringArea area(ctx.image, list.dataStart, list.dataLast);
-  const auto texts = std::span<const std::string>(doc.StadtNamen).subspan(1, static_cast<size_t>(doc.StadtAnzahl));
-  const WriteResult result = WritePointerList(ctx, encoder, list, texts, 1, area);
-  if (result == WriteResult::Finished) ctx.locationsFree = area.free();
-  return result;
+  return WriteBoundedNames(ctx, encoder, doc.StadtZeigerStart, doc.StadtDatenStart, doc.StadtDatenEnde,
+                           "Writing Locationname ", "Locationname", doc.StadtNamen, doc.StadtAnzahl,
+                           ctx.locationsFree);
 }
 
 WriteResult WriteTechniqueInfos(WriteContext& ctx, const Encoder& encoder) {
