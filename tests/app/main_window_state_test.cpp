@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -112,6 +113,32 @@ class MainWindowStateTest : public QObject {
     QVERIFY(h.menu("RomMenue")->isEnabled());
     QVERIFY(!h.menu("Editor_Menue")->isEnabled());
     QVERIFY(!h.action("SaveProject")->isEnabled());
+  }
+
+  // A file that cannot even be read for the header check stops before anything in the window changes.
+  void unreadableRomEnablesNothingAndKeepsTheShownText() {
+    MainWindowHarness h;
+    const std::string missing = h.folder.file("missing.smc");
+    const auto chooseMissing = [missing](Document& d) {
+      d.GewaehlteDatei = missing;
+      d.LadeOption = 0;
+    };
+    h.window->setRomChooser(chooseMissing);
+    h.window->loadRom();
+    QCOMPARE(h.prompter.messages().size(), size_t(1));
+    QCOMPARE(h.prompter.last().title, std::string("Error"));
+    QVERIFY(!h.action("RomSpeichern")->isEnabled());
+    QVERIFY(!h.menu("RomMenue")->isEnabled());
+
+    RomFixture rom;
+    rom.SetText(1, 1, Codes("Hello"));
+    h.load(rom);
+    h.window->setRomChooser(chooseMissing);
+    h.window->loadRom();
+    QCOMPARE(h.prompter.messages().size(), size_t(2));
+    QCOMPARE(h.find<editors::EditorPane>("RomText0")->toPlainText(), QStringLiteral("Hello"));
+    QCOMPARE(h.find<editors::EditorPane>("RomText1")->toPlainText(), QStringLiteral("Hello"));
+    QCOMPARE(h.find<QListWidget>("Textliste")->count(), h.doc.BankInfo[1].TextCount);
   }
 
   void closingTheChooserChangesNothing() {

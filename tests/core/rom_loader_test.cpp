@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 
 #include "common/file_helpers.h"
@@ -212,6 +213,44 @@ TEST_F(RomLoad, MalformedTableLineEndsWithTheErrorMessage) {
     EXPECT_EQ(doc.Tabelle[2][0xA2], "");
     EXPECT_EQ(doc.Tabelle[1][0xA0], "");  // nothing decoded
     EXPECT_EQ(doc.Texte[1][1].Aktuell, "");
+  }
+}
+
+// The window clears its panes and enables the ROM commands at this point: after the header has
+// passed, before the table file is looked for, never for a file that could not be read or checked.
+TEST_F(RomLoad, HeaderAcceptedRunsOnlyOnceTheHeaderHasPassed) {
+  struct Case {
+    const char* rom;
+    const char* table;  // nullptr: no table file
+    LoadOutcome outcome;
+    int calls;
+  };
+  RomFixture bad = fixture;
+  bad.PutBytes(60, {0x01});
+  bad.WriteTo(roms.file("bad.smc"));
+  fixture.WriteTo(roms.file("game.smc"));
+  const Case cases[] = {
+      {"game.smc", nullptr, LoadOutcome::TableMissing, 1}, {"game.smc", "A0=A\r\n5=B\r\n", LoadOutcome::Failed, 1},
+      {"game.smc", "A0=A\r\n", LoadOutcome::Loaded, 1},   {"bad.smc", "A0=A\r\n", LoadOutcome::HeaderRejected, 0},
+      {"missing.smc", "A0=A\r\n", LoadOutcome::Failed, 0},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(roms.file("Orvane_Englisch.tbl"));
+    if (c.table) WriteTableFile(roms.path(), c.table);
+    prompter = ScriptedPrompter();
+    int calls = 0;
+    size_t messagesBefore = 99;
+    params.headerAccepted = [&] {
+      ++calls;
+      messagesBefore = prompter.messages().size();
+      EXPECT_EQ(doc.Texte[1][1].Aktuell, "") << "texts are emptied first";
+    };
+    MarkEarlierLoad();
+    EXPECT_EQ(Load(c.rom), c.outcome) << c.rom << " " << (c.table ? c.table : "");
+    EXPECT_EQ(calls, c.calls) << c.rom;
+    if (calls == 1) {
+      EXPECT_EQ(messagesBefore, 0u) << "no message before it";
+    }
   }
 }
 

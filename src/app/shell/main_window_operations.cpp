@@ -66,16 +66,16 @@ void MainWindow::loadRom() {
   params.romPath = doc_.GewaehlteDatei;
   params.ladeOption = doc_.LadeOption;
   params.programFolder = programFolder_;
+  params.headerAccepted = [this] {
+    editorPane_->clear();
+    romPane_->clear();
+    textliste_->clear();
+    closeSearchWindow();
+    romSpeichern_->setEnabled(true);
+    romMenue_->menuAction()->setEnabled(true);
+  };
   const LoadOutcome outcome = RomLaden(doc_, params, prompter_);
   QDir::setCurrent(QString::fromStdString(programFolder_));
-  if (outcome == LoadOutcome::HeaderRejected) return;
-
-  editorPane_->clear();
-  romPane_->clear();
-  textliste_->clear();
-  closeSearchWindow();
-  romSpeichern_->setEnabled(true);
-  romMenue_->menuAction()->setEnabled(true);
   if (outcome != LoadOutcome::Loaded) return;
 
   enableAfterLoad();

@@ -55,6 +55,7 @@ LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& promp
       return LoadOutcome::HeaderRejected;
     }
     ClearTextsAndTable(doc);
+    if (params.headerAccepted) params.headerAccepted();
 
     const std::string table = params.tablePath.empty() ? FindTableFile(params.programFolder, doc.RomPfad)
                                                        : params.tablePath;

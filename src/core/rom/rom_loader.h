@@ -3,6 +3,7 @@
 // text of the document decoded from the ROM, which is read once into memory.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "common/prompter.h"
@@ -16,6 +17,10 @@ struct RomLoadParams {
   int16_t ladeOption = 0;       // 0 normal, 1 "File has been edited with V 0.95"
   std::string programFolder;    // first place searched for the table file
   std::string tablePath;        // explicit table file (the CLI's --table); empty = search
+  // Runs once the header has passed and the texts and table are emptied, before the table file
+  // is looked for: the window clears its panes and enables the ROM commands here, so a later
+  // stop (no table file, a bad table line) leaves them usable, and an earlier one does not.
+  std::function<void()> headerAccepted = nullptr;
 };
 
 enum class LoadOutcome { Loaded, HeaderRejected, TableMissing, Failed };
