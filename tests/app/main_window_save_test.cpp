@@ -126,6 +126,40 @@ class MainWindowSaveTest : public QObject {
     w.expectRestored();
   }
 
+  // After a load that stopped at the missing table file only "Save in Rom" and the Rom menu are
+  // usable; the save's end enables everything it locked, even when its file dialog was closed.
+  // A declined warning leaves before that end and changes nothing.
+  void saveEndEnablesEveryLockedControl() {
+    MainWindowHarness h;
+    const std::string path = h.folder.file("game.smc");
+    RomFixture().WriteTo(path);
+    h.window->setRomChooser([path](Document& d) {
+      d.GewaehlteDatei = path;
+      d.LadeOption = 0;
+    });
+    h.window->loadRom();
+    QCOMPARE(h.prompter.last().title, std::string("Sorry!"));
+    h.doc.OhneOptimierWarnung = 0;
+    h.chooser.answer.reset();
+
+    h.prompter.queue(Answer::Cancel);
+    h.action("RomSpeichern")->trigger();
+    QCOMPARE(h.prompter.last().title, std::string("Warning!!!"));
+    QVERIFY(h.chooser.requests.empty());
+    QVERIFY(!h.menu("Editor_Menue")->isEnabled());
+    QVERIFY(!h.find<QPushButton>("TextSpeichern")->isEnabled());
+    QVERIFY(!h.find<QPushButton>("SuchenKnopf")->isEnabled());
+
+    h.action("RomSpeichern")->trigger();  // the warning's default is OK
+    QCOMPARE(h.chooser.requests.size(), size_t(1));
+    for (const char* menu : {"DateiMenue", "RomMenue", "Editor_Menue"}) QVERIFY2(h.menu(menu)->isEnabled(), menu);
+    QVERIFY(h.action("AboutMenue")->isEnabled());
+    for (const char* button : {"TextSpeichern", "SuchenKnopf", "Schrift", "Verstecken"})
+      QVERIFY2(h.find<QPushButton>(button)->isEnabled(), button);
+    QVERIFY(h.find<QPushButton>("SpeicherAbbruchButton")->isHidden());
+    QVERIFY(!h.window->schreibenLaeuft());
+  }
+
   void projectRoundTripThroughTheMenus() {
     LoadedWindow w;
     w.window->show();

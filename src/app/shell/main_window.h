@@ -75,7 +75,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void enableAfterLoad();
   void showLoadedDocument();
-  void lockForLongOperation(bool locked, bool withCancel);
+  void lockForLongOperation(bool locked, bool romSave);
   void setCaption(const QString& caption);
   void onBankChanged(int bank);
   void onTextSelected(int row);

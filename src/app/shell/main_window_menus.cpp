@@ -78,8 +78,10 @@ void MainWindow::enableAfterLoad() {
 }
 
 // While a long operation runs nothing may start another one or change the document; only Cancel
-// (shown for the ROM save) stays usable. Unlocking gives every control back the state it had.
-void MainWindow::lockForLongOperation(bool locked, bool withCancel) {
+// (shown for the ROM save) stays usable. The ROM save's end enables every locked control, whatever
+// its state before (after a load that stopped at the table file this makes the editor usable);
+// the project commands give each control back the state it had.
+void MainWindow::lockForLongOperation(bool locked, bool romSave) {
   const std::array<QAction*, 4> menus = {dateiMenue_->menuAction(), romMenue_->menuAction(),
                                          editorMenue_->menuAction(), aboutMenue_};
   const std::array<QWidget*, 4> buttons = {textSpeichern_, suchenKnopf_, schrift_, verstecken_};
@@ -88,9 +90,10 @@ void MainWindow::lockForLongOperation(bool locked, bool withCancel) {
     for (QAction* menu : menus) enabledBeforeLock_.push_back(menu->isEnabled());
     for (QWidget* button : buttons) enabledBeforeLock_.push_back(button->isEnabled());
   }
-  for (size_t i = 0; i < menus.size(); ++i) menus[i]->setEnabled(!locked && enabledBeforeLock_[i]);
-  for (size_t i = 0; i < buttons.size(); ++i) buttons[i]->setEnabled(!locked && enabledBeforeLock_[menus.size() + i]);
-  abbruch_->setVisible(locked && withCancel);
+  for (size_t i = 0; i < menus.size(); ++i) menus[i]->setEnabled(!locked && (romSave || enabledBeforeLock_[i]));
+  for (size_t i = 0; i < buttons.size(); ++i)
+    buttons[i]->setEnabled(!locked && (romSave || enabledBeforeLock_[menus.size() + i]));
+  abbruch_->setVisible(locked && romSave);
 }
 
 void MainWindow::openAbout() {
