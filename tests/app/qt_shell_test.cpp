@@ -78,7 +78,7 @@ class QtShellTest : public QObject {
     seen.answerNext(QMessageBox::Ok);
     QCOMPARE(prompter.ask(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop)), Answer::Ok);
     QCOMPARE(seen.icon, QMessageBox::Critical);
-    QCOMPARE(seen.modality, Qt::WindowModal);
+    QCOMPARE(seen.modality, Qt::ApplicationModal);  // not system-modal, but still blocks every window
 
     seen.answerNext(QMessageBox::Ok);
     prompter.ask(MakeMessage("Finished!", "Data has been saved succesfully!", Icon::Information));

@@ -41,8 +41,10 @@ Answer QtPrompter::ask(const Message& message) {
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
   }
   box.setDefaultButton(ToQtButton(message.defaultAnswer));
-  // A system-modal box is as close as Qt gets: modal to the whole application.
-  box.setWindowModality(message.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
+  // Every message box blocks the whole application, also the modal window that asked (a box modal
+  // to the main window only would leave a child window such as the dictionary window usable under
+  // its own closing question). Qt has nothing stronger for a system-modal box.
+  box.setWindowModality(Qt::ApplicationModal);
   switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;
