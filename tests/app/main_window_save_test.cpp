@@ -188,6 +188,27 @@ class MainWindowSaveTest : public QObject {
     QVERIFY(other.find<QProgressBar>("Status")->isHidden());
   }
 
+  // Choosing "Load Project" already counts as a load for the dictionary, but a closed dialog leaves
+  // the search window, the shown text and every control as they were.
+  void cancelledProjectLoadOnlyClearsTheDictionaryFlag() {
+    LoadedWindow w;
+    w.window->show();
+    w.edit(QStringLiteral("Kept"));
+    w.doc.TabelleGeaendert = true;
+    QWidget search;
+    search.show();
+    w.window->setSearchWindow(&search);
+    w.chooser.answer.reset();
+    w.action("LoadProject")->trigger();
+    QVERIFY(w.prompter.empty());
+    QCOMPARE(w.chooser.requests.back().title, std::string("Projekt laden..."));
+    QVERIFY(!w.doc.TabelleGeaendert);
+    QVERIFY(w.doc.Geaendert);
+    QVERIFY(search.isVisible());
+    QCOMPARE(w.find<editors::EditorPane>("RomText0")->toPlainText(), QStringLiteral("Kept"));
+    w.expectRestored();
+  }
+
   void wrongProjectVersionEnablesNothing() {
     MainWindowHarness h;
     const std::string project = h.folder.file("bad.ovp");
@@ -195,8 +216,12 @@ class MainWindowSaveTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[orvane texteditor v 1.00]\r\n");
     file.close();
+    QWidget search;
+    search.show();
+    h.window->setSearchWindow(&search);
     h.chooser.answer = project;
     h.action("LoadProject")->trigger();
+    QVERIFY(!search.isVisible());  // closed once the file is open, before its first line is read
     QCOMPARE(h.prompter.messages().size(), size_t(1));
     QCOMPARE(h.prompter.last().text, std::string("Wrong fileversion detected!"));
     QVERIFY(!h.action("RomSpeichern")->isEnabled());
