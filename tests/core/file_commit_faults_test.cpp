@@ -128,5 +128,29 @@ TEST(FileCommitFaults, UnwritableTargetsKeepWhatWasThere) {
   ::chmod(lockedFolder.c_str(), 0755);
 }
 
+TEST(FileCommitFaults, LinkedTargetGetsTheNewBytesAndStaysALink) {
+  TempFolder dir;
+  const std::string real = dir.file("roms/game.smc");
+  std::filesystem::create_directory(dir.file("roms"));
+  WriteFileAtomically(real, Pattern(300, 'o'));
+  ::chmod(real.c_str(), 0640);
+  const std::string link = dir.file("game-link.smc");
+  std::filesystem::create_symlink("roms/game.smc", link);
+
+  WriteFileAtomically(link, Pattern(500, 'n'));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadWholeFile(real), Pattern(500, 'n'));
+  EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+
+  // A link to a file not yet there makes that file.
+  const std::string dangling = dir.file("new-link.smc");
+  std::filesystem::create_symlink("roms/new.smc", dangling);
+  WriteFileAtomically(dangling, Pattern(20, 'x'));
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+  EXPECT_EQ(ReadWholeFile(dir.file("roms/new.smc")), Pattern(20, 'x'));
+}
+
 }  // namespace
 }  // namespace orvane

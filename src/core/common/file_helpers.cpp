@@ -67,10 +67,24 @@ void WriteAll(int fd, const uint8_t* data, size_t size) {
   }
 }
 
+// A link is followed: the file it names gets the new bytes and the link stays a link. Replacing
+// the link itself would leave the file that the link names, and every program reading it, as it was.
+std::string FollowLinks(const std::string& path) {
+  std::error_code ec;
+  fs::path p(path);
+  for (int depth = 0; depth < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++depth) {
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return p.string();
+}
+
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+void WriteFileAtomically(const std::string& requested, const std::vector<uint8_t>& bytes) {
   std::error_code ec;
+  const std::string path = FollowLinks(requested);
   if (path.empty()) throw MakeRunError(errors::kPathNotFound);
   if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
   // An existing file that may not be written stays as it is.
@@ -79,7 +93,7 @@ void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
   const fs::path target(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string tmpl = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-  const int fd = ::mkstemp(tmpl.data());
+  int fd = ::mkstemp(tmpl.data());
   if (fd < 0) throw MakeRunError(ErrnoToNumber(errno));
   try {
     WriteAll(fd, bytes.data(), bytes.size());
@@ -87,12 +101,11 @@ void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     struct stat st{};
     const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
     ::fchmod(fd, mode);
-    if (::close(fd) != 0) {
-      ::unlink(tmpl.c_str());
-      throw MakeRunError(ErrnoToNumber(errno));
-    }
+    const int closed = ::close(fd);
+    fd = -1;  // closed even when close reports an error
+    if (closed != 0) throw MakeRunError(ErrnoToNumber(errno));
   } catch (...) {
-    ::close(fd);
+    if (fd >= 0) ::close(fd);
     ::unlink(tmpl.c_str());
     throw;
   }
