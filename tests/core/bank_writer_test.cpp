@@ -65,34 +65,34 @@ TEST(SchreibeBanken, ABankEndingExactlyOnDataEndHasNoFreeSpace) {
   EXPECT_TRUE(h.prompter.empty());
 }
 
-TEST(SchreibeBanken, OneByteMoreAsksAndOkGivesUpTheRestOfTheBank) {
-  WriteHarness h(0, 0xAA);
-  SmallBank(h, 3);  // "c" lands on DataEnd, its terminator does not fit
-  EXPECT_EQ(SchreibeBanken(h.ctx), WriteResult::Finished);
-  ASSERT_EQ(h.prompter.messages().size(), 1u);
-  const Message& m = h.prompter.last();
-  EXPECT_EQ(m.title, "Error!");
-  EXPECT_EQ(m.text, "Not enough space to save this bank!\r\ntextnumber: 2\r\nContinue with next bank?");
-  EXPECT_EQ(m.buttons, Buttons::OkCancel);
-  EXPECT_EQ(m.icon, Icon::Exclamation);
-  EXPECT_TRUE(m.systemModal);
-  EXPECT_EQ(h.Slice(kStart1, 5), (Bytes{0xBA, 0xBB, 0x00, 0xBC, 0xAA}));
-  EXPECT_EQ(h.image.LeseZeiger(kTable1 + 2), kStart1 + 3);  // written before the text
-  EXPECT_EQ(h.Slice(kTable1 + 4, 2), (Bytes{0xAA, 0xAA}));   // later pointers keep the old bytes
-  EXPECT_EQ(h.ctx.FreierPlatz[1], 0);
-  // The next banks are written as usual.
-  EXPECT_EQ(h.image.LeseZeiger(kTable2), kBankPlaces[1].dataStart);
-  EXPECT_GT(h.ctx.FreierPlatz[2], 0);
-  EXPECT_EQ(h.ctx.progressCounter, 4717 - 456 + 1);
-}
-
-TEST(SchreibeBanken, CancelInTheSpaceMessageStopsTheSave) {
-  WriteHarness h(0, 0xAA);
-  SmallBank(h, 3);
-  h.prompter.queue(Answer::Cancel);
-  EXPECT_EQ(SchreibeBanken(h.ctx), WriteResult::Stopped);
-  EXPECT_EQ(h.Slice(kTable2, 2), (Bytes{0xAA, 0xAA}));
-  EXPECT_EQ(h.ctx.FreierPlatz[1], 0);
+// "c" lands on DataEnd, its terminator does not fit: Ok gives up the rest of the bank, Cancel stops.
+TEST(SchreibeBanken, OneByteMoreAsksWhetherToGoOnWithTheNextBank) {
+  for (const Answer answer : {Answer::Ok, Answer::Cancel}) {
+    WriteHarness h(0, 0xAA);
+    SmallBank(h, 3);
+    h.prompter.queue(answer);
+    const WriteResult result = SchreibeBanken(h.ctx);
+    ASSERT_EQ(h.prompter.messages().size(), 1u);
+    const Message& m = h.prompter.last();
+    EXPECT_EQ(m.title, "Error!");
+    EXPECT_EQ(m.text, "Not enough space to save this bank!\r\ntextnumber: 2\r\nContinue with next bank?");
+    EXPECT_EQ(m.buttons, Buttons::OkCancel);
+    EXPECT_EQ(m.icon, Icon::Exclamation);
+    EXPECT_TRUE(m.systemModal);
+    EXPECT_EQ(h.Slice(kStart1, 5), (Bytes{0xBA, 0xBB, 0x00, 0xBC, 0xAA}));
+    EXPECT_EQ(h.image.LeseZeiger(kTable1 + 2), kStart1 + 3);  // written before the text
+    EXPECT_EQ(h.Slice(kTable1 + 4, 2), (Bytes{0xAA, 0xAA}));   // later pointers keep the old bytes
+    EXPECT_EQ(h.ctx.FreierPlatz[1], 0);
+    if (answer == Answer::Ok) {
+      EXPECT_EQ(result, WriteResult::Finished);
+      EXPECT_EQ(h.image.LeseZeiger(kTable2), kBankPlaces[1].dataStart);  // the next banks as usual
+      EXPECT_GT(h.ctx.FreierPlatz[2], 0);
+      EXPECT_EQ(h.ctx.progressCounter, 4717 - 456 + 1);
+    } else {
+      EXPECT_EQ(result, WriteResult::Stopped);
+      EXPECT_EQ(h.Slice(kTable2, 2), (Bytes{0xAA, 0xAA}));
+    }
+  }
 }
 
 TEST(SchreibeBanken, UnknownCharacterStopsWithItsMessage) {
