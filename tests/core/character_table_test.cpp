@@ -73,14 +73,6 @@ TEST(CharacterTable, MalformedLinesFailKeepingTheLinesBefore) {
   }
 }
 
-TEST(CharacterTable, BinaryFileFailsWithoutCrashing) {
-  std::string binary;
-  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131 + 7) & 0xFF);
-  Document doc;
-  EXPECT_NE(ReadError(doc, binary), 0);
-  EXPECT_NE(ReadError(doc, std::string("\0\0\0", 3)), 0);
-}
-
 TEST(CharacterTable, ProgramFolderWinsOverTheRomFolder) {
   TempFolder program;
   TempFolder roms;
