@@ -37,6 +37,12 @@ TEST(Pointers, TargetLiesInThePointersBankBehindTheHeader) {
   EXPECT_EQ(f.image().LeseZeiger(0x0EF111), 0x0E0200);
   f.PutBytes(0x1EFFFF, {0xFF, 0xFF});  // the pointer's second byte lies in the next bank
   EXPECT_EQ(f.image().LeseZeiger(0x1EFFFF), 0x1E0000 + 0xFFFF + 0x200);
+  EXPECT_EQ(f.image().LeseByte(0x7FFFFFF), 0);  // past the end reads 0
+
+  RomImage image;
+  image.SchreibeZeiger(0x370200, 0x370590);
+  EXPECT_EQ(image.LeseByte(0x370200), 0x90);
+  EXPECT_EQ(image.LeseByte(0x370201), 0x03);
 }
 
 TEST(Pointers, BankFifteensOddTableIsReadFromItsOwnBytes) {

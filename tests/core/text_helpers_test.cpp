@@ -7,7 +7,6 @@
 #include "common/text_helpers.h"
 #include "document.h"
 #include "rom/code_table.h"
-#include "rom/rom_image.h"
 
 namespace orvane {
 namespace {
@@ -51,26 +50,6 @@ TEST(Progress, PercentRoundsHalvesToEvenAndClamps) {
   EXPECT_EQ(ProzentWert(3, 8), 38);   // 37.5 -> 38
   EXPECT_EQ(ProzentWert(7000, 6054), 100);
   EXPECT_EQ(ProzentWert(-5, 10), 0);
-}
-
-TEST(RomImage, PointersReadWithinTheirBankAndShiftedByTheHeader) {
-  RomImage image;
-  image.SchreibeByte(0x370200, 0x90);
-  image.SchreibeByte(0x370201, 0x05);
-  EXPECT_EQ(image.LeseZeiger(0x370200), 0x370790);
-  EXPECT_EQ(image.LeseZeiger(0x20000), 0x20200);  // pointer 0x0000
-  EXPECT_EQ(image.LeseByte(0x7FFFFFF), 0);       // past the end reads 0
-  image.SchreibeZeiger(0x370200, 0x370590);
-  EXPECT_EQ(image.LeseByte(0x370200), 0x90);
-  EXPECT_EQ(image.LeseByte(0x370201), 0x03);
-}
-
-TEST(DocumentModel, ConstructionFillsTheLayoutAndTitle) {
-  Document doc;
-  EXPECT_EQ(doc.TotalTextCount(), 4717);
-  EXPECT_EQ(doc.BankInfo[15].PointerTable, 0x3FD13B);
-  EXPECT_EQ(doc.TitelDatenEnde, 0x3FD495);
-  EXPECT_EQ(doc.Fenstertitel, "Orvane Texteditor V 1.0");
 }
 
 TEST(CodeTable, BuiltInColumnAndEscapes) {
