@@ -18,56 +18,56 @@ std::vector<std::string> SplitShown(const std::string& shown) {
 
 std::string RoundTrip(const std::string& stored) { return StoredFromLines(SplitShown(DisplayForm(stored))); }
 
-TEST(DisplayForm, ShowsTheFourCodesAsBreaks) {
-  EXPECT_EQ(DisplayForm("A[L_]B[WS]C"), "A\r\nB\r\n\r\n   C");
-  EXPECT_EQ(DisplayForm("A[LS]B"), "A\r\n   B");
-  EXPECT_EQ(DisplayForm("A[W_]B"), "A\r\n\r\nB");
-  EXPECT_EQ(DisplayForm("{1A}Kael..."), "{1A}Kael...");
-  EXPECT_EQ(DisplayForm(""), "");
+TEST(DisplayForm, ShowsTheFourCodesAsBreaksAndDropsUnknownOnes) {
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"A[L_]B[WS]C", "A\r\nB\r\n\r\n   C"},
+      {"A[LS]B", "A\r\n   B"},
+      {"A[W_]B", "A\r\n\r\nB"},
+      {"{1A}Kael...", "{1A}Kael..."},
+      {"", ""},
+      // An unknown code vanishes with its three characters; the closing one is not checked.
+      {"A[XY]B", "AB"},
+      {"A[l_]B", "AB"},  // case matters
+      {"A[L_xB", "A\r\nB"},
+      {"A[[L_]]B", "A]]B"},  // the first "[" eats "[L_", the rest is plain
+      {"AB[L", "AB"},        // a cut-off code at the end disappears too
+      {"AB[", "AB"},
+  };
+  for (const auto& [stored, shown] : cases) EXPECT_EQ(DisplayForm(stored), shown) << stored;
 }
 
-TEST(DisplayForm, UnknownBracketCodeVanishesWithItsThreeCharacters) {
-  EXPECT_EQ(DisplayForm("A[XY]B"), "AB");
-  EXPECT_EQ(DisplayForm("A[l_]B"), "AB");        // case matters
-  EXPECT_EQ(DisplayForm("A[L_xB"), "A\r\nB");  // the closing character is not checked
-  EXPECT_EQ(DisplayForm("A[[L_]]B"), "A]]B");    // the first "[" eats "[L_", the rest is plain
-  EXPECT_EQ(DisplayForm("AB[L"), "AB");          // a cut-off code at the end disappears too
-  EXPECT_EQ(DisplayForm("AB["), "AB");
-}
+TEST(StoredFromLines, BreaksIndentationAndEmptyLines) {
+  using Lines = std::vector<std::string>;
+  const std::vector<std::pair<Lines, std::string>> cases{
+      // The fourth line ends the window.
+      {{"A", "B", "C", "D", "E", "F", "G", "H", "I"}, "A[L_]B[L_]C[L_]D[W_]E[L_]F[L_]G[L_]H[W_]I"},
+      {{"A", "B", "C", "D", "   E"}, "A[L_]B[L_]C[L_]D[WS]E"},
+      // An empty line is a window break and starts the count again.
+      {{"A", "", "B", "C", "D", "E", "F"}, "A[W_]B[L_]C[L_]D[L_]E[W_]F"},
+      {{"A", "  ", "B"}, "A[W_]B"},  // a line of blanks counts as empty
+      {{"A", "", "   B"}, "A[WS]B"},
+      // Only three blanks are an indentation, and not on the first line.
+      {{"A", "    B"}, "A[LS] B"},
+      {{"A", "  B"}, "A[L_]  B"},
+      {{"   A", "B"}, "   A[L_]B"},
+      // Empty lines in a row and at the end.
+      {{"A", "", "", "B"}, "A[W_][L_]B"},
+      {{"A", ""}, "A[W_]"},
+      {{"A", "", ""}, "A[W_]"},
+      {{""}, ""},
+      {{}, ""},
+  };
+  for (const auto& [lines, stored] : cases) EXPECT_EQ(StoredFromLines(lines), stored) << stored;
 
-TEST(StoredFromLines, FourthLineEndsTheWindow) {
-  EXPECT_EQ(RoundTrip("A[L_]B[L_]C[L_]D[L_]E"), "A[L_]B[L_]C[L_]D[W_]E");
-  EXPECT_EQ(StoredFromLines({"A", "B", "C", "D", "E", "F", "G", "H", "I"}),
-            "A[L_]B[L_]C[L_]D[W_]E[L_]F[L_]G[L_]H[W_]I");
-  EXPECT_EQ(StoredFromLines({"A", "B", "C", "D", "   E"}), "A[L_]B[L_]C[L_]D[WS]E");
-}
-
-TEST(StoredFromLines, EmptyLineIsAWindowBreakAndResetsTheCount) {
-  EXPECT_EQ(RoundTrip("A[W_]B"), "A[W_]B");
-  EXPECT_EQ(StoredFromLines({"A", "", "B", "C", "D", "E", "F"}), "A[W_]B[L_]C[L_]D[L_]E[W_]F");
-  EXPECT_EQ(StoredFromLines({"A", "  ", "B"}), "A[W_]B");  // a line of blanks counts as empty
-  EXPECT_EQ(StoredFromLines({"A", "", "   B"}), "A[WS]B");
-  EXPECT_EQ(RoundTrip("A[WS]B"), "A[WS]B");
-}
-
-TEST(StoredFromLines, IndentedLines) {
-  EXPECT_EQ(RoundTrip("A[LS]B"), "A[LS]B");
-  EXPECT_EQ(StoredFromLines({"A", "    B"}), "A[LS] B");      // only three blanks are taken
-  EXPECT_EQ(StoredFromLines({"A", "  B"}), "A[L_]  B");        // two are not an indentation
-  EXPECT_EQ(StoredFromLines({"   A", "B"}), "   A[L_]B");      // the first line keeps its blanks
-}
-
-TEST(StoredFromLines, EmptyLinesInARowAndAtTheEnd) {
-  EXPECT_EQ(StoredFromLines({"A", "", "", "B"}), "A[W_][L_]B");
-  EXPECT_EQ(StoredFromLines({"A", ""}), "A[W_]");
-  EXPECT_EQ(RoundTrip("A[L_]"), "A[W_]");
-  EXPECT_EQ(StoredFromLines({"A", "", ""}), "A[W_]");
-  EXPECT_EQ(StoredFromLines({""}), "");
-  EXPECT_EQ(StoredFromLines({}), "");
-}
-
-TEST(StoredFromLines, UnknownBracketCodeIsLostAfterSave) {
-  EXPECT_EQ(RoundTrip("A[XY]B{1A}"), "AB{1A}");
+  for (const auto& [before, after] : std::vector<std::pair<std::string, std::string>>{
+           {"A[L_]B[L_]C[L_]D[L_]E", "A[L_]B[L_]C[L_]D[W_]E"},
+           {"A[W_]B", "A[W_]B"},
+           {"A[WS]B", "A[WS]B"},
+           {"A[LS]B", "A[LS]B"},
+           {"A[L_]", "A[W_]"},
+           {"A[XY]B{1A}", "AB{1A}"}}) {  // an unknown code is lost after a save
+    EXPECT_EQ(RoundTrip(before), after) << before;
+  }
 }
 
 TEST(StoredFromLines, ReadsAtMost255LinesOf255Characters) {
