@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "common/file_helpers.h"
 #include "document.h"
 #include "rom/layout.h"
 #include "support/rom_fixture.h"
@@ -99,18 +98,6 @@ TEST(RomFixture, RecordsArePaddedAsTheWriterPadsThem) {
   EXPECT_EQ(Slice(f, kTechRecords, 3), (Bytes{0x2F, 0xA5, 0xEF}));
   EXPECT_THROW(f.SetItem(2, 0, Bytes(11, 0xA0)), std::length_error);
   EXPECT_THROW(f.SetItem(0, 0, {}), std::out_of_range);
-}
-
-TEST(RomFixture, WritesItsBytesToAFile) {
-  testing::TempFolder folder;
-  RomFixture f;
-  f.Resize(1000);
-  f.PutBytes(998, {1, 2});
-  f.WriteTo(folder.file("small.smc"));
-  const std::vector<uint8_t> file = ReadWholeFile(folder.file("small.smc"));
-  ASSERT_EQ(file.size(), 1000u);
-  EXPECT_EQ(file, f.bytes());
-  EXPECT_EQ(file[999], 2);
 }
 
 }  // namespace
