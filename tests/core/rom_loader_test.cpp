@@ -124,22 +124,27 @@ TEST_F(RomLoad, SecondLoadReplacesEverything) {
   EXPECT_FALSE(doc.Geaendert);
 }
 
-TEST_F(RomLoad, HeaderRejectedLeavesTheDocument) {
+TEST_F(RomLoad, OnlyHeaderBytes38To118AreCheckedAndARejectedHeaderLeavesTheDocument) {
+  WriteTableFile(roms.path());
+  RomFixture outside = fixture;
+  outside.PutBytes(0, std::vector<uint8_t>(38, 0x55));
+  outside.PutBytes(119, std::vector<uint8_t>(0x200 - 119, 0x55));
+  outside.WriteTo(roms.file("outside.smc"));
+  EXPECT_EQ(Load("outside.smc"), LoadOutcome::Loaded);
+  EXPECT_TRUE(prompter.empty());
+
   for (int32_t position : {38, 118}) {
     RomFixture bad = fixture;
     bad.PutBytes(position, {0x01});
     bad.WriteTo(roms.file("bad.smc"));
-    WriteTableFile(roms.path());
     MarkEarlierLoad();
-    ScriptedPrompter answers;
-    ASSERT_EQ(RomLaden(doc, RomLoadParams{roms.file("bad.smc"), 0, program.path(), ""}, answers),
-              LoadOutcome::HeaderRejected)
-        << position;
-    ASSERT_EQ(answers.messages().size(), 1u);
-    EXPECT_EQ(answers.last().title, "Bad Rom!!!");
-    EXPECT_EQ(answers.last().text, "This Rom doesn't have a Header!");
-    EXPECT_EQ(answers.last().icon, Icon::Stop);
-    EXPECT_EQ(answers.last().buttons, Buttons::Ok);
+    prompter = ScriptedPrompter();
+    ASSERT_EQ(Load("bad.smc"), LoadOutcome::HeaderRejected) << position;
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.last().title, "Bad Rom!!!");
+    EXPECT_EQ(prompter.last().text, "This Rom doesn't have a Header!");
+    EXPECT_EQ(prompter.last().icon, Icon::Stop);
+    EXPECT_EQ(prompter.last().buttons, Buttons::Ok);
     EXPECT_EQ(doc.RomPfad, roms.file("bad.smc"));
     EXPECT_EQ(doc.RomPfadGeladen, roms.file("bad.smc"));
     EXPECT_FALSE(doc.TabelleGeaendert);
@@ -148,15 +153,6 @@ TEST_F(RomLoad, HeaderRejectedLeavesTheDocument) {
     EXPECT_EQ(doc.Tabelle[2][0xA0], "old");
     EXPECT_EQ(doc.AktuelleBank, 5);
   }
-}
-
-TEST_F(RomLoad, OnlyHeaderBytes38To118AreChecked) {
-  fixture.PutBytes(0, std::vector<uint8_t>(38, 0x55));
-  fixture.PutBytes(119, std::vector<uint8_t>(0x200 - 119, 0x55));
-  fixture.WriteTo(roms.file("game.smc"));
-  WriteTableFile(roms.path());
-  EXPECT_EQ(Load(), LoadOutcome::Loaded);
-  EXPECT_TRUE(prompter.empty());
 }
 
 TEST_F(RomLoad, TableMissingEmptiesTextsAndTable) {
@@ -189,6 +185,19 @@ TEST_F(RomLoad, TableInTheProgramFolderWinsAndAnExplicitOneWinsOverBoth) {
   params.tablePath = elsewhere.file("missing.tbl");
   ASSERT_EQ(Load(), LoadOutcome::Failed);
   ExpectLoadError("53\r\nLoadRom_Form\r\nFile not found");
+}
+
+TEST_F(RomLoad, UnreadableRomEndsWithTheErrorMessage) {
+  WriteTableFile(roms.path());
+  for (const auto& [name, message] : std::vector<std::pair<std::string, std::string>>{
+           {"missing.smc", "53\r\nLoadRom_Form\r\nFile not found"},
+           {"", "75\r\nLoadRom_Form\r\nPath/File access error"}}) {  // "": the folder itself
+    MarkEarlierLoad();
+    prompter = ScriptedPrompter();
+    ASSERT_EQ(Load(name), LoadOutcome::Failed) << name;
+    ExpectLoadError(message);
+    EXPECT_EQ(doc.Texte[1][1].Aktuell, "earlier");
+  }
 }
 
 TEST_F(RomLoad, MalformedTableLineEndsWithTheErrorMessage) {
@@ -252,19 +261,6 @@ TEST_F(RomLoad, HeaderAcceptedRunsOnlyOnceTheHeaderHasPassed) {
       EXPECT_EQ(messagesBefore, 0u) << "no message before it";
     }
   }
-}
-
-TEST_F(RomLoad, UnreadableRomEndsWithTheErrorMessage) {
-  WriteTableFile(roms.path());
-  MarkEarlierLoad();
-  ASSERT_EQ(Load("missing.smc"), LoadOutcome::Failed);
-  ExpectLoadError("53\r\nLoadRom_Form\r\nFile not found");
-  EXPECT_EQ(doc.Texte[1][1].Aktuell, "earlier");
-
-  prompter = ScriptedPrompter();
-  params.romPath = roms.path();  // a folder
-  ASSERT_EQ(RomLaden(doc, params, prompter), LoadOutcome::Failed);
-  ExpectLoadError("75\r\nLoadRom_Form\r\nPath/File access error");
 }
 
 TEST_F(RomLoad, ShortRomFilesLoadWithEmptyTexts) {
