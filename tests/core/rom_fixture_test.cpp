@@ -49,23 +49,6 @@ TEST(RomFixture, StartsFullSizeWithEveryListPointingAtAnEmptyString) {
   EXPECT_EQ(rom.LeseByte(kTechRecordsLast + 1), 0x00);
 }
 
-TEST(RomFixture, EmptyDictionaryIsLaidOutAsTheWriterWritesIt) {
-  RomFixture f;
-  EXPECT_EQ(Slice(f, kDictionaryPointers, 2), (Bytes{0x00, 0xFB}));
-  for (int c = kDictionaryFirst; c <= kDictionaryLast; ++c)
-    EXPECT_EQ(f.image().LeseZeiger(RomFixture::DictionaryPointerPosition(static_cast<uint8_t>(c))),
-              kDictionaryData + (c - kDictionaryFirst));
-  EXPECT_EQ(Slice(f, kDictionaryData, 129), Bytes(129, 0));
-
-  f.SetDictionaryEntry(0x22, Codes("ab"));
-  EXPECT_EQ(Slice(f, kDictionaryData, 5), (Bytes{0x00, 0x02, 0xBA, 0xBB, 0x00}));
-  EXPECT_EQ(f.image().LeseZeiger(RomFixture::DictionaryPointerPosition(0x23)), kDictionaryData + 4);
-  EXPECT_EQ(f.image().LeseByte(kDictionaryData + 4 + 126 - 1), 0x00);
-  EXPECT_THROW(f.SetDictionaryEntry(0x20, {}), std::out_of_range);
-  EXPECT_THROW(f.SetDictionaryEntry(0x30, Bytes(400, 0xA0)), std::length_error);
-  EXPECT_EQ(Slice(f, kDictionaryData, 5), (Bytes{0x00, 0x02, 0xBA, 0xBB, 0x00}));  // unchanged
-}
-
 TEST(RomFixture, StringsFollowEachOtherFromTheDataStart) {
   RomFixture f;
   f.SetText(1, 2, Codes("Hi"));
@@ -85,19 +68,6 @@ TEST(RomFixture, StringsFollowEachOtherFromTheDataStart) {
   EXPECT_THROW(f.SetText(22, 1, {}), std::out_of_range);
   EXPECT_THROW(f.SetTitle(1, Bytes(0x3FD495 - 0x3FD275, 0xA0)), std::length_error);
   f.SetTitle(1, Bytes(0x3FD495 - 0x3FD275 - 1, 0xA0));  // its 0x00 lands on the last usable byte
-}
-
-TEST(RomFixture, RecordsArePaddedAsTheWriterPadsThem) {
-  RomFixture f;
-  f.SetItem(1, 0x0C, Codes("Potion"));
-  EXPECT_EQ(Slice(f, kItemRecords, 11), (Bytes{0x0C, 0xAF, 0xC8, 0xCD, 0xC2, 0xC8, 0xC7, 0xEF, 0xEF, 0xEF, 0xEF}));
-  f.SetEnemy(250, Codes("Slime"));
-  EXPECT_EQ(Slice(f, kEnemyRecordsLast - 10, 11),
-            (Bytes{0xB2, 0xC5, 0xC2, 0xC6, 0xBE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  f.SetTech(0, Bytes{0x2F, 0xA5});
-  EXPECT_EQ(Slice(f, kTechRecords, 3), (Bytes{0x2F, 0xA5, 0xEF}));
-  EXPECT_THROW(f.SetItem(2, 0, Bytes(11, 0xA0)), std::length_error);
-  EXPECT_THROW(f.SetItem(0, 0, {}), std::out_of_range);
 }
 
 }  // namespace
