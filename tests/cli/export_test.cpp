@@ -80,24 +80,14 @@ TEST_F(ExportTest, ExportIsRepeatableAndSurvivesLoadAndSave) {
   const std::string exported = ReadFileText(work.file("a.ovp"));
   EXPECT_EQ(ReadFileText(work.file("b.ovp")), exported);
 
+  // The decoding itself is pinned by the core's tests; here the table file and option reach it.
   Document doc = LoadProjectOf(work.file("a.ovp"));
-  EXPECT_EQ(doc.Texte[1][1].Aktuell, "Hello[L_]World");
   EXPECT_EQ(doc.Texte[1][1].Original, "Hello[L_]World");
   EXPECT_EQ(doc.Texte[1][2].Aktuell, "the A{1A}");
   EXPECT_EQ(doc.Texte[17][1].Aktuell, "B{1A}C");
-  EXPECT_EQ(doc.Texte[21][50].Original, "Last one.");
-  EXPECT_EQ(doc.SpeicherNamen[27], "Save 27");
-  EXPECT_EQ(doc.StadtNamen[1], "Harbor");
-  EXPECT_EQ(doc.Items[1].Name, "Potion    ");
-  EXPECT_EQ(doc.Items[1].Symbol, 32);
   EXPECT_EQ(doc.Items[231].Symbol, 0xC5);
-  EXPECT_EQ(doc.ItemInfos[242], "Heals 50");
-  EXPECT_EQ(doc.GegnerNamen[250], "Slime");
   EXPECT_EQ(doc.TechNamen[0], "*A         ");
-  EXPECT_EQ(doc.TechBeschreibungen[119], "Fire");
-  EXPECT_EQ(doc.Tabelle[1][0x21], "the ");
   EXPECT_EQ(doc.Tabelle[2][0xA0], "A");
-  EXPECT_EQ(doc.Tabelle[1][0xFF], "");
 
   ScriptedPrompter prompter;
   SilentProgress progress;
