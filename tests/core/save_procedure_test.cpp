@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "common/file_helpers.h"
@@ -61,6 +62,11 @@ std::vector<std::string> Titles(const ScriptedPrompter& prompter) {
   std::vector<std::string> titles;
   for (const Message& m : prompter.messages()) titles.push_back(m.title);
   return titles;
+}
+
+// A clock that tells the given times one after the other.
+std::function<double()> Clock(std::vector<double> times) {
+  return [times = std::move(times), next = size_t{0}]() mutable { return times.at(next++); };
 }
 
 bool Contains(const std::vector<std::string>& list, const std::string& text) {
@@ -259,12 +265,7 @@ TEST_F(SaveInRomTest, StopDuringTheOptimizerWritesNothing) {
 }
 
 TEST_F(SaveInRomTest, FinishedAndInfoReportTheTimeAndTheFreeSpace) {
-  std::vector<double> times{100.4, 101.65};
-  params_.clock = [&times] {
-    const double t = times.front();
-    times.erase(times.begin());
-    return t;
-  };
+  params_.clock = Clock({100.4, 101.65});
   EXPECT_EQ(Save(loaded_), SaveOutcome::Finished);
   ASSERT_EQ(prompter_.messages().size(), 2u);
   const Message& finished = prompter_.messages()[0];
@@ -290,12 +291,7 @@ TEST_F(SaveInRomTest, ElapsedTimeStartsFromTheWholeSecondAndMayBeNegative) {
   for (const auto& [start, end, shown] : {std::tuple<double, double, std::string>{100.5, 101.0, "1.00"},
                                           {101.5, 102.25, "0.25"},
                                           {86399.7, 1.2, "-86398.80"}}) {
-    std::vector<double> times{start, end};
-    params_.clock = [&times] {
-      const double t = times.front();
-      times.erase(times.begin());
-      return t;
-    };
+    params_.clock = Clock({start, end});
     ScriptedPrompter prompter;
     prompter_ = prompter;
     EXPECT_EQ(Save(loaded_), SaveOutcome::Finished);
