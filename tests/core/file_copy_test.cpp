@@ -39,11 +39,8 @@ TEST(FileCopy, FailureIsToldUnderTheProgramsTitleAndLeavesNoFile) {
   ScriptedPrompter prompter;
   const std::string missing = folder.file("missing.smc");
   EXPECT_FALSE(KopiereDatei(missing, folder.file("target.smc"), prompter, "Orvane Texteditor"));
-  ASSERT_EQ(prompter.messages().size(), 1u);
+  ASSERT_EQ(prompter.messages().size(), 1u);  // the whole box is pinned by the save's copy case
   EXPECT_EQ(prompter.last().title, "Orvane Texteditor");
-  EXPECT_EQ(prompter.last().text, "Couldn't copy file \"" + missing + "\"");
-  EXPECT_EQ(prompter.last().buttons, Buttons::Ok);
-  EXPECT_EQ(prompter.last().icon, Icon::None);
   EXPECT_FALSE(std::filesystem::exists(folder.file("target.smc")));
 }
 
