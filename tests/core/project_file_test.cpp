@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -175,18 +176,9 @@ TEST_F(ProjectFileTest, SavedFileHasTheExactLayout) {
   EXPECT_FALSE(doc.Geaendert);
   const std::string bytes = ReadFileText(dir.file("p.ovp"));
 
-  // CR LF after every line and nowhere else, no byte-order mark.
-  size_t crlf = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') {
-      ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
-      ++crlf;
-    }
-    if (bytes[i] == '\r') {
-      ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at " << i;
-    }
-  }
-  EXPECT_EQ(crlf, size_t{kLineCount});
+  // CR LF after every line and nowhere else (as many CRs and LFs as lines), no byte-order mark.
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), kLineCount);
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), kLineCount);
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   const std::vector<std::string> lines = SplitCrLf(bytes);
   ASSERT_EQ(lines.size(), size_t{kLineCount});
