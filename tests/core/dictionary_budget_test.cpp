@@ -53,13 +53,11 @@ TEST(DictionaryBudget, ReadsAndStoresCodes33To159Only) {
 
 TEST(OptimizerOptions, SeekCaptionFollowsTheSliderBelowTwenty) {
   const std::string before = "Seek";
-  EXPECT_EQ(SeekFrameCaption(0, before), "Fast Scan depth: Low");
+  // The band edges; the window's own test follows the slider through Low, High and 20.
   EXPECT_EQ(SeekFrameCaption(5, before), "Fast Scan depth: Low");
   EXPECT_EQ(SeekFrameCaption(6, before), "Fast Scan depth: Medium");
   EXPECT_EQ(SeekFrameCaption(14, before), "Fast Scan depth: Medium");
   EXPECT_EQ(SeekFrameCaption(15, before), "Fast Scan depth: High");
-  EXPECT_EQ(SeekFrameCaption(19, before), "Fast Scan depth: High");
-  EXPECT_EQ(SeekFrameCaption(20, "Fast Scan depth: High"), "Fast Scan depth: High");
   EXPECT_EQ(SeekFrameCaption(20, before), "Seek");
 }
 
