@@ -153,6 +153,7 @@ TEST_F(SaveInRomTest, ClosedDialogEndsWithoutMessageOrFile) {
   EXPECT_EQ(requests_[0].filter, "SNES-Roms|*.smc;*.fig");
   EXPECT_EQ(requests_[0].fileName, "");
   EXPECT_TRUE(requests_[0].save);
+  EXPECT_FALSE(requests_[0].confirmOverwrite);
   EXPECT_TRUE(prompter_.empty());
   EXPECT_EQ(progress_.captions, std::vector<std::string>{""});
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);

@@ -33,6 +33,7 @@ std::optional<std::string> QtFileChooser::choose(const FileRequest& request) {
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (request.save) dialog.setDefaultSuffix(DefaultSuffixFrom(request.filter));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }

@@ -11,6 +11,9 @@ struct FileRequest {
   std::string filter;    // "SNES-Roms|*.smc;*.fig": a description, a bar, the patterns
   std::string fileName;  // proposed name (empty in this program)
   bool save = false;     // save dialog rather than open dialog
+  // Ask before an existing file is chosen for saving. The ROM save writes into the chosen file in place,
+  // so it asks nothing.
+  bool confirmOverwrite = true;
 };
 
 class FileChooser {

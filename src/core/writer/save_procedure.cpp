@@ -89,7 +89,7 @@ class SaveRun {
 
 SaveOutcome SaveRun::Execute(FileChooser& chooser) {
   const std::optional<std::string> chosen =
-      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true});
+      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
   const std::string& target = *chosen;
 
