@@ -114,6 +114,13 @@ void WriteFileAtomically(const std::string& requested, const std::vector<uint8_t
     ::unlink(tmpl.c_str());
     throw MakeRunError(ErrnoToNumber(e));
   }
+  // Make the rename itself durable, so a power cut cannot bring the old file back. The new file is
+  // complete either way, so a folder that cannot be synced is no error.
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
