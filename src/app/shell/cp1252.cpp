@@ -5,25 +5,12 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolTip>
-#include <array>
+
+#include "common/cp1252.h"
 
 namespace orvane::shell {
 
 namespace {
-
-// Characters of bytes 0x80..0x9F; the undefined five keep their own number.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-int ByteOf(char16_t ch) {
-  if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return ch;
-  for (size_t i = 0; i < kHighControls.size(); ++i)
-    if (kHighControls[i] == ch) return static_cast<int>(0x80 + i);
-  return -1;
-}
 
 QString Unmappable(const QString& text) {
   QString refused;
@@ -37,7 +24,7 @@ QString Unmappable(const QString& text) {
 QString ToQt(std::string_view bytes) {
   QString text;
   text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (unsigned char b : bytes) text += QChar(b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : char16_t(b));
+  for (unsigned char b : bytes) text += QChar(static_cast<char16_t>(Cp1252Char(b)));
   return text;
 }
 
@@ -46,7 +33,7 @@ std::string FromQt(const QString& text, bool* ok) {
   bytes.reserve(static_cast<size_t>(text.size()));
   bool all = true;
   for (QChar ch : text) {
-    const int b = ByteOf(ch.unicode());
+    const int b = Cp1252Byte(ch.unicode());
     if (b < 0) all = false;
     bytes += static_cast<char>(b < 0 ? '?' : b);
   }
@@ -54,7 +41,7 @@ std::string FromQt(const QString& text, bool* ok) {
   return bytes;
 }
 
-bool HasByte(QChar ch) { return ByteOf(ch.unicode()) >= 0; }
+bool HasByte(QChar ch) { return Cp1252Byte(ch.unicode()) >= 0; }
 
 QString RefusalText(const QString& refused) {
   return QStringLiteral("\"%1\" cannot be typed here: the game's texts only hold the characters of Windows-1252.")

@@ -1,7 +1,6 @@
 #pragma once
-// The one byte-transparent Windows-1252 mapping between the document's 8-bit texts and Qt strings.
-// The five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control
-// characters of the same number, so every byte 0x00..0xFF has exactly one character and back.
+// The byte-transparent Windows-1252 mapping of the core (common/cp1252.h) for Qt strings: every
+// byte 0x00..0xFF has exactly one character and back.
 // Characters outside the mapping are refused where they are typed (Cp1252Validator for line edits,
 // GuardTextEdit for multi-line panes), so nothing typed is lost when the texts are written.
 
