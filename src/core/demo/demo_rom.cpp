@@ -6,6 +6,7 @@
 #include "common/prompter.h"
 #include "compression/optimizer.h"
 #include "demo/demo_document.h"
+#include "exchange/cartridge.h"
 #include "rom/code_table.h"
 #include "rom/layout.h"
 #include "writer/save_procedure.h"
@@ -25,6 +26,24 @@ class NoQuestions : public Prompter {
 
 void Expect(bool condition, const char* what) {
   if (!condition) throw std::logic_error(std::string("demo ROM: ") + what);
+}
+
+// The cartridge header a 4 MiB HiROM image with battery-backed RAM carries, so that emulators and
+// the checksum tools know the image; the reset vector points where such a game's code would start.
+void PutCartridgeHeader(std::vector<uint8_t>& rom) {
+  constexpr size_t kAt = kHeaderSize + 0xFFC0;
+  const std::string title = "ORVANE TEXT DEMO     ";  // 21 characters
+  std::copy(title.begin(), title.end(), rom.begin() + kAt);
+  const uint8_t fields[] = {0x31,  // HiROM, fast
+                            0x02,  // ROM, RAM and battery
+                            0x0C,  // 4 MiB
+                            0x03,  // 8 KiB of RAM
+                            0x01,  // North America
+                            0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00};  // maker, version, complement, checksum
+  std::copy(std::begin(fields), std::end(fields), rom.begin() + kAt + title.size());
+  rom[kHeaderSize + 0xFFFC] = 0x00;
+  rom[kHeaderSize + 0xFFFD] = 0x80;
+  Expect(FixCartridgeChecksum(rom), "the cartridge header is not found");
 }
 
 }  // namespace
@@ -56,6 +75,7 @@ std::vector<uint8_t> WriteDemoRom(Document& doc) {
   Expect(SchreibeNamenstabellen(ctx) == WriteResult::Finished, "the name tables were not written");
   Expect(ctx.overflowNotes.empty(), "an entry did not fit");
   Expect(image.size() == kFullImageSize, "the image grew");
+  PutCartridgeHeader(image.bytes());
   return std::move(image.bytes());
 }
 

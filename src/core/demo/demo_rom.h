@@ -1,7 +1,8 @@
 #pragma once
-// The demo ROM: a full-size image with a clean copier header whose every text area holds the demo
-// document, compressed with the dictionary the accurate optimizer picks and laid out by the real
-// writers. Made the same, byte for byte, on every run.
+// The demo ROM: a full-size image with a clean copier header and a HiROM cartridge header with a
+// correct checksum, whose every text area holds the demo document, compressed with the dictionary
+// the accurate optimizer picks and laid out by the real writers. Made the same, byte for byte, on
+// every run.
 
 #include <cstdint>
 #include <vector>
@@ -15,7 +16,7 @@ namespace orvane::demo {
 void MakeDemoDocument(Document& doc);
 
 // Writes a document made by MakeDemoDocument into a zeroed full-size image with the real writers
-// (which pad the item names in `doc`, as any save does). Throws std::logic_error if the demo
+// (which pad the item names in `doc`, as any save does), then the cartridge header. Throws std::logic_error if the demo
 // texts ever stop fitting.
 std::vector<uint8_t> WriteDemoRom(Document& doc);
 
