@@ -1,0 +1,77 @@
+// PO export: the header, then one entry per dialogue text and per name in place order.
+
+#include <ctime>
+
+#include "check/text_check.h"
+#include "exchange/po_exchange.h"
+#include "exchange/po_file.h"
+
+namespace orvane {
+
+namespace {
+
+std::string Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M%z", &local);
+  return text;
+}
+
+std::string Header(const PoExportParams& params) {
+  const std::string date = params.creationDate.empty() ? Now() : params.creationDate;
+  return "Project-Id-Version: " + params.projectName + "\n" + "POT-Creation-Date: " + date + "\n" +
+         "PO-Revision-Date: " + date + "\n" +
+         "Last-Translator: \n"
+         "Language-Team: \n"
+         "Language: \n"
+         "MIME-Version: 1.0\n"
+         "Content-Type: text/plain; charset=UTF-8\n"
+         "Content-Transfer-Encoding: 8bit\n"
+         "X-Generator: Orvane Texteditor\n";
+}
+
+// "14 bytes", "6 bytes, at most 10 characters"
+std::string SizeComment(const TextCheck& check, TextList list, const std::string& text) {
+  const std::optional<int32_t> bytes = check.Bytes(list, text);
+  std::string comment = bytes ? std::to_string(*bytes) + " bytes" : "size unknown: a brace group is no escape";
+  if (const int32_t limit = NameLimit(list); limit > 0) comment += ", at most " + std::to_string(limit) + " characters";
+  return comment;
+}
+
+std::vector<TextPlace> Selected(const Document& doc, const PoExportParams& params) {
+  std::vector<TextPlace> places;
+  if (params.only != PoSelection::Names) places = DialoguePlaces(doc, params.bank);
+  if (params.only != PoSelection::Dialogue && params.bank == 0) {
+    const std::vector<TextPlace> names = NamePlaces();
+    places.insert(places.end(), names.begin(), names.end());
+  }
+  return places;
+}
+
+}  // namespace
+
+size_t ExportPo(const Document& doc, const std::string& path, const PoExportParams& params) {
+  const TextCheck check(doc);
+  std::vector<PoEntry> entries;
+  for (const TextPlace& place : Selected(doc, params)) {
+    const std::string& working = WorkingText(doc, place);
+    // Dialogue is translated from the text the ROM had; a name has no such original.
+    const std::string& source =
+        place.list == TextList::Dialogue
+            ? doc.Texte[static_cast<size_t>(place.bank)][static_cast<size_t>(place.index)].Original
+            : working;
+    PoEntry entry;
+    entry.hasContext = true;
+    entry.context = PlaceName(place);
+    entry.msgid = PoText(source);
+    if (working != source) entry.msgstr = PoText(working);
+    entry.extractedComment = SizeComment(check, place.list, working);
+    entries.push_back(std::move(entry));
+  }
+  WritePoFile(path, Header(params), entries);
+  return entries.size();
+}
+
+}  // namespace orvane

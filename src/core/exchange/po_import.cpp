@@ -1,0 +1,118 @@
+// PO import: every entry is checked before anything is written. An entry is refused for an unknown
+// place, a msgid that no longer matches the project, a text the table cannot write or a name over
+// its limit; fuzzy entries are skipped.
+
+#include <gettext-po.h>
+
+#include <cstdlib>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "check/text_check.h"
+#include "exchange/po_exchange.h"
+#include "exchange/po_file.h"
+
+namespace orvane {
+
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return text;
+}
+
+// A file in another character set would be read as if it were UTF-8.
+bool DeclaresUtf8(const std::string& header) {
+  char* contentType = po_header_field(header.c_str(), "Content-Type");
+  const std::string value = contentType ? Lower(contentType) : "";
+  std::free(contentType);
+  const size_t charset = value.find("charset=");
+  return charset == std::string::npos || value.compare(charset + 8, 5, "utf-8") == 0 ||
+         value.compare(charset + 8, 5, "ascii") == 0;
+}
+
+class EntryCheck {
+ public:
+  EntryCheck(const Document& doc, PoImportPlan& plan)
+      : doc_(doc), check_(doc), places_(PlacesByName(doc)), plan_(plan) {}
+
+  void Take(const PoEntry& entry) {
+    if (entry.fuzzy) {
+      ++plan_.fuzzy;
+      return;
+    }
+    const auto found = places_.find(entry.context);
+    if (!entry.hasContext || found == places_.end()) return Refuse(entry, "no text has this place");
+    const TextPlace& place = found->second;
+    if (const auto [first, fresh] = firstLine_.emplace(entry.context, entry.line); !fresh)
+      return Refuse(entry, "the place appears a second time (first on line " + std::to_string(first->second) + ")");
+    const std::optional<std::string> source = BytesFromPo(entry.msgid);
+    if (!source || *source != Source(place))
+      return Refuse(entry, "the source text changed: the project has \"" + PoText(Source(place)) + "\"");
+    if (entry.msgstr.empty()) {
+      ++plan_.unchanged;
+      return;
+    }
+    std::string refused;
+    const std::optional<std::string> text = BytesFromPo(entry.msgstr, &refused);
+    if (!text) return Refuse(entry, "the character \"" + refused + "\" is not in the game's character set");
+    if (const std::optional<std::string> problem = check_.Problem(place.list, *text)) return Refuse(entry, *problem);
+    if (*text == WorkingText(doc_, place)) {
+      ++plan_.unchanged;
+      return;
+    }
+    plan_.changes.emplace_back(place, *text);
+  }
+
+ private:
+  const std::string& Source(const TextPlace& place) const {
+    if (place.list != TextList::Dialogue) return WorkingText(doc_, place);
+    return doc_.Texte[static_cast<size_t>(place.bank)][static_cast<size_t>(place.index)].Original;
+  }
+
+  void Refuse(const PoEntry& entry, const std::string& problem) {
+    ++plan_.refused;
+    plan_.findings.push_back({entry.line, entry.hasContext ? entry.context : "(no msgctxt)", problem});
+  }
+
+  const Document& doc_;
+  const TextCheck check_;
+  const std::unordered_map<std::string, TextPlace> places_;
+  std::unordered_map<std::string, size_t> firstLine_;
+  PoImportPlan& plan_;
+};
+
+}  // namespace
+
+PoImportPlan PlanPoImport(const Document& doc, const std::string& path) {
+  const PoReadResult file = ReadPoFile(path);
+  PoImportPlan plan;
+  for (const PoProblem& problem : file.problems) plan.findings.push_back({problem.line, "", problem.text});
+  if (!DeclaresUtf8(file.header)) plan.findings.push_back({0, "", "the file is not in UTF-8 (see its Content-Type)"});
+  if (!plan.findings.empty()) {
+    plan.fileRefused = true;
+    return plan;
+  }
+  EntryCheck check(doc, plan);
+  for (const PoEntry& entry : file.entries) check.Take(entry);
+  return plan;
+}
+
+void ApplyPoImport(Document& doc, const PoImportPlan& plan) {
+  for (const auto& [place, text] : plan.changes) WorkingText(doc, place) = text;
+  if (!plan.changes.empty()) doc.Geaendert = true;
+}
+
+std::string FindingLine(const std::string& fileName, const PoFinding& finding) {
+  std::string line = fileName + ":";
+  if (finding.line > 0) line += std::to_string(finding.line) + ":";
+  if (!finding.place.empty()) line += " " + finding.place + ":";
+  return line + " " + finding.problem;
+}
+
+std::string ImportSummary(const PoImportPlan& plan) {
+  return std::to_string(plan.changes.size()) + " imported, " + std::to_string(plan.unchanged) + " unchanged, " +
+         std::to_string(plan.fuzzy) + " fuzzy, " + std::to_string(plan.refused) + " refused";
+}
+
+}  // namespace orvane
