@@ -12,6 +12,7 @@
 #include "common/file_helpers.h"
 #include "common/run_error.h"
 #include "compression/optimizer.h"
+#include "exchange/cartridge.h"
 #include "writer/save_report.h"
 #include "writer/write_context.h"
 
@@ -59,7 +60,7 @@ class SaveRun {
         prompter_(prompter),
         ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflowNotes = {}} {}
 
-  SaveOutcome Execute(FileChooser& chooser);
+  SaveOutcome Execute(FileChooser& chooser, SavedRom* saved);
 
  private:
   enum class Step { Done, Skipped, Stop };
@@ -87,7 +88,7 @@ class SaveRun {
   WriteContext ctx_;
 };
 
-SaveOutcome SaveRun::Execute(FileChooser& chooser) {
+SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   const std::optional<std::string> chosen =
       chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
@@ -108,6 +109,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser) {
   const double start = std::nearbyint(Now());  // whole seconds, halves to even
 
   const bool finished = WriteAll();
+  const bool checksumFixed = finished && params_.fixChecksum && FixCartridgeChecksum(image_.bytes());
   // What was written before a stop stays, as it would in a file written byte by byte.
   const Step commit = Guarded([&] {
     CheckWritable(target);
@@ -121,6 +123,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser) {
   prompter_.ask(InfoMessage(ctx_));
   if (!ctx_.overflowNotes.empty()) prompter_.ask(OverflowMessage(ctx_.overflowNotes));
   doc_.Geaendert = false;
+  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed};
   return SaveOutcome::Finished;
 }
 
@@ -147,7 +150,7 @@ bool SaveRun::WriteAll() {
 }  // namespace
 
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
-                      FileChooser& chooser) {
+                      FileChooser& chooser, SavedRom* saved) {
   if (doc.OhneOptimierWarnung == 0 && !doc.TabelleGeaendert) {
     const Message warning =
         MakeMessage("Warning!!!", "The compression should be optimized to avoid errors. Continue anyway?", Icon::None,
@@ -155,7 +158,7 @@ SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompte
     if (prompter.ask(warning) != Answer::Ok) return SaveOutcome::Cancelled;
   }
   SaveRun run(doc, params, prompter, progress);
-  const SaveOutcome outcome = run.Execute(chooser);
+  const SaveOutcome outcome = run.Execute(chooser, saved);
   progress.caption("");
   return outcome;
 }

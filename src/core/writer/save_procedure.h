@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
+#include "check/read_back.h"
 #include "common/file_chooser.h"
 #include "common/progress_sink.h"
 #include "common/prompter.h"
@@ -16,6 +19,14 @@ namespace orvane {
 struct SaveParams {
   uint64_t seed = 0;              // seed of the automatic optimizer; 0 takes one from the clock
   std::function<double()> clock;  // seconds since midnight; empty uses the system clock
+  bool fixChecksum = false;       // write the cartridge checksum once the texts are in
+};
+
+// What a completed save leaves for its caller.
+struct SavedRom {
+  std::string path;                    // the file written
+  std::vector<ReadBackRow> readBack;   // texts the written image does not give back as typed
+  bool checksumFixed = false;          // with fixChecksum: false when the image has no cartridge header
 };
 
 enum class SaveOutcome {
@@ -24,8 +35,9 @@ enum class SaveOutcome {
   Stopped,    // Cancel, a space message, an unknown character, the optimizer or an error ended it
 };
 
+// `saved` is filled when the save finishes.
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
-                      FileChooser& chooser);
+                      FileChooser& chooser, SavedRom* saved = nullptr);
 
 // The save's progress total: one unit per dialogue text plus 1337 for the name tables.
 int32_t SaveProgressTotal(const Document& doc);
