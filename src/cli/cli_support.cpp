@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/progress_sink.h"
+#include "common/run_error.h"
+#include "project/project_file.h"
+
 namespace orvane::cli {
 
 namespace {
@@ -29,6 +33,34 @@ const char* AnswerName(Answer answer) {
 }
 
 }  // namespace
+
+int Fail(const Command& command, const std::string& what) {
+  std::fprintf(stderr, "orvane-cli %.*s: %s\n", static_cast<int>(command.name.size()), command.name.data(),
+               what.c_str());
+  return kExitFailed;
+}
+
+int RunGuarded(const Command& command, const std::function<int()>& work) {
+  try {
+    return work();
+  } catch (const RunError& error) {
+    return Fail(command, "Error Nr. " + std::to_string(error.number()) + ": " + error.description());
+  } catch (const std::runtime_error& refused) {
+    return Fail(command, refused.what());
+  }
+}
+
+int UsageMistake(const Command& command, const std::string& what) {
+  Mistake(command, what);
+  return kExitUsage;
+}
+
+bool LoadProjectQuietly(Document& doc, const std::string& path) {
+  // A run without a user stops at the first error instead of going on past it.
+  StderrPrompter prompter(Answer::No);
+  SilentProgress progress;
+  return LoadProjectFile(doc, path, prompter, progress) == ProjectOutcome::Done;
+}
 
 void PrintUsage(const Command& command, std::FILE* out) {
   std::fprintf(out, "usage: orvane-cli %.*s %.*s\n", static_cast<int>(command.name.size()), command.name.data(),

@@ -3,6 +3,7 @@
 // a prompter that prints the program's messages to stderr.
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "common/prompter.h"
+#include "document.h"
 
 namespace orvane::cli {
 
@@ -49,6 +51,19 @@ struct ParsedArgs {
 std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<std::string>& args,
                                     const OptionSpec& options, size_t positionals,
                                     const std::vector<std::string>& required = {});
+
+// "orvane-cli NAME: what" on stderr; returns kExitFailed.
+int Fail(const Command& command, const std::string& what);
+
+// Runs `work` and returns its exit code; a RunError ("Error Nr. N: ...") or a refusal of the core
+// (any other runtime_error) is printed as Fail does it.
+int RunGuarded(const Command& command, const std::function<int()>& work);
+
+// "orvane-cli NAME: what" and the usage on stderr; returns kExitUsage.
+int UsageMistake(const Command& command, const std::string& what);
+
+// Loads a project file as "Load Project" does, its messages on stderr; false when it did not load.
+bool LoadProjectQuietly(Document& doc, const std::string& path);
 
 // Prints every message as "title: text" to stderr. Questions get a fixed answer per command
 // (printed after them); one-button messages are acknowledged.

@@ -4,7 +4,10 @@
 #include <cstdio>
 
 #include "cli_support.h"
+#include "common/cp1252.h"
+#include "common/file_helpers.h"
 #include "common/progress_sink.h"
+#include "exchange/patch.h"
 #include "project/project_file.h"
 #include "writer/save_procedure.h"
 
@@ -54,9 +57,24 @@ class OutputPath : public FileChooser {
   std::string path_;
 };
 
+// The file as the build finds it: OUT itself, or the BASE it is copied from, or nothing yet.
+std::vector<uint8_t> BytesBefore(const std::string& out, const std::string& base) {
+  if (DateiExistiert(out)) return ReadWholeFile(out);
+  return DateiExistiert(base) ? ReadWholeFile(base) : std::vector<uint8_t>{};
+}
+
+// The patch from the file before the build to the file it wrote.
+int WritePatch(const std::string& patchPath, const std::vector<uint8_t>& before, const std::string& out) {
+  return RunGuarded(kBuildCommand, [&] {
+    WriteFileAtomically(patchPath, CreatePatch(PatchKindFor(patchPath), before, ReadWholeFile(out)));
+    return kExitOk;
+  });
+}
+
 int RunBuild(const std::vector<std::string>& args) {
-  const auto parsed =
-      ParseArgs(kBuildCommand, args, {{"-o", "--from", "--on-overflow", "--seed"}, {"--keep-dictionary"}}, 1, {"-o"});
+  const OptionSpec options{{"-o", "--from", "--on-overflow", "--seed", "--patch"},
+                           {"--keep-dictionary", "--fix-checksum"}};
+  const auto parsed = ParseArgs(kBuildCommand, args, options, 1, {"-o"});
   if (!parsed) return kExitUsage;
   const std::string overflow = parsed->value("--on-overflow").value_or("stop");
   if (overflow != "skip" && overflow != "stop") {
@@ -74,6 +92,8 @@ int RunBuild(const std::vector<std::string>& args) {
     }
   }
 
+  params.fixChecksum = parsed->flag("--fix-checksum");
+
   Document doc;
   BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel);
   SilentProgress progress;
@@ -81,14 +101,27 @@ int RunBuild(const std::vector<std::string>& args) {
   doc.RomPfadGeladen = parsed->value("--from").value_or("");
   doc.TabelleGeaendert = parsed->flag("--keep-dictionary");
 
-  OutputPath output(*parsed->value("-o"));
-  return SaveInRom(doc, params, prompter, progress, output) == SaveOutcome::Finished ? kExitOk : kExitFailed;
+  const std::string out = *parsed->value("-o");
+  const std::optional<std::string> patch = parsed->value("--patch");
+  std::vector<uint8_t> before;
+  if (patch) before = BytesBefore(out, doc.RomPfadGeladen);
+  OutputPath output(out);
+  SavedRom saved;
+  if (SaveInRom(doc, params, prompter, progress, output, &saved) != SaveOutcome::Finished) return kExitFailed;
+  if (params.fixChecksum && !saved.checksumFixed)
+    std::fprintf(stderr, "orvane-cli build: no cartridge header found, the checksum was not fixed\n");
+  if (patch && WritePatch(*patch, before, out) != kExitOk) return kExitFailed;
+  for (const ReadBackRow& row : saved.readBack) std::fprintf(stderr, "%s\n", Cp1252ToUtf8(ReadBackLine(row)).c_str());
+  return saved.readBack.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace
 
 const Command kBuildCommand{
-    "build", "PROJECT.ovp -o OUT.smc [--from BASE.smc] [--keep-dictionary] [--on-overflow skip|stop] [--seed S]",
-    "Writes a project into a ROM file as \"Save in Rom\" does (a new OUT starts as a copy of BASE)", &RunBuild};
+    "build",
+    "PROJECT.ovp -o OUT.smc [--from BASE.smc] [--keep-dictionary] [--on-overflow skip|stop] [--seed S] "
+    "[--fix-checksum] [--patch fix.bps|fix.ips]",
+    "Writes a project into a ROM file as \"Save in Rom\" does (a new OUT starts as a copy of BASE), then reads it back",
+    &RunBuild};
 
 }  // namespace orvane::cli

@@ -13,6 +13,12 @@ extern const Command kOptimizeCommand;
 extern const Command kFitCommand;
 extern const Command kBuildCommand;
 extern const Command kDemoRomCommand;
+extern const Command kPoExportCommand;
+extern const Command kPoImportCommand;
+extern const Command kPatchCommand;
+extern const Command kApplyPatchCommand;
+extern const Command kChecksumCommand;
+extern const Command kDiffCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -25,6 +31,12 @@ const Command* const kCommands[] = {
     &orvane::cli::kFitCommand,
     &orvane::cli::kBuildCommand,
     &orvane::cli::kDemoRomCommand,
+    &orvane::cli::kPoExportCommand,
+    &orvane::cli::kPoImportCommand,
+    &orvane::cli::kPatchCommand,
+    &orvane::cli::kApplyPatchCommand,
+    &orvane::cli::kChecksumCommand,
+    &orvane::cli::kDiffCommand,
 };
 
 void PrintHelp(std::FILE* out) {
@@ -33,7 +45,7 @@ void PrintHelp(std::FILE* out) {
                "usage: orvane-cli COMMAND [options]   (orvane-cli COMMAND --help for its usage)\n\n"
                "commands:\n");
   for (const Command* command : kCommands) {
-    std::fprintf(out, "  %-10.*s %.*s\n", static_cast<int>(command->name.size()), command->name.data(),
+    std::fprintf(out, "  %-12.*s %.*s\n", static_cast<int>(command->name.size()), command->name.data(),
                  static_cast<int>(command->summary.size()), command->summary.data());
   }
 }
