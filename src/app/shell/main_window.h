@@ -1,8 +1,9 @@
 #pragma once
 // Main: the one window that lives for the whole run. Its parts are spread over files named for what
 // they hold: layout and controls (main_window.cpp), menus, enabling and closing
-// (main_window_menus.cpp), the text editor with list and bank scroll bar (main_window_editor.cpp)
-// and the long operations (main_window_operations.cpp).
+// (main_window_menus.cpp), the text editor with list and bank scroll bar (main_window_editor.cpp),
+// the long operations (main_window_operations.cpp) and the exchange with a team: PO files, patches,
+// the checksum option (main_window_exchange.cpp).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +23,11 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
+
+namespace orvane {
+struct SaveParams;
+struct SavedRom;
+}  // namespace orvane
 
 namespace orvane::editors {
 class EditorPane;
@@ -66,6 +72,9 @@ class MainWindow : public QMainWindow {
   void loadProject();
   void saveText();
   void toggleRomPane();
+  void exportTranslation();
+  void importTranslation();
+  void createPatch();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -73,6 +82,9 @@ class MainWindow : public QMainWindow {
  private:
   void buildControls();
   void buildMenus();
+  void buildExchangeMenus();
+  SaveParams saveParams() const;
+  void reportSaved(const SavedRom& saved);
   void enableAfterLoad();
   void showLoadedDocument();
   void lockForLongOperation(bool locked, bool romSave);
@@ -89,6 +101,7 @@ class MainWindow : public QMainWindow {
   std::function<void(Document&)> romChooser_;
   bool schreibenLaeuft_ = false;
   std::vector<bool> enabledBeforeLock_;
+  std::string lastSavedRom_;  // the file "Save in Rom" wrote last: the target of "Create Patch…"
   QPointer<QWidget> searchWindow_;
 
   QLabel* label1_ = nullptr;
@@ -113,6 +126,9 @@ class MainWindow : public QMainWindow {
   QAction* saveProject_ = nullptr;
   QAction* dateiOeffnen_ = nullptr;
   QAction* romSpeichern_ = nullptr;
+  QAction* exportPo_ = nullptr;
+  QAction* importPo_ = nullptr;
+  QAction* fixChecksum_ = nullptr;
 };
 
 }  // namespace orvane::shell

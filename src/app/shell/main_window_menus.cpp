@@ -48,6 +48,7 @@ void MainWindow::buildMenus() {
   // The dictionary and name-list windows hook themselves onto these entries by object name.
   romMenue_ = AddMenu(bar, QStringLiteral("&Rom"), "RomMenue");
   AddItem(romMenue_, QStringLiteral("&Compression"), "Kompression");
+  buildExchangeMenus();
   editorMenue_ = AddMenu(bar, QStringLiteral("&Editor"), "Editor_Menue");
   AddItem(editorMenue_, QStringLiteral("&Items"), "ItemsMenue");
   AddItem(editorMenue_, QStringLiteral("Technic&Magic"), "TechMenue");
@@ -67,6 +68,8 @@ void MainWindow::buildMenus() {
 
 void MainWindow::enableAfterLoad() {
   saveProject_->setEnabled(true);
+  exportPo_->setEnabled(true);
+  importPo_->setEnabled(true);
   romSpeichern_->setEnabled(true);
   romMenue_->menuAction()->setEnabled(true);
   editorMenue_->menuAction()->setEnabled(true);

@@ -103,13 +103,15 @@ void MainWindow::saveInRom() {
     status_->show();
     schreibenLaeuft_ = true;
   });
-  SaveInRom(doc_, SaveParams{}, prompter_, sink, chooser_);
+  SavedRom saved;
+  const SaveOutcome outcome = SaveInRom(doc_, saveParams(), prompter_, sink, chooser_, &saved);
   if (!sink.started()) return;
   lockForLongOperation(false, true);
   status_->setValue(0);
   status_->hide();
   setCaption(ToQt(doc_.Fenstertitel));
   schreibenLaeuft_ = false;
+  if (outcome == SaveOutcome::Finished) reportSaved(saved);
 }
 
 void MainWindow::saveProject() {
