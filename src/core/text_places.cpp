@@ -92,6 +92,11 @@ const std::string& WorkingText(const Document& doc, const TextPlace& place) {
   return WorkingText(const_cast<Document&>(doc), place);
 }
 
+const std::string& OriginalText(const Document& doc, const TextPlace& place) {
+  if (place.list != TextList::Dialogue) return WorkingText(doc, place);
+  return doc.Texte[static_cast<size_t>(place.bank)][static_cast<size_t>(place.index)].Original;
+}
+
 int32_t RecordLength(TextList list) { return list == TextList::Dialogue ? 0 : Shape(list).recordLength; }
 
 int32_t NameLimit(TextList list) { return list == TextList::Dialogue ? 0 : Shape(list).limit; }

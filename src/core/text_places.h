@@ -36,6 +36,8 @@ std::unordered_map<std::string, TextPlace> PlacesByName(const Document& doc);
 // Aktuell of a dialogue text, or the name list entry.
 const std::string& WorkingText(const Document& doc, const TextPlace& place);
 std::string& WorkingText(Document& doc, const TextPlace& place);
+// Original of a dialogue text; a name keeps no original, so its working text.
+const std::string& OriginalText(const Document& doc, const TextPlace& place);
 
 // Bytes of a fixed-length name record (item names 10, enemy and technique names 11); 0 for the
 // lists whose strings end with a 0x00.

@@ -46,6 +46,8 @@ void PutLittle32(std::vector<uint8_t>& out, uint32_t value) {
 
 uint32_t Little32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 
+size_t Distance(size_t a, size_t b) { return a > b ? a - b : b - a; }
+
 size_t CommonLength(const uint8_t* a, const uint8_t* b, size_t limit) {
   size_t n = 0;
   while (n < limit && a[n] == b[n]) ++n;
@@ -143,20 +145,21 @@ class BpsWriter {
     }
     if (i + kWindow > target_.size() || best.length >= 64) return best;
     const size_t rest = target_.size() - i;
-    const auto consider = [&](Action action, const uint8_t* base, size_t size, int64_t at, size_t previous) {
-      for (int depth = 0; at >= 0 && depth < kChainDepth;
-           ++depth, at = action == kSourceCopy ? sourceIndex_.Next(at) : targetIndex_.Next(at)) {
+    // The longest match; of equally long ones of the same kind the one nearest the last copy, whose
+    // relative offset is the shortest to write.
+    const auto consider = [&](Action action, const WindowIndex& index, ByteSpan base, size_t previous) {
+      int64_t at = index.First(target_.data() + i);
+      for (int depth = 0; at >= 0 && depth < kChainDepth; ++depth, at = index.Next(at)) {
         const auto from = static_cast<size_t>(at);
-        const size_t length = CommonLength(base + from, target_.data() + i, std::min(rest, size - from));
-        const bool nearer = length == best.length && best.action == action &&
-                            (from > previous ? from - previous : previous - from) <
-                                (best.from > previous ? best.from - previous : previous - best.from);
+        const size_t length = CommonLength(base.data() + from, target_.data() + i, std::min(rest, base.size() - from));
+        const bool nearer =
+            length == best.length && action == best.action && Distance(from, previous) < Distance(best.from, previous);
         if (length >= kMinCopy && (length > best.length || nearer)) best = {action, length, from};
       }
     };
-    consider(kSourceCopy, source_.data(), source_.size(), sourceIndex_.First(target_.data() + i), sourceOffset_);
+    consider(kSourceCopy, sourceIndex_, source_, sourceOffset_);
     // Earlier target bytes, the overlapping run included: the applier copies byte by byte.
-    consider(kTargetCopy, target_.data(), target_.size(), targetIndex_.First(target_.data() + i), targetOffset_);
+    consider(kTargetCopy, targetIndex_, target_, targetOffset_);
     return best;
   }
 

@@ -58,10 +58,7 @@ size_t ExportPo(const Document& doc, const std::string& path, const PoExportPara
   for (const TextPlace& place : Selected(doc, params)) {
     const std::string& working = WorkingText(doc, place);
     // Dialogue is translated from the text the ROM had; a name has no such original.
-    const std::string& source =
-        place.list == TextList::Dialogue
-            ? doc.Texte[static_cast<size_t>(place.bank)][static_cast<size_t>(place.index)].Original
-            : working;
+    const std::string& source = OriginalText(doc, place);
     PoEntry entry;
     entry.hasContext = true;
     entry.context = PlaceName(place);

@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "check/text_check.h"
 #include "exchange/po_exchange.h"
@@ -47,8 +46,8 @@ class EntryCheck {
     if (const auto [first, fresh] = firstLine_.emplace(entry.context, entry.line); !fresh)
       return Refuse(entry, "the place appears a second time (first on line " + std::to_string(first->second) + ")");
     const std::optional<std::string> source = BytesFromPo(entry.msgid);
-    if (!source || *source != Source(place))
-      return Refuse(entry, "the source text changed: the project has \"" + PoText(Source(place)) + "\"");
+    if (!source || *source != OriginalText(doc_, place))
+      return Refuse(entry, "the source text changed: the project has \"" + PoText(OriginalText(doc_, place)) + "\"");
     if (entry.msgstr.empty()) {
       ++plan_.unchanged;
       return;
@@ -56,7 +55,9 @@ class EntryCheck {
     std::string refused;
     const std::optional<std::string> text = BytesFromPo(entry.msgstr, &refused);
     if (!text) return Refuse(entry, "the character \"" + refused + "\" is not in the game's character set");
-    if (const std::optional<std::string> problem = check_.Problem(place.list, *text)) return Refuse(entry, *problem);
+    // The check speaks of the text's own bytes; findings are UTF-8 like the file.
+    if (const std::optional<std::string> problem = check_.Problem(place.list, *text))
+      return Refuse(entry, PoText(*problem));
     if (*text == WorkingText(doc_, place)) {
       ++plan_.unchanged;
       return;
@@ -65,11 +66,6 @@ class EntryCheck {
   }
 
  private:
-  const std::string& Source(const TextPlace& place) const {
-    if (place.list != TextList::Dialogue) return WorkingText(doc_, place);
-    return doc_.Texte[static_cast<size_t>(place.bank)][static_cast<size_t>(place.index)].Original;
-  }
-
   void Refuse(const PoEntry& entry, const std::string& problem) {
     ++plan_.refused;
     plan_.findings.push_back({entry.line, entry.hasContext ? entry.context : "(no msgctxt)", problem});
