@@ -58,6 +58,10 @@ TEST_F(ExchangeCommandsTest, PoImportWritesNothingWhileAnEntryIsRefusedUnlessPar
   EXPECT_EQ(diff.exitCode, 1);
   EXPECT_EQ(diff.out, "bank 1 text 1\n  - My brother went north and never wrote.\n  + Hallo.\n");
   EXPECT_EQ(Cli({"diff", File("out.ovp"), File("out.ovp")}).exitCode, 0);
+
+  EXPECT_EQ(Cli({"po-export", File("demo.ovp"), "-o", File("b.po"), "--bank", "21"}).out, "50 entries written\n");
+  EXPECT_EQ(Cli({"po-export", File("demo.ovp"), "-o", File("n.po"), "--only", "names"}).out, "1098 entries written\n");
+  EXPECT_EQ(Cli({"po-export", File("demo.ovp"), "-o", File("x.po"), "--only", "names", "--bank", "2"}).exitCode, 2);
 }
 
 TEST_F(ExchangeCommandsTest, BuildWritesAPatchThatTurnsTheBaseIntoTheBuild) {
