@@ -76,7 +76,6 @@ std::unordered_map<std::string, TextPlace> PlacesByName(const Document& doc) {
 std::string& WorkingText(Document& doc, const TextPlace& place) {
   const auto i = static_cast<size_t>(place.index);
   switch (place.list) {
-    case TextList::Dialogue: return doc.Texte[static_cast<size_t>(place.bank)][i].Aktuell;
     case TextList::SaveTitles: return doc.SpeicherNamen[i];
     case TextList::Locations: return doc.StadtNamen[i];
     case TextList::ItemNames: return doc.Items[i].Name;
@@ -84,8 +83,9 @@ std::string& WorkingText(Document& doc, const TextPlace& place) {
     case TextList::Enemies: return doc.GegnerNamen[i];
     case TextList::TechNames: return doc.TechNamen[i];
     case TextList::TechInfos: return doc.TechBeschreibungen[i];
+    case TextList::Dialogue: break;
   }
-  return doc.Texte[0][0].Aktuell;
+  return doc.Texte[static_cast<size_t>(place.bank)][i].Aktuell;
 }
 
 const std::string& WorkingText(const Document& doc, const TextPlace& place) {

@@ -28,9 +28,22 @@ TEST(CartridgeChecksum, DemoIsRightAndAChangedImageIsFixed) {
   EXPECT_EQ(header->storedChecksum ^ header->storedComplement, 0xFFFF);
 
   EXPECT_FALSE(FindCartridgeHeader(Bytes(0x400200, 0)));
-  Bytes wrongMode = demo::BuildDemoRom();
-  wrongMode[0x101C0 + 0x15] = 0x20;  // a LoROM map mode at the HiROM place
-  EXPECT_FALSE(FindCartridgeHeader(wrongMode));
+}
+
+TEST(CartridgeChecksum, MapModeMustFitItsPlace) {
+  const struct {
+    size_t place;
+    uint8_t mode;
+    bool found;
+  } rows[] = {{0x7FC0, 0x20, true},  {0x7FC0, 0x30, true},  {0x7FC0, 0x22, true},  {0x7FC0, 0x23, true},
+              {0x7FC0, 0x21, false}, {0x7FC0, 0x25, false}, {0xFFC0, 0x21, true},  {0xFFC0, 0x31, true},
+              {0xFFC0, 0x35, true},  {0xFFC0, 0x20, false}, {0xFFC0, 0x22, false}, {0xFFC0, 0x41, false}};
+  for (const auto& row : rows) {
+    Bytes image(0x20000, 0);
+    image[row.place + 0x15] = row.mode;
+    image[row.place + 0x1C] = image[row.place + 0x1D] = 0xFF;
+    EXPECT_EQ(FindCartridgeHeader(image).has_value(), row.found) << std::hex << row.place << " " << int(row.mode);
+  }
 }
 
 TEST(CartridgeChecksum, MirroredPartsCountAsOftenAsTheyRepeat) {

@@ -59,6 +59,9 @@ TEST(PoExchange, ExportThenImportGivesBackTheProjectByteForByte) {
   edited.Texte[21][50].Aktuell = edited.Texte[21][49].Original;
   const std::string po = folder.file("texts.po");
   EXPECT_EQ(ExportPo(edited, po, {}), 4717u + 1098u);
+  const std::string file = ReadFileText(po);
+  EXPECT_NE(file.find("#. 35 bytes\nmsgctxt \"bank 1 text 2\"\n"), std::string::npos);
+  EXPECT_NE(file.find("#. 10 bytes, at most 10 characters\nmsgctxt \"item 1 name\"\n"), std::string::npos);
   if (DateiExistiert("/usr/bin/msgfmt")) {
     EXPECT_EQ(std::system(("/usr/bin/msgfmt -c --check-format -o /dev/null " + po + " 2>/dev/null").c_str()), 0);
   }

@@ -25,7 +25,9 @@ TEST(ReadBack, ReportsTheTextADictionaryEntryCannotGiveBack) {
 
   const std::vector<ReadBackRow> rows = ReadBack(h.doc, h.image);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(ReadBackLine(rows[0]), "bank 1 text 1 reads back as \"xy\" instead of \"x[L_]y\"");
+  EXPECT_EQ(ReadBackMessage(rows).text,
+            "These texts do not read back from the ROM as they were typed:\r\n"
+            "bank 1 text 1 reads back as \"xy\" instead of \"x[L_]y\"");
   const Message message = ReadBackMessage(std::vector<ReadBackRow>(25, rows[0]));
   EXPECT_NE(message.text.find("\r\nbank 1 text 1 reads back as"), std::string::npos);
   EXPECT_NE(message.text.find("\r\nand 5 more"), std::string::npos);
