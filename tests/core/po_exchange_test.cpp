@@ -79,8 +79,10 @@ TEST(PoExchange, EditedEntriesChangeExactlyTheirTextsAndFuzzyOnesAreSkipped) {
   TempFolder folder;
   const std::string po = folder.file("texts.po");
   ExportPo(Demo(), po, {});
-  EditPo(po,
-         {{"bank 2 text 3", "New words."}, {"item 5 name", "Ash Staff"}, {"technique 7 description", "Hits twice."}});
+  EditPo(po, {{"bank 2 text 3", "New words."},
+              {"item 5 name", "Ash Staff"},
+              {"technique 3 name", "*Feuer"},
+              {"technique 7 description", "Hits twice."}});
   EditPo(po, {{"bank 3 text 1", "Not yet."}}, true);
 
   Document doc = Demo();
@@ -88,10 +90,11 @@ TEST(PoExchange, EditedEntriesChangeExactlyTheirTextsAndFuzzyOnesAreSkipped) {
   EXPECT_EQ(plan.fuzzy, 1);
   ApplyPoImport(doc, plan);
   const std::vector<TextChange> changes = DiffProjects(Demo(), doc);
-  ASSERT_EQ(changes.size(), 3u);
+  ASSERT_EQ(changes.size(), 4u);
   EXPECT_EQ(changes[0].place + "=" + changes[0].after, "bank 2 text 3=New words.");
   EXPECT_EQ(changes[1].place + "=" + changes[1].after, "item 5 name=Ash Staff");
-  EXPECT_EQ(changes[2].place + "=" + changes[2].after, "technique 7 description=Hits twice.");
+  EXPECT_EQ(changes[2].place + "=" + changes[2].after, "technique 3 name=*Feuer");
+  EXPECT_EQ(changes[3].place + "=" + changes[3].after, "technique 7 description=Hits twice.");
 }
 
 TEST(PoExchange, EveryByteValueSurvivesExportAndImport) {

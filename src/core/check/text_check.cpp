@@ -34,7 +34,7 @@ int32_t TextCheck::NameCharacters(std::string_view text) const {
 }
 
 std::optional<std::string> TextCheck::Problem(TextList list, std::string_view text) const {
-  std::optional<std::string> problem = RecordLength(list) > 0 ? RecordProblem(text) : StringProblem(text);
+  std::optional<std::string> problem = RecordLength(list) > 0 ? RecordProblem(list, text) : StringProblem(text);
   if (problem) return problem;
   const int32_t limit = NameLimit(list);
   if (limit > 0 && NameCharacters(text) > limit)
@@ -43,11 +43,12 @@ std::optional<std::string> TextCheck::Problem(TextList list, std::string_view te
 }
 
 // Record names are written one position per byte; a character without a code of its own would
-// become 0xFF.
-std::optional<std::string> TextCheck::RecordProblem(std::string_view text) const {
+// become 0xFF, except the star of a technique name, which has a byte of its own.
+std::optional<std::string> TextCheck::RecordProblem(TextList list, std::string_view text) const {
   for (size_t k = 0; k < text.size();) {
     const NameUnit unit = names_.First(text.substr(k));
-    if (unit.text.size() == 1 && encoder_.EinzelCode(unit.text[0]) < 0)
+    const bool star = list == TextList::TechNames && unit.text == "*";
+    if (unit.text.size() == 1 && !star && encoder_.EinzelCode(unit.text[0]) < 0)
       return unit.text[0] == '{' ? BraceProblem(text.substr(k)) : CharacterProblem(unit.text[0]);
     k += unit.text.size();
   }

@@ -32,7 +32,7 @@ class TextCheck {
   int32_t NameCharacters(std::string_view text) const;
 
  private:
-  std::optional<std::string> RecordProblem(std::string_view text) const;
+  std::optional<std::string> RecordProblem(TextList list, std::string_view text) const;
   std::optional<std::string> StringProblem(std::string_view text) const;
 
   Encoder encoder_;
