@@ -100,6 +100,11 @@ class ExchangeMenuTest : public QObject {
     h.action("CreatePatch")->trigger();
     ApplyPatchFile(h.folder.file("de.bps"), demo, h.folder.file("out.smc"));
     QCOMPARE(ReadWholeFile(h.folder.file("out.smc")), rom);
+
+    h.chooser.answer = demo;  // saved into the loaded ROM itself: no original is left to patch from
+    h.action("RomSpeichern")->trigger();
+    h.action("CreatePatch")->trigger();
+    QVERIFY(h.prompter.last().text.find("saved into the loaded ROM itself") != std::string::npos);
     h.action("FixChecksum")->setChecked(false);
   }
 };

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <filesystem>
 
 #include "check/read_back.h"
 #include "common/run_error.h"
@@ -106,6 +107,14 @@ void MainWindow::createPatch() {
     prompter_.ask(MakeMessage("Create Patch",
                               "A patch leads from the loaded ROM to the ROM saved last: load a ROM and "
                               "use \"Save in Rom\" first.",
+                              Icon::Information));
+    return;
+  }
+  std::error_code ec;
+  if (std::filesystem::equivalent(doc_.RomPfadGeladen, lastSavedRom_, ec)) {
+    prompter_.ask(MakeMessage("Create Patch",
+                              "The texts were saved into the loaded ROM itself, so its original bytes are gone. "
+                              "Save into a new file to make a patch.",
                               Icon::Information));
     return;
   }
