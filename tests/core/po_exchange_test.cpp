@@ -62,6 +62,7 @@ TEST(PoExchange, ExportThenImportGivesBackTheProjectByteForByte) {
   const std::string file = ReadFileText(po);
   EXPECT_NE(file.find("#. 35 bytes\nmsgctxt \"bank 1 text 2\"\n"), std::string::npos);
   EXPECT_NE(file.find("#. 10 bytes, at most 10 characters\nmsgctxt \"item 1 name\"\n"), std::string::npos);
+  EXPECT_NE(file.find("#. 12 bytes, at most 40 characters\nmsgctxt \"item 0 description\"\n"), std::string::npos);
   if (DateiExistiert("/usr/bin/msgfmt")) {
     EXPECT_EQ(std::system(("/usr/bin/msgfmt -c --check-format -o /dev/null " + po + " 2>/dev/null").c_str()), 0);
   }
@@ -165,6 +166,12 @@ TEST(PoExchange, RefusalsNameTheLineOfTheirEntry) {
     EXPECT_NE(finding.find(row.problem), std::string::npos) << finding;
     EXPECT_EQ(plan.findings.front().line, row.line) << finding;
     EXPECT_TRUE(plan.changes.empty()) << finding;
+  }
+  // The file's own character set: UTF-8 (or plain ASCII) only.
+  for (const std::string charset : {"ISO-8859-1", "ASCII"}) {
+    WriteFileAtomically(po, "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=" + charset + "\\n\"\n");
+    const PoImportPlan plan = PlanPoImport(doc, po);
+    EXPECT_EQ(plan.fileRefused, charset != "ASCII") << charset;
   }
 }
 
