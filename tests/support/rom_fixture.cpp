@@ -1,262 +1,163 @@
 #include "support/rom_fixture.h"
 
-#include <array>
-#include <atomic>
-#include <filesystem>
-#include <stdexcept>
+#include <stdlib.h>
 
-#include <unistd.h>
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <stdexcept>
 
 #include "common/file_helpers.h"
 #include "document.h"
-#include "rom/code_table.h"
 #include "rom/layout.h"
 
 namespace orvane::testing {
 
 namespace {
 
-constexpr int32_t kEmptyRecordByte = 0xFF;
+// Codes 0xA0..0xED in order; 0xEF is the space.
+constexpr std::string_view kCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!?/`\":&()'.,=-+%";
+constexpr std::string_view kLineCodes[] = {"[L_]", "[LS]", "[W_]", "[WS]"};
+constexpr uint8_t kLineCodeValues[] = {0x05, 0x06, 0x0B, 0x0C};
 
-void CheckIndex(int index, int first, int last, const char* what) {
-  if (index < first || index > last) throw std::out_of_range(std::string(what) + " index out of range");
-}
-
-// Single characters of the built-in column 1, by character.
-const std::array<int, 256>& CodeOfCharacter() {
-  static const std::array<int, 256> table = [] {
-    std::array<int, 256> t{};
-    t.fill(-1);
-    for (int c = 0; c < kCodes; ++c) {
-      const std::string& text = BuiltInText(static_cast<uint8_t>(c));
-      if (text.size() == 1) t[static_cast<unsigned char>(text[0])] = c;
-    }
-    return t;
+// The pointer-table lists as bank places: the 21 banks, then titles, locations, item and technique
+// descriptions. The last field is the last byte a terminator may take.
+const std::vector<BankPlace>& Lists() {
+  static const std::vector<BankPlace> lists = [] {
+    std::vector<BankPlace> l(kBankPlaces.begin(), kBankPlaces.end());
+    l.insert(l.end(), {{kTitelZeigerTabelle, kTitelAnzahl, kTitelDatenStart, kTitelDatenEnde - 1},
+                       {kStadtZeigerStart, kStadtAnzahl, kStadtDatenStart, kStadtDatenEnde - 1},
+                       {kItemInfoPointers, kItemInfoCount, kItemInfoData, kItemInfoDataLast},
+                       {kTechInfoPointers, kTechInfoCount, kTechInfoData, kTechInfoDataLast}});
+    return l;
   }();
-  return table;
+  return lists;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
+void Check(bool inside) {
+  if (!inside) throw std::out_of_range("fixture index out of range");
 }
 
 }  // namespace
 
 Bytes Codes(std::string_view text) {
   Bytes out;
-  for (size_t i = 0; i < text.size();) {
-    const std::string_view rest = text.substr(i);
-    if (rest.size() >= 4 && rest[0] == '[' && rest[3] == ']') {
-      bool found = false;
-      for (uint8_t c : {kCodeLine, kCodeLineIndent, kCodeWindow, kCodeWindowIndent}) {
-        if (rest.substr(0, 4) == BuiltInText(c)) {
-          out.push_back(c);
-          found = true;
-        }
-      }
-      if (!found) throw std::invalid_argument("unknown bracket code in " + std::string(text));
-      i += 4;
-      continue;
-    }
-    if (rest.size() >= 4 && rest[0] == '{' && rest[3] == '}' && HexDigit(rest[1]) >= 0 && HexDigit(rest[2]) >= 0) {
-      out.push_back(static_cast<uint8_t>(HexDigit(rest[1]) * 16 + HexDigit(rest[2])));
-      i += 4;
-      continue;
-    }
-    const int code = CodeOfCharacter()[static_cast<unsigned char>(rest[0])];
-    if (code < 0) throw std::invalid_argument("no code for a character of " + std::string(text));
-    out.push_back(static_cast<uint8_t>(code));
-    ++i;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const std::string_view four = text.substr(i, 4);
+    const size_t line = std::find(std::begin(kLineCodes), std::end(kLineCodes), four) - std::begin(kLineCodes);
+    const size_t character = kCharacters.find(text[i]);
+    if (text[i] == ' ') out.push_back(kCodeSpace);
+    else if (character != std::string_view::npos) out.push_back(static_cast<uint8_t>(0xA0 + character));
+    else if (four.size() == 4 && four[0] == '{' && four[3] == '}') out.push_back(Hex(four.substr(1, 2)).at(0)), i += 3;
+    else if (line < 4) out.push_back(kLineCodeValues[line]), i += 3;
+    else throw std::invalid_argument("no code for " + std::string(text.substr(i)));
   }
   return out;
 }
 
-RomFixture::RomFixture()
-    : rom_(std::vector<uint8_t>(static_cast<size_t>(kFullImageSize), 0)),
-      titles_{kTitelDatenStart, kTitelDatenEnde - 1},
-      locations_{kStadtDatenStart, kStadtDatenEnde - 1},
-      itemInfos_{kItemInfoData, kItemInfoDataLast},
-      techInfos_{kTechInfoData, kTechInfoDataLast} {
-  // Every pointer of a list leads to the 0x00 at the start of its data area.
-  auto emptyList = [this](Area& area, int32_t firstPointer, int count) {
-    for (int i = 0; i < count; ++i) rom_.SchreibeZeiger(firstPointer + 2 * i, area.next);
-    ++area.next;
-  };
-  for (const BankPlace& p : kBankPlaces) {
-    banks_.push_back(Area{p.dataStart, p.dataEnd});
-    emptyList(banks_.back(), p.pointerTable, p.textCount);
-  }
-  emptyList(titles_, kTitelZeigerTabelle, kTitelAnzahl);
-  emptyList(locations_, kStadtZeigerStart, kStadtAnzahl);
-  emptyList(itemInfos_, kItemInfoPointers, kItemInfoCount);
-  emptyList(techInfos_, kTechInfoPointers, kTechInfoCount);
-
-  // Empty names: 0xFF adds nothing to item and enemy names (a technique shows it as a space).
-  for (int i = 1; i <= kItemCount; ++i) SetItem(i, 0, {}, kEmptyRecordByte);
-  for (int i = 0; i < kEnemyCount; ++i) SetEnemy(i, {}, kEmptyRecordByte);
-  for (int i = 0; i < kTechCount; ++i) SetTech(i, {}, kEmptyRecordByte);
-
-  dictionaryEntries_.resize(kDictionaryEntries);
-  LayOutDictionary();
+Bytes Hex(std::string_view text) {
+  Bytes out;
+  std::istringstream in{std::string(text)};
+  for (unsigned value; in >> std::hex >> value;) out.push_back(static_cast<uint8_t>(value));
+  return out;
 }
 
-void RomFixture::LayOutDictionary() {
-  // As the writer lays it out: entries packed in code order, a 0x00 behind the last.
-  int32_t data = kDictionaryData;
-  for (int i = 0; i < kDictionaryEntries; ++i) {
-    const Bytes& entry = dictionaryEntries_[static_cast<size_t>(i)];
-    if (data + 1 + static_cast<int32_t>(entry.size()) > kDictionaryDataEnd)
-      throw std::length_error("dictionary entries exceed their area");
-    rom_.SchreibeZeiger(kDictionaryPointers + 2 * i, data);
-    rom_.SchreibeByte(data++, static_cast<uint8_t>(entry.size()));
-    for (uint8_t b : entry) rom_.SchreibeByte(data++, b);
+RomFixture::RomFixture() : rom_(Bytes(static_cast<size_t>(kFullImageSize), 0)), dictionary_(kDictionaryEntries) {
+  for (const BankPlace& list : Lists()) {
+    for (int i = 0; i < list.textCount; ++i) Point(list.pointerTable + 2 * i, list.dataStart);
+    next_.push_back(list.dataStart + 1);
   }
-  rom_.SchreibeByte(data, 0);
+  for (int i = 1; i <= kItemCount; ++i) SetItem(i, 0, {}, 0xFF);
+  for (int i = 0; i < kEnemyCount; ++i) SetEnemy(i, {}, 0xFF);
+  for (int i = 0; i < kTechCount; ++i) SetTech(i, {}, 0xFF);
+  SetDictionaryEntry(kDictionaryFirst, {});
 }
 
 void RomFixture::SetDictionaryEntry(uint8_t code, const Bytes& bytes) {
-  CheckIndex(code, kDictionaryFirst, kDictionaryLast, "dictionary");
-  const Bytes previous = dictionaryEntries_[code - kDictionaryFirst];
-  dictionaryEntries_[code - kDictionaryFirst] = bytes;
-  try {
-    LayOutDictionary();
-  } catch (const std::length_error&) {
-    dictionaryEntries_[code - kDictionaryFirst] = previous;
-    LayOutDictionary();
-    throw;
+  Check(code >= kDictionaryFirst && code <= kDictionaryLast);
+  dictionary_[code - kDictionaryFirst] = bytes;
+  int32_t at = kDictionaryData;
+  for (int i = 0; i < kDictionaryEntries; ++i) {
+    if (at + 1 + static_cast<int32_t>(dictionary_[i].size()) > kDictionaryDataEnd)
+      throw std::length_error("dictionary exceeds its area");
+    Point(kDictionaryPointers + 2 * i, at);
+    rom_.SchreibeByte(at++, static_cast<uint8_t>(dictionary_[i].size()));
+    PutBytes(at, dictionary_[i]);
+    at += static_cast<int32_t>(dictionary_[i].size());
   }
-}
-
-int32_t RomFixture::AppendString(Area& area, int32_t pointerPosition, const Bytes& bytes) {
-  const int32_t start = area.next;
-  if (start + static_cast<int32_t>(bytes.size()) > area.last)
-    throw std::length_error("string does not fit into its area");
-  PutBytes(start, bytes);
-  rom_.SchreibeByte(start + static_cast<int32_t>(bytes.size()), 0);
-  area.next = start + static_cast<int32_t>(bytes.size()) + 1;
-  rom_.SchreibeZeiger(pointerPosition, start);
-  return start;
-}
-
-int32_t RomFixture::TextPointerPosition(int bank, int text) {
-  CheckIndex(bank, 1, kBankCount, "bank");
-  const BankPlace& p = kBankPlaces[static_cast<size_t>(bank - 1)];
-  CheckIndex(text, 1, p.textCount, "text");
-  return p.pointerTable + 2 * (text - 1);
-}
-
-int32_t RomFixture::DictionaryPointerPosition(uint8_t code) {
-  CheckIndex(code, kDictionaryFirst, kDictionaryLast, "dictionary");
-  return kDictionaryPointers + 2 * (code - kDictionaryFirst);
+  rom_.SchreibeByte(at, 0);
 }
 
 void RomFixture::SetText(int bank, int text, const Bytes& bytes) {
-  const int32_t pointer = TextPointerPosition(bank, text);
-  AppendString(banks_[static_cast<size_t>(bank - 1)], pointer, bytes);
+  Check(bank >= 1 && bank <= kBankCount);
+  SetString(bank - 1, text - 1, bytes);
 }
 
-void RomFixture::SetTitle(int index, const Bytes& bytes) {
-  CheckIndex(index, 1, kTitelAnzahl, "title");
-  AppendString(titles_, kTitelZeigerTabelle + 2 * (index - 1), bytes);
-}
-
-void RomFixture::SetLocation(int index, const Bytes& bytes) {
-  CheckIndex(index, 1, kStadtAnzahl, "location");
-  AppendString(locations_, kStadtZeigerStart + 2 * (index - 1), bytes);
-}
-
-void RomFixture::SetItemInfo(int index, const Bytes& bytes) {
-  CheckIndex(index, 1, kItemInfoCount, "item description");
-  AppendString(itemInfos_, kItemInfoPointers + 2 * (index - 1), bytes);
+void RomFixture::SetString(int list, int slot, const Bytes& bytes) {
+  const BankPlace& place = Lists()[static_cast<size_t>(list)];
+  Check(slot >= 0 && slot < place.textCount);
+  int32_t& next = next_[static_cast<size_t>(list)];
+  if (next + static_cast<int32_t>(bytes.size()) > place.dataEnd) throw std::length_error("string does not fit");
+  PutBytes(next, bytes);
+  rom_.SchreibeByte(next + static_cast<int32_t>(bytes.size()), 0);
+  Point(place.pointerTable + 2 * slot, next);
+  next += static_cast<int32_t>(bytes.size()) + 1;
 }
 
 void RomFixture::ShareItemInfo(int index, int other) {
-  CheckIndex(index, 1, kItemInfoCount, "item description");
-  CheckIndex(other, 1, kItemInfoCount, "item description");
-  PutPointer(kItemInfoPointers + 2 * (index - 1), rom_.LeseZeiger(kItemInfoPointers + 2 * (other - 1)));
+  const int32_t from = kItemInfoPointers + 2 * (other - 1);
+  PutBytes(kItemInfoPointers + 2 * (index - 1), {rom_.LeseByte(from), rom_.LeseByte(from + 1)});
 }
 
-void RomFixture::SetTechInfo(int index, const Bytes& bytes) {
-  CheckIndex(index, 0, kTechInfoCount - 1, "technique description");
-  AppendString(techInfos_, kTechInfoPointers + 2 * index, bytes);
-}
-
-void RomFixture::PutRecord(int32_t position, int32_t size, const Bytes& head, const Bytes& name, uint8_t pad) {
-  if (static_cast<int32_t>(head.size() + name.size()) > size) throw std::length_error("name longer than its record");
-  Bytes record = head;
-  record.insert(record.end(), name.begin(), name.end());
-  record.resize(static_cast<size_t>(size), pad);
-  PutBytes(position, record);
+void RomFixture::PutRecord(int32_t first, int index, int count, Bytes record, uint8_t pad) {
+  Check(index >= 0 && index < count);
+  if (static_cast<int32_t>(record.size()) > kRecordSize) throw std::length_error("name longer than its record");
+  record.resize(kRecordSize, pad);
+  PutBytes(first + kRecordSize * index, record);
 }
 
 void RomFixture::SetItem(int index, uint8_t symbol, const Bytes& name, uint8_t pad) {
-  CheckIndex(index, 1, kItemCount, "item");
-  PutRecord(kItemRecords + kRecordSize * (index - 1), kRecordSize, {symbol}, name, pad);
+  Bytes record{symbol};
+  record.insert(record.end(), name.begin(), name.end());
+  PutRecord(kItemRecords, index - 1, kItemCount, record, pad);
 }
+void RomFixture::SetEnemy(int index, const Bytes& name, uint8_t pad) { PutRecord(kEnemyRecords, index, kEnemyCount, name, pad); }
+void RomFixture::SetTech(int index, const Bytes& name, uint8_t pad) { PutRecord(kTechRecords, index, kTechCount, name, pad); }
 
-void RomFixture::SetEnemy(int index, const Bytes& name, uint8_t pad) {
-  CheckIndex(index, 0, kEnemyCount - 1, "enemy");
-  PutRecord(kEnemyRecords + kRecordSize * index, kRecordSize, {}, name, pad);
-}
-
-void RomFixture::SetTech(int index, const Bytes& name, uint8_t pad) {
-  CheckIndex(index, 0, kTechCount - 1, "technique");
-  PutRecord(kTechRecords + kRecordSize * index, kRecordSize, {}, name, pad);
+// Pointers are written here on their own, apart from the image's pointer code that the tests check.
+void RomFixture::Point(int32_t position, int32_t target) {
+  PutBytes(position, {static_cast<uint8_t>(target - 0x200), static_cast<uint8_t>((target - 0x200) >> 8)});
 }
 
 void RomFixture::PutBytes(int32_t position, const Bytes& bytes) {
   for (size_t i = 0; i < bytes.size(); ++i) rom_.SchreibeByte(position + static_cast<int32_t>(i), bytes[i]);
 }
 
-void RomFixture::PutPointer(int32_t position, int32_t target) { rom_.SchreibeZeiger(position, target); }
-
-void RomFixture::Resize(int32_t size) { rom_.bytes().resize(static_cast<size_t>(size), 0); }
-
 void RomFixture::WriteTo(const std::string& path) const { WriteFileAtomically(path, rom_.bytes()); }
 
 std::string TypicalTableFile() {
   std::string file;
-  auto line = [&file](int code, const std::string& text) {
-    static const char* hex = "0123456789ABCDEF";
-    file += hex[code >> 4];
-    file += hex[code & 15];
-    file += '=';
-    file += text;
-    file += "\r\n";
-  };
-  for (int c = 0xA0; c <= 0xF1; ++c) {
-    const std::string& text = BuiltInText(static_cast<uint8_t>(c));
-    if (!text.empty()) line(c, text);
-  }
-  return file;
+  const char* digits = "0123456789ABCDEF";
+  for (size_t i = 0, c = 0xA0; i < kCharacters.size(); ++i, ++c)
+    file += std::string{digits[c >> 4], digits[c & 15], '=', kCharacters[i], '\r', '\n'};
+  return file + "EF= \r\nF1=...\r\n";
 }
 
 std::string WriteTableFile(const std::string& folder, const std::string& contents) {
-  std::string path = folder;
-  if (!path.empty() && path.back() != '/') path += '/';
-  path += "Orvane_Englisch.tbl";
+  const std::string path = folder + (folder.ends_with('/') ? "" : "/") + "Orvane_Englisch.tbl";
   WriteFileAtomically(path, contents);
   return path;
 }
 
 std::string ReadFileText(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  const Bytes bytes = ReadWholeFile(path);
   return std::string(bytes.begin(), bytes.end());
 }
 
 TempFolder::TempFolder() {
-  static std::atomic<int> counter{0};
-  const auto base = std::filesystem::temp_directory_path();
-  for (;;) {
-    const auto candidate = base / ("orvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    if (std::filesystem::create_directory(candidate)) {
-      path_ = candidate.string() + "/";
-      return;
-    }
-  }
+  std::string pattern = (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
+  path_ = std::string(::mkdtemp(pattern.data())) + "/";
 }
 
 TempFolder::~TempFolder() {

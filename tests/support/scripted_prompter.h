@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/file_chooser.h"
@@ -14,54 +15,65 @@
 
 namespace orvane::testing {
 
+// A message as one comparable line: title, text, then buttons, icon, default answer and whether it
+// is system modal.
+inline std::string Shown(const Message& m) {
+  const auto n = [](auto e) { return std::to_string(static_cast<int>(e)); };
+  return m.title + "|" + m.text + "|" + n(m.buttons) + n(m.icon) + n(m.defaultAnswer) + (m.systemModal ? "!" : "");
+}
+
 class ScriptedPrompter : public Prompter {
  public:
   ScriptedPrompter() = default;
   explicit ScriptedPrompter(std::deque<Answer> answers) : answers_(std::move(answers)) {}
-
   // Answers in order; once the script is used up, each message gets its default answer.
-  Answer ask(const Message& message) override;
-
+  Answer ask(const Message& message) override {
+    messages_.push_back(message);
+    const Answer a = answers_.empty() ? message.defaultAnswer : answers_.front();
+    if (!answers_.empty()) answers_.pop_front();
+    return a;
+  }
   void queue(Answer a) { answers_.push_back(a); }
   const std::vector<Message>& messages() const { return messages_; }
   bool empty() const { return messages_.empty(); }
   const Message& last() const { return messages_.back(); }
+  // Every message so far, one Shown() line each.
+  std::string shown() const {
+    std::string all;
+    for (const Message& m : messages_) all += Shown(m) + "\n";
+    return all;
+  }
 
  private:
   std::deque<Answer> answers_;
   std::vector<Message> messages_;
 };
 
-class RecordingProgress : public ProgressSink {
- public:
-  // stopAfter: the call (1-based, counting progress and keepGoing) from which on the sink answers
-  // false; 0 never stops.
-  explicit RecordingProgress(long stopAfter = 0) : stopAfter_(stopAfter) {}
-
-  bool progress(int32_t done, int32_t total) override;
-  bool keepGoing() override;
+// stopAfter: the call (1-based, counting progress and keepGoing) from which on the sink answers
+// false; 0 never stops.
+struct RecordingProgress : ProgressSink {
+  explicit RecordingProgress(long stopAfter = 0) : stopAfter(stopAfter) {}
+  bool progress(int32_t done, int32_t total) override {
+    steps.emplace_back(done, total);
+    return ++calls < stopAfter || stopAfter == 0;
+  }
+  bool keepGoing() override { return ++calls < stopAfter || stopAfter == 0; }
   void caption(const std::string& text) override { captions.push_back(text); }
 
+  long stopAfter;
   std::vector<std::string> captions;
   std::vector<std::pair<int32_t, int32_t>> steps;
   long calls = 0;
-
- private:
-  bool answer();
-  long stopAfter_;
 };
 
-class FixedFileChooser : public FileChooser {
- public:
-  explicit FixedFileChooser(std::optional<std::string> answer) : answer_(std::move(answer)) {}
+struct FixedFileChooser : FileChooser {
+  explicit FixedFileChooser(std::optional<std::string> answer) : answer(std::move(answer)) {}
   std::optional<std::string> choose(const FileRequest& request) override {
     requests.push_back(request);
-    return answer_;
+    return answer;
   }
+  std::optional<std::string> answer;
   std::vector<FileRequest> requests;
-
- private:
-  std::optional<std::string> answer_;
 };
 
 }  // namespace orvane::testing

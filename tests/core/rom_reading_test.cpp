@@ -1,0 +1,314 @@
+// Reading a ROM: the table file's lines, every byte of every list decoded through its column,
+// pointers and the dictionary's stop rule, every way out of a load with its message, and the demo
+// ROM loading back to the demo texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "common/file_helpers.h"
+#include "common/run_error.h"
+#include "demo/demo_document.h"
+#include "demo/demo_rom.h"
+#include "rom/character_table.h"
+#include "rom/decoder.h"
+#include "rom/layout.h"
+#include "rom/rom_loader.h"
+#include "support/rom_fixture.h"
+#include "support/scripted_prompter.h"
+
+namespace orvane {
+namespace {
+
+using namespace orvane::testing;
+
+std::string Escape(int code) {
+  char text[5];
+  std::snprintf(text, sizeof text, "{%02X}", code);
+  return text;
+}
+
+std::unique_ptr<Document> Decode(const RomImage& rom, int16_t ladeOption = 0) {
+  auto doc = std::make_unique<Document>();
+  const std::string table = TypicalTableFile();
+  ReadTableFile(*doc, std::vector<uint8_t>(table.begin(), table.end()));
+  DecodeRomImage(*doc, rom, ladeOption);
+  return doc;
+}
+
+TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
+  // file, the error it ends with (0: none), codes and the texts they hold afterwards ("-": untouched)
+  const std::tuple<std::string, int, std::vector<std::pair<int, std::string>>> rows[] = {
+      {"A0=A\r\nef= \r\n41=\r\n4f=  two  spaces \r\nB0=x=y", 0, {{0xA0, "A"}, {0xEF, " "}, {0x41, ""}, {0x4F, "  two  spaces "}, {0xB0, "x=y"}, {0xA1, "-"}}},
+      {"C0\t\xE4\xE9\r\nC1 \xFF\r\n", 0, {{0xC0, "\xE4\xE9"}, {0xC1, "\xFF"}}},  // any separator, 8-bit text
+      {"A0=first\r\na0=second\r\n", 0, {{0xA0, "second"}}},
+      {"A0=A\nA1=B\rA2=C\r\nA3=D", 0, {{0xA0, "A"}, {0xA1, "B"}, {0xA2, "C"}, {0xA3, "D"}}},
+      {std::string("00=\0\r\n", 6), 0, {{0x00, std::string(1, '\0')}}},
+      {"A0=A\r\n5=B\r\nA2=C", errors::kTypeMismatch, {{0xA0, "A"}, {0xA2, "-"}}},  // one digit
+      {"A0=A\r\n\r\nA2=C", errors::kTypeMismatch, {{0xA0, "A"}, {0xA2, "-"}}},     // CR LF CR LF: an empty line
+      {"A0=A\r\n\nA2=C", errors::kTypeMismatch, {{0xA0, "A"}, {0xA2, "-"}}},       // CR LF LF too
+      {"A0=A\r\nA1\r\nA2=C", errors::kTypeMismatch, {{0xA1, "-"}}},                // shorter than three
+      {"G1=B\r\n", errors::kTypeMismatch, {}}, {" 1=B\r\n", errors::kTypeMismatch, {}}, {"", errors::kPastEndOfFile, {}}};
+  for (const auto& [file, error, kept] : rows) {
+    Document doc;
+    doc.Tabelle[2].fill("-");
+    int thrown = 0;
+    try {
+      ReadTableFile(doc, std::vector<uint8_t>(file.begin(), file.end()));
+    } catch (const RunError& e) {
+      thrown = e.number();
+    }
+    EXPECT_EQ(thrown, error) << file;
+    for (const auto& [code, text] : kept) EXPECT_EQ(doc.Tabelle[2][code], text) << file;
+  }
+  TempFolder program, roms;  // found in the program's folder (with or without its separator) before the ROM's
+  EXPECT_EQ(FindTableFile(program.path(), roms.file("game.smc")), "");
+  const std::string besideRom = WriteTableFile(roms.path());
+  EXPECT_EQ(FindTableFile(program.path(), roms.file("game.smc")) + FindTableFile("", roms.file("game.smc")), besideRom + besideRom);
+  const std::string inProgram = WriteTableFile(program.path());
+  EXPECT_EQ(FindTableFile(program.path().substr(0, program.path().size() - 1), roms.file("game.smc")), inProgram);
+}
+
+// Column 1 and 2 as a load with the typical table file builds them, spelled out apart from the
+// program's code table: the file's characters, the line codes, the character names, escapes.
+std::array<CodeTable, 3> ExpectedColumns() {
+  std::array<CodeTable, 3> c{};
+  for (int code = 0; code < 0xFF; ++code) c[1][code] = Escape(code);
+  std::istringstream table(TypicalTableFile());
+  for (std::string line; std::getline(table, line);) c[1][Hex(line)[0]] = c[2][Hex(line)[0]] = line.substr(3, line.size() - 4);
+  const std::pair<int, const char*> named[] = {{5, "[L_]"}, {6, "[LS]"}, {11, "[W_]"}, {12, "[WS]"}, {0x13, "Kael"}, {0x14, "Lirae"}, {0x15, "Pell"},
+                                               {0x16, "Tock"}, {0x17, "Wend"}, {0x18, "Zuri"}, {0x19, "Orrin"}, {0x1B, "Clone"}, {0x20, "Skiff"}};
+  for (const auto& [code, text] : named) c[1][code] = c[code < 0x13 ? 2 : 0][code] = text;  // names are not in column 2
+  return c;
+}
+
+TEST(Decoding, EveryByteOfEveryListAddsItsColumnsText) {
+  std::mt19937 random(3);
+  std::array<CodeTable, 3> column = ExpectedColumns();
+  RomFixture f;
+  const auto some = [&random](size_t most, int first) {
+    Bytes bytes(random() % (most + 1));
+    for (uint8_t& b : bytes) b = static_cast<uint8_t>(first + random() % (256 - first));
+    return bytes;
+  };
+  const auto text = [](const CodeTable& c, const Bytes& bytes) {
+    std::string s;
+    for (uint8_t b : bytes) s += c[b];
+    return s;
+  };
+  // Dictionary entries of one or two characters: an empty one would run on into the next.
+  for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) {
+    const Bytes entry(1 + random() % 2, static_cast<uint8_t>(0xA0 + random() % 78));
+    f.SetDictionaryEntry(static_cast<uint8_t>(code), entry);
+    column[1][code] = text(column[1], entry);
+  }
+  CodeTable tech = column[1];  // technique names show 0x2F as a star and 0xFF as a space
+  tech[0x2F] = "*";
+  tech[0xFF] = " ";
+  std::array<std::vector<std::string>, 2> expected;  // every list's texts in the order read below, for each load option
+  for (int b = 1; b <= kBankCount; ++b) {
+    for (int t = 1; t <= kBankPlaces[b - 1].textCount; ++t) {
+      const Bytes bytes = some(b == 21 ? 4 : 6, 1);  // bank 21 has room for 4 a text
+      f.SetText(b, t, bytes);
+      expected[0].insert(expected[0].end(), 2, text(column[1], bytes));
+      expected[1].insert(expected[1].end(), 2, text(column[b < 17 ? 1 : 2], bytes));
+    }
+  }
+  const auto add = [&expected](const std::string& s) { expected[0].push_back(s), expected[1].push_back(s); };
+  for (int i = 1; i <= kSaveTitleCount + kLocationCount + kItemInfoCount; ++i) {
+    const Bytes bytes = some(5, 1);
+    if (i <= kSaveTitleCount) f.SetTitle(i, bytes);
+    else if (i <= kSaveTitleCount + kLocationCount) f.SetLocation(i - kSaveTitleCount, bytes);
+    else f.SetItemInfo(i - kSaveTitleCount - kLocationCount, bytes);
+    add(text(column[1], bytes));
+  }
+  f.ShareItemInfo(7, 1);
+  for (auto& e : expected) e[e.size() - kItemInfoCount + 6] = e[e.size() - kItemInfoCount];
+  for (int i = 0; i < kTechInfoCount; ++i) {
+    const Bytes bytes = some(5, 1);
+    f.SetTechInfo(i, bytes);
+    add(text(column[1], bytes));
+  }
+  // Records, their pad bytes included.
+  for (int i = -kItemCount; i < kEnemyCount + kTechCount; ++i) {
+    Bytes bytes = some(i < 0 ? 10 : 11, 0);
+    const uint8_t pad = static_cast<uint8_t>(random()), symbol = static_cast<uint8_t>(random());
+    if (i < 0) f.SetItem(i + kItemCount + 1, symbol, bytes, pad), add(std::to_string(symbol));
+    else if (i < kEnemyCount) f.SetEnemy(i, bytes, pad);
+    else f.SetTech(i - kEnemyCount, bytes, pad);
+    bytes.resize(i < 0 ? 10 : 11, pad);
+    add(text(i < kEnemyCount ? column[1] : tech, bytes));
+  }
+
+  for (const int16_t option : {0, 1}) {
+    const auto doc = Decode(f.image(), option);
+    EXPECT_EQ(doc->Tabelle[1], column[1]);
+    EXPECT_EQ(doc->Tabelle[2], column[2]);
+    std::vector<std::string> decoded;
+    for (int b = 1; b <= kBankCount; ++b)
+      for (int t = 1; t <= doc->BankInfo[b].TextCount; ++t) decoded.insert(decoded.end(), {doc->Texte[b][t].Aktuell, doc->Texte[b][t].Original});
+    decoded.insert(decoded.end(), doc->SpeicherNamen.begin() + 1, doc->SpeicherNamen.end());
+    decoded.insert(decoded.end(), doc->StadtNamen.begin() + 1, doc->StadtNamen.end());
+    decoded.insert(decoded.end(), doc->ItemInfos.begin() + 1, doc->ItemInfos.end());
+    decoded.insert(decoded.end(), doc->TechBeschreibungen.begin(), doc->TechBeschreibungen.end());
+    for (int i = 1; i <= kItemCount; ++i) decoded.insert(decoded.end(), {std::to_string(doc->Items[i].Symbol), doc->Items[i].Name});
+    decoded.insert(decoded.end(), doc->GegnerNamen.begin(), doc->GegnerNamen.end());
+    decoded.insert(decoded.end(), doc->TechNamen.begin(), doc->TechNamen.end());
+    ASSERT_EQ(decoded.size(), expected[option].size());
+    for (size_t i = 0; i < decoded.size(); ++i) ASSERT_EQ(decoded[i], expected[option][i]) << "value " << i << ", option " << option;
+    EXPECT_EQ(doc->ItemInfoAdressen[7], doc->ItemInfoAdressen[1]);
+    EXPECT_EQ(doc->ItemInfoAdressen[1], kItemInfoData + 1);
+  }
+}
+
+TEST(Decoding, PointersLeadIntoTheirOwnBankBehindTheHeader) {
+  // pointer position, its two bytes, the target; the last pointer's second byte lies in the next bank
+  for (const auto& [position, bytes, target] : {std::tuple{0x370200, "90 05", 0x370790}, {0x0EF111, "00 00", 0x0E0200},
+                                                {0x3FD13B, "FF FF", 0x3F0000 + 0xFFFF + 0x200}, {0x1EFFFF, "34 12", 0x1E1434}}) {
+    RomFixture f;
+    f.PutBytes(position, Hex(bytes));
+    EXPECT_EQ(f.image().LeseZeiger(position), target) << bytes;
+    RomImage written;
+    written.SchreibeZeiger(position, target);
+    EXPECT_EQ(Bytes({written.LeseByte(position), written.LeseByte(position + 1)}), Hex(bytes));
+  }
+  RomFixture f;
+  f.SetText(1, 1, Codes("0123456789"));  // a load stops with error 7 past its decoded-text limit
+  EXPECT_THROW(TextDecoder(f.image(), 9).ListString(0x370200, Decode(f.image())->Tabelle[1]), RunError);
+  EXPECT_EQ(TextDecoder(f.image(), 10).ListString(0x370200, Decode(f.image())->Tabelle[1]), "0123456789");
+}
+
+TEST(Decoding, DictionaryEntryTakesItsFirstByteThenStopsBelow0x14) {
+  const std::tuple<uint8_t, Bytes, std::string> rows[] = {
+      {0x21, Hex("05 A0"), "[L_]A"},  // the first byte is taken whatever it is
+      {0x22, Hex("A1 05 A2"), "B"},   // a later one below 0x14 ends the entry
+      {0x23, Hex("13 14 15"), "KaelLiraePell"},
+      {0x24, Hex("00 A3"), "D"},
+      {0x30, Hex("A0 31 A1"), "AB"},          // a higher code has no text yet
+      {0x31, Hex("30 A2"), "ABC"},            // a lower one has
+      {0x32, Hex("32"), "{32}"},              // itself: still empty, later its escape
+      {0x33, Hex("A0 EE 1A FF F1"), "A..."},  // escapes come after the dictionary
+      {0x35, {}, "{35}"},
+      {0x40, Hex("BA BB"), "abLirae" + std::string(20, 'c')},  // the next entry's length byte 0x14 is no stop
+      {0x41, Bytes(20, 0xBC), std::string(20, 'c')}};
+  RomFixture f;
+  for (const auto& [code, bytes, text] : rows) f.SetDictionaryEntry(code, bytes);
+  const auto doc = Decode(f.image());
+  for (const auto& [code, bytes, text] : rows) EXPECT_EQ(doc->Tabelle[1][code], text) << Escape(code);
+}
+
+// PointerString walks the image directly; it must say what byte-by-byte LeseByte reading says,
+// also before the start and past the end of the image.
+TEST(Decoding, PointerStringAgreesWithReadingByteByByte) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 50; ++round) {
+    std::vector<uint8_t> bytes(64 + random() % 64);
+    for (auto& b : bytes) b = static_cast<uint8_t>(random() % 4 == 0 ? 0 : random());
+    const RomImage rom(bytes);
+    CodeTable column{};
+    for (auto& s : column) s = std::string(random() % 3, static_cast<char>('a' + random() % 26));
+    for (int32_t start = -2; start < rom.size() + 2; ++start) {
+      std::string expected;
+      for (int32_t p = start; rom.LeseByte(p) != 0; ++p) expected += column[rom.LeseByte(p)];
+      ASSERT_EQ(TextDecoder(rom).PointerString(start, column), expected) << round << " " << start;
+    }
+  }
+}
+
+TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
+  TempFolder program, roms;
+  RomFixture rom;
+  rom.SetText(1, 1, Codes("Hi[L_]you"));
+  rom.SetText(17, 1, {0xA0, 0xF0});
+  rom.WriteTo(roms.file("game.smc"));
+  WriteFileAtomically(roms.file("short.smc"), std::vector<uint8_t>(0x200));  // missing bytes read as zero
+  for (const int32_t position : {38, 118, 0, 37, 119, 0x1FF}) {  // only header bytes 38..118 are checked
+    rom.PutBytes(position, {0x01});
+    rom.WriteTo(roms.file(position == 38 ? "bad38.smc" : position == 118 ? "bad118.smc" : "outside.smc"));
+    if (position == 38 || position == 118) rom.PutBytes(position, {0x00});
+  }
+  const std::string typical = TypicalTableFile() + "05=X\r\nF0=\r\n";
+  const auto error = [](const char* text) { return Shown(MakeMessage("Error", text)) + "\n"; };
+  const std::string badHeader = Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop)) + "\n";
+  const struct {
+    const char* rom;  // in the ROM folder; "" is the folder itself
+    std::string table, explicitTable;
+    LoadOutcome outcome;
+    std::string shown;
+    bool headerPassed;
+  } ways[] = {
+      {"game.smc", typical, "", LoadOutcome::Loaded, "", true},
+      {"outside.smc", typical, "", LoadOutcome::Loaded, "", true},
+      {"short.smc", typical, "", LoadOutcome::Loaded, "", true},
+      {"bad38.smc", typical, "", LoadOutcome::HeaderRejected, badHeader, false},
+      {"bad118.smc", typical, "", LoadOutcome::HeaderRejected, badHeader, false},
+      {"game.smc", "", "", LoadOutcome::TableMissing, Shown(MakeMessage("Sorry!", "Eine Tabelle namens <\\Orvane_Englisch.tbl> Fehlt!", Icon::Stop)) + "\n", true},
+      {"missing.smc", typical, "", LoadOutcome::Failed, error("53\r\nLoadRom_Form\r\nFile not found"), false},
+      {"", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error"), false},
+      {"game.smc", "A0=A\r\n5=B", "", LoadOutcome::Failed, error("13\r\nLoadRom_Form\r\nType mismatch"), true},
+      {"game.smc", "\n", "", LoadOutcome::Failed, error("62\r\nLoadRom_Form\r\nInput past end of file"), true},
+      {"game.smc", typical, "none.tbl", LoadOutcome::Failed, error("53\r\nLoadRom_Form\r\nFile not found"), true},
+      {"game.smc", "A0=beside\r\n", "other.tbl", LoadOutcome::Loaded, "", true}};  // an explicit table wins
+  WriteFileAtomically(roms.file("other.tbl"), std::string("A0=A\r\n"));
+  for (const auto& way : ways) {
+    SCOPED_TRACE(std::string(way.rom) + " with " + (way.table.empty() ? "no table" : way.table.substr(0, 9)) + " " + way.explicitTable);
+    std::filesystem::remove(roms.file("Orvane_Englisch.tbl"));
+    if (!way.table.empty()) WriteTableFile(roms.path(), way.table == "\n" ? "" : way.table);
+    Document doc;
+    doc.Texte[1][1].Aktuell = "earlier";
+    doc.Texte[1][1000].Aktuell = "beyond the bank's texts";
+    doc.Tabelle[1][0xA0] = doc.Tabelle[2][0xF0] = "old";
+    doc.Geaendert = doc.TabelleGeaendert = true;
+    doc.AktuelleBank = 5;
+    ScriptedPrompter prompter;
+    int calls = 0;
+    RomLoadParams params{roms.file(way.rom), 1, program.path(), way.explicitTable.empty() ? "" : roms.file(way.explicitTable)};
+    params.headerAccepted = [&] { calls += 1 + prompter.messages().size() + doc.Texte[1][1].Aktuell.size(); };  // texts emptied, nothing shown
+    ASSERT_EQ(RomLaden(doc, params, prompter), way.outcome);
+    EXPECT_EQ(prompter.shown(), way.shown);
+    EXPECT_EQ(calls, way.headerPassed ? 1 : 0);
+    EXPECT_EQ(doc.GewaehlteDatei + doc.RomPfad + doc.RomPfadGeladen, params.romPath + params.romPath + params.romPath);
+    EXPECT_EQ(doc.LadeOption, 1);
+    EXPECT_FALSE(doc.TabelleGeaendert);
+    const bool loaded = way.outcome == LoadOutcome::Loaded;
+    EXPECT_EQ(doc.Geaendert, !loaded);
+    EXPECT_EQ(doc.AktuelleBank, loaded ? 1 : 5);
+    // Banks 17..21 through the table file with option 1; the file cannot change the line codes.
+    const bool decoded = loaded && way.rom != std::string("short.smc");
+    EXPECT_EQ(doc.Texte[1][1].Aktuell + "|" + doc.Texte[17][1].Aktuell, !way.headerPassed ? "earlier|" : decoded ? "Hi[L_]you|A" : "|");
+    EXPECT_EQ(doc.Texte[1][1000].Aktuell + doc.Tabelle[2][0xF0], way.headerPassed ? "" : "beyond the bank's textsold");
+    EXPECT_EQ(doc.Tabelle[1][0xA0] + doc.Tabelle[2][0x05], loaded ? "A[L_]" : way.headerPassed ? "" : "old");
+  }
+}
+
+uint64_t Fnv1a(const std::vector<uint8_t>& bytes) {
+  uint64_t hash = 14695981039346656037ull;
+  for (uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;
+  return hash;
+}
+
+TEST(DemoRom, IsTheSameImageOnEveryBuildAndLoadsBackToTheDemoTexts) {
+  Document expected;
+  demo::MakeDemoDocument(expected);
+  const std::vector<uint8_t> rom = demo::WriteDemoRom(expected);  // pads the item names in `expected`
+  EXPECT_EQ(rom.size(), size_t{kFullImageSize});
+  EXPECT_EQ(Fnv1a(rom), 0x5d6ada8825537bc1ull);
+  EXPECT_EQ(demo::DemoTableFile(), TypicalTableFile());
+  TempFolder folder;
+  WriteFileAtomically(folder.file("demo.smc"), rom);
+  WriteTableFile(folder.path(), demo::DemoTableFile());
+  Document loaded;
+  ScriptedPrompter prompter;
+  ASSERT_EQ(RomLaden(loaded, {folder.file("demo.smc"), 0, folder.path(), ""}, prompter), LoadOutcome::Loaded);
+  EXPECT_EQ(loaded.Tabelle, expected.Tabelle);
+  for (int b = 1; b <= kBankCount; ++b)
+    for (int t = 1; t <= loaded.BankInfo[b].TextCount; ++t) ASSERT_EQ(loaded.Texte[b][t].Original, expected.Texte[b][t].Aktuell) << b << "/" << t;
+  for (int t = 0; t < kTechCount; ++t) expected.TechNamen[t].resize(11, ' ');  // padded with spaces, enemies with 0xFF
+  EXPECT_TRUE(loaded.SpeicherNamen == expected.SpeicherNamen && loaded.StadtNamen == expected.StadtNamen && loaded.ItemInfos == expected.ItemInfos);
+  EXPECT_TRUE(loaded.GegnerNamen == expected.GegnerNamen && loaded.TechNamen == expected.TechNamen && loaded.TechBeschreibungen == expected.TechBeschreibungen);
+  for (int i = 1; i <= kItemCount; ++i) EXPECT_EQ(loaded.Items[i].Name + std::to_string(loaded.Items[i].Symbol), expected.Items[i].Name + std::to_string(expected.Items[i].Symbol));
+}
+
+}  // namespace
+}  // namespace orvane
