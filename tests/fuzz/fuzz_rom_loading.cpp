@@ -1,136 +1,80 @@
-// ROM loading from arbitrary bytes. Two kinds of input:
-// - a whole file of any size, with or without a copier header, decoded in memory or loaded through
-//   RomLaden from a file on disk;
-// - a realistic full-size image with patches at the places the loader reads (pointer tables, the
-//   dictionary, name records), so that broken pointers and entries get exercised.
-// Loading never crashes, shows only its own messages, refuses exactly the files whose header bytes
-// 38..118 are not all zero, and leaves a complete decode table behind.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <utility>
-#include <vector>
-
+// ROM loading from arbitrary bytes: a file of any size loaded through RomLaden from disk, an image
+// decoded in memory, or a realistic full-size image patched at the places the loader reads (pointer
+// tables, the dictionary, name records). Loading never crashes, shows only its own messages,
+// refuses exactly the files whose header bytes 38..118 are not all zero, and leaves a complete
+// decode table. Input: mode (1 the "edited with V 0.95" option; 2 a file, 4 an image, else
+// patches), then the bytes or patch records (anchor, signed offset in 2 bytes, length, bytes).
 #include "common/file_helpers.h"
 #include "common/run_error.h"
-#include "document.h"
 #include "harness.h"
 #include "rom/character_table.h"
 #include "rom/layout.h"
 #include "rom/rom_loader.h"
 #include "support/realistic_rom.h"
-#include "support/rom_fixture.h"
-
-namespace {
 
 using namespace orvane;
-using fuzz::InputReader;
 
-// Places the loader reads from; a patch starts at one of them plus a small signed offset.
-std::vector<int32_t> Anchors() {
-  std::vector<int32_t> anchors = {kDictionaryPointers, kDictionaryData, kTitelZeigerTabelle, kTitelDatenStart,
-                                  kStadtZeigerStart,   kStadtDatenStart, kItemRecords,       kEnemyRecords,
-                                  kTechRecords,        kItemInfoPointers, kItemInfoData,     kTechInfoPointers,
-                                  kTechInfoData,       kFullImageSize - 16};
-  for (const BankPlace& bank : kBankPlaces) {
-    anchors.push_back(bank.pointerTable);
-    anchors.push_back(bank.dataStart);
-    anchors.push_back(bank.dataEnd - 8);
-  }
-  return anchors;
+void CheckTable(const Document& doc) {
+  for (int code = 0; code < 0xFF; ++code) FUZZ_CHECK(!doc.Tabelle[1][code].empty());
+  FUZZ_CHECK(doc.Tabelle[1][kCodeLine] == "[L_]" && doc.Tabelle[2][kCodeWindow] == "[W_]");
 }
 
-const std::string& TableFile() {
-  static const std::string table = testing::TypicalTableFile();
-  return table;
-}
-
-void CheckDecodeTable(const Document& doc) {
-  const CodeTable& column1 = doc.Tabelle[1];
-  for (int code = 0; code < 0xFF; ++code) FUZZ_CHECK(!column1[code].empty());
-  FUZZ_CHECK(column1[kCodeLine] == "[L_]" && column1[kCodeWindowIndent] == "[WS]");
-  FUZZ_CHECK(doc.Tabelle[2][kCodeLineIndent] == "[LS]" && doc.Tabelle[2][kCodeWindow] == "[W_]");
-}
-
-// Decodes in memory; the only error an image may cause is the decoded-text limit (7).
-void Decode(const RomImage& rom, int16_t ladeOption) {
+// In memory the only error is the decoded-text limit (7).
+void Decode(const RomImage& rom, int16_t option) {
   static Document doc;
-  doc.Tabelle[2].fill(std::string());
-  ReadTableFile(doc, std::vector<uint8_t>(TableFile().begin(), TableFile().end()));
+  const std::string table = testing::TypicalTableFile();
+  doc.Tabelle[2].fill("");
+  ReadTableFile(doc, std::vector<uint8_t>(table.begin(), table.end()));
   try {
-    DecodeRomImage(doc, rom, ladeOption);
+    DecodeRomImage(doc, rom, option);
   } catch (const RunError& e) {
-    FUZZ_CHECK(e.number() == errors::kOutOfMemory);
-    return;
+    return FUZZ_CHECK(e.number() == errors::kOutOfMemory);
   }
-  CheckDecodeTable(doc);
+  CheckTable(doc);
   for (int b = 1; b <= kBankCount; ++b)
     for (int t = 1; t <= doc.BankInfo[b].TextCount; ++t) FUZZ_CHECK(doc.Texte[b][t].Aktuell == doc.Texte[b][t].Original);
 }
 
-void LoadFromFile(const std::string& bytes, int16_t ladeOption) {
+void Load(const std::string& bytes, int16_t option) {
   static const testing::TempFolder folder;
-  static const std::string table = testing::WriteTableFile(folder.path(), TableFile());
-  const std::string rom = folder.file("game.smc");
-  WriteFileAtomically(rom, bytes);
-
-  bool headerClear = true;
-  for (size_t p = kHeaderCheckFirst; p <= kHeaderCheckLast && p < bytes.size(); ++p)
-    headerClear = headerClear && bytes[p] == 0;
-
+  static const std::string table = testing::WriteTableFile(folder.path());
   static Document doc;
-  fuzz::CheckingPrompter prompter(0, {{"Bad Rom!!!", "This Rom doesn't have a Header!"},
-                                      {"Error", "7\r\nLoadRom_Form\r\nOut of memory"}},
-                                  {});
-  RomLoadParams params;
-  params.romPath = rom;
-  params.ladeOption = ladeOption;
-  params.programFolder = folder.path();
-  const LoadOutcome outcome = RomLaden(doc, params, prompter);
-  FUZZ_CHECK(doc.RomPfadGeladen == rom);
-  if (!headerClear) {
-    FUZZ_CHECK(outcome == LoadOutcome::HeaderRejected);
-    return;
-  }
-  FUZZ_CHECK(outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed);
-  FUZZ_CHECK((outcome == LoadOutcome::Failed) == (prompter.messages() == 1));
-  if (outcome == LoadOutcome::Loaded) CheckDecodeTable(doc);
+  WriteFileAtomically(folder.file("game.smc"), bytes);
+  fuzz::BitPrompter prompter(0);
+  const LoadOutcome outcome = RomLaden(doc, {folder.file("game.smc"), option, folder.path(), ""}, prompter);
+  const bool clean = bytes.find_first_not_of('\0', kHeaderCheckFirst) > size_t{kHeaderCheckLast};
+  FUZZ_CHECK(doc.RomPfadGeladen == folder.file("game.smc"));
+  FUZZ_CHECK(prompter.shown.size() == (outcome == LoadOutcome::Loaded ? 0u : 1u));
+  if (!clean) return FUZZ_CHECK(outcome == LoadOutcome::HeaderRejected && prompter.showedOnly({testing::Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop))}));
+  FUZZ_CHECK(outcome == LoadOutcome::Loaded || (outcome == LoadOutcome::Failed && prompter.showedOnly({testing::Shown(MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory"))})));
+  if (outcome == LoadOutcome::Loaded) CheckTable(doc);
 }
-
-// Patch records: anchor, signed offset (2 bytes), length, bytes.
-void DecodePatched(InputReader& in, int16_t ladeOption) {
-  static const std::vector<int32_t> anchors = Anchors();
-  static RomImage rom = testing::RealisticRom(7).image();
-  std::vector<std::pair<int32_t, uint8_t>> saved;
-  while (!in.done()) {
-    const int32_t anchor = anchors[in.byte() % anchors.size()];
-    const int32_t at = anchor + static_cast<int16_t>(in.word()) % 512;
-    const std::string bytes = in.bytes(in.byte() % 48);
-    for (size_t i = 0; i < bytes.size(); ++i) {
-      const int32_t p = at + static_cast<int32_t>(i);
-      if (p < 0 || p >= rom.size()) continue;
-      saved.emplace_back(p, rom.LeseByte(p));
-      rom.SchreibeByte(p, static_cast<uint8_t>(bytes[i]));
-    }
-  }
-  Decode(rom, ladeOption);
-  // Undone in reverse, so that a byte patched twice gets its first value back.
-  for (auto it = saved.rbegin(); it != saved.rend(); ++it) rom.SchreibeByte(it->first, it->second);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  InputReader in(data, size);
+  fuzz::Input in{data, size};
   const uint8_t mode = in.byte();
-  const int16_t ladeOption = mode & 1;
-  switch (mode >> 1 & 3) {
-    case 0: DecodePatched(in, ladeOption); break;
-    case 1: LoadFromFile(in.rest(), ladeOption); break;
-    default: {
-      const std::string file = in.rest();
-      Decode(RomImage(std::vector<uint8_t>(file.begin(), file.end())), ladeOption);
-    }
+  if (mode & 6) {
+    const std::string bytes = in.rest();
+    if (mode & 2) Load(bytes, mode & 1);
+    else Decode(RomImage(std::vector<uint8_t>(bytes.begin(), bytes.end())), mode & 1);
+    return 0;
   }
+  static RomImage rom = testing::RealisticRom(7).image();
+  static const std::vector<int32_t> anchors = [] {
+    std::vector<int32_t> a{kDictionaryPointers, kDictionaryData, kTitelZeigerTabelle, kTitelDatenStart, kStadtZeigerStart, kStadtDatenStart, kItemRecords,
+                           kEnemyRecords, kTechRecords, kItemInfoPointers, kItemInfoData, kTechInfoPointers, kTechInfoData, kFullImageSize - 16};
+    for (const BankPlace& bank : kBankPlaces) a.insert(a.end(), {bank.pointerTable, bank.dataStart, bank.dataEnd - 8});
+    return a;
+  }();
+  std::vector<std::pair<int32_t, uint8_t>> saved;
+  while (in.size) {
+    const int32_t anchor = anchors[in.byte() % anchors.size()], low = in.byte();
+    const int32_t at = anchor + static_cast<int16_t>(low | in.byte() << 8) % 512;
+    const std::string bytes = in.bytes(in.byte() % 48);
+    for (int32_t p = at; p < at + static_cast<int32_t>(bytes.size()); ++p)
+      if (p >= 0 && p < rom.size()) saved.emplace_back(p, rom.LeseByte(p)), rom.SchreibeByte(p, static_cast<uint8_t>(bytes[p - at]));
+  }
+  Decode(rom, mode & 1);
+  for (auto it = saved.rbegin(); it != saved.rend(); ++it) rom.SchreibeByte(it->first, it->second);  // a byte patched twice gets its first value back
   return 0;
 }

@@ -1,67 +1,49 @@
 #pragma once
 // What the fuzz targets share: a check that stops the run with its reason (libFuzzer then keeps the
-// input as a crash), a reader that takes the input apart, and a prompter that answers from the input
-// and accepts only the messages the program may show.
+// input as a crash), a reader that takes the input apart, and a prompter that answers questions by
+// the input's bits and keeps every message it was shown.
 
-#include <cstddef>
-#include <cstdint>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "common/prompter.h"
+#include "support/scripted_prompter.h"
 
-#define FUZZ_CHECK(condition)                                                               \
-  do {                                                                                      \
-    if (!(condition)) {                                                                     \
-      std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-      std::abort();                                                                         \
-    }                                                                                       \
-  } while (false)
+#define FUZZ_CHECK(c) ((c) ? void() : (std::fprintf(stderr, "check failed: %s (%s:%d)\n", #c, __FILE__, __LINE__), std::abort()))
 
 namespace orvane::fuzz {
 
-// Reads the fuzz input front to back; past its end every read gives zeros.
-class InputReader {
- public:
-  InputReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-  uint16_t word() { return static_cast<uint16_t>(byte() | byte() << 8); }
-  // The next `n` bytes (fewer at the end).
-  std::string bytes(size_t n);
-  std::string rest() { return bytes(size_ - pos_); }
-  bool done() const { return pos_ >= size_; }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-  size_t pos_ = 0;
+// Reads the input front to back; past its end every read gives zeros.
+struct Input {
+  const uint8_t* data;
+  size_t size;
+  uint8_t byte() { return size ? (--size, *data++) : 0; }
+  std::string bytes(size_t n) {
+    std::string s(reinterpret_cast<const char*>(data), std::min(n, size));
+    data += s.size(), size -= s.size();
+    return s;
+  }
+  std::string rest() { return bytes(size); }
 };
 
-// Answers Yes or No by a pattern from the input and aborts on a message outside `allowed`.
-// A message of the form "Error Nr. N" / "<description>\r\nContinue program?" is allowed for the
-// numbers in `errorNumbers`.
-class CheckingPrompter : public Prompter {
- public:
-  struct Allowed {
-    std::string title;
-    std::string text;
-  };
-  CheckingPrompter(uint8_t answerPattern, std::vector<Allowed> allowed, std::vector<int> errorNumbers)
-      : pattern_(answerPattern), allowed_(std::move(allowed)), errorNumbers_(std::move(errorNumbers)) {}
-
-  Answer ask(const Message& message) override;
-  int questions() const { return questions_; }
-  int messages() const { return messages_; }
-
- private:
-  uint8_t pattern_;
-  std::vector<Allowed> allowed_;
-  std::vector<int> errorNumbers_;
-  int questions_ = 0;
-  int messages_ = 0;
+// Bit i of `pattern` answers the i-th question (from the 8th on, the last bit again).
+struct BitPrompter : Prompter {
+  explicit BitPrompter(uint8_t pattern) : pattern(pattern) {}
+  Answer ask(const Message& m) override {
+    shown.push_back(testing::Shown(m));
+    if (m.buttons != Buttons::YesNo) return m.defaultAnswer;
+    return pattern >> std::min(questions++, 7) & 1 ? Answer::Yes : Answer::No;
+  }
+  // True when every message shown is one of `allowed`.
+  bool showedOnly(const std::set<std::string>& allowed) const {
+    return std::all_of(shown.begin(), shown.end(), [&](const std::string& s) { return allowed.count(s) > 0; });
+  }
+  uint8_t pattern;
+  int questions = 0;
+  std::vector<std::string> shown;
 };
 
 }  // namespace orvane::fuzz
