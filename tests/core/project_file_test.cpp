@@ -61,7 +61,7 @@ void FillDocument(Document& doc, const std::string& tag) {
 
 std::string Join(const Lines& lines, const char* end = "\r\n") {
   std::string text;
-  for (const std::string& line : lines) text += line + end;
+  for (const std::string& line : lines) text.append(line).append(end);
   return text;
 }
 
@@ -84,10 +84,6 @@ class ProjectFile : public ::testing::Test {
     old.Geaendert = old.TabelleGeaendert = true;
     old.AktuelleBank = 7;
   }
-  ProjectOutcome Load(Document& doc, const std::string& bytes) {
-    WriteFileAtomically(dir.file("in.ovp"), bytes);
-    return LoadProjectFile(doc, dir.file("in.ovp"), prompter, progress);
-  }
   TempFolder dir;
   Document source, old;
   ScriptedPrompter prompter;
@@ -100,61 +96,52 @@ TEST_F(ProjectFile, SaveWritesEveryValueInItsLineAndALoadGivesThemAllBack) {
   source.Geaendert = true;
   ASSERT_EQ(SaveProjectFile(source, dir.file("p.ovp"), prompter, progress), ProjectOutcome::Done);
   EXPECT_FALSE(source.Geaendert);
-  const std::string saved = ReadFileText(dir.file("p.ovp"));
   ASSERT_EQ(ProjectLines(source).size(), 11284u);
-  EXPECT_EQ(saved, Join(ProjectLines(source)));
+  EXPECT_EQ(ReadFileText(dir.file("p.ovp")), Join(ProjectLines(source)));
   EXPECT_EQ(progress.captions, (Lines{"Tabellen werden gesichert...", "Dialoge werden gespeichert...", ""}));
   ASSERT_EQ(progress.steps.size(), size_t{kTotal});
   for (int i = 0; i < kTotal; i += 509) EXPECT_EQ(progress.steps[i], std::make_pair(i + 1, kTotal));
-
-  // Line ends may be bare LF or missing at the end; lines two and three may hold anything.
-  Lines changed = ProjectLines(source);
-  changed[1] = "anything";
-  changed[2] = "[tabels] or not";
-  for (const std::string& file : {saved, Join(changed, "\n"), saved.substr(0, saved.size() - 2), saved.substr(0, saved.size() - 1)}) {
-    Document loaded = old;
-    progress = RecordingProgress();
-    ASSERT_EQ(Load(loaded, file), ProjectOutcome::Done);
-    EXPECT_EQ(Difference(ProjectLines(loaded), ProjectLines(source)), "");
-    EXPECT_EQ(loaded.Tabelle[1][0] + loaded.Tabelle[2][0], "{00}");  // code 0 is not stored: its escape is filled in
-    EXPECT_FALSE(loaded.Geaendert || loaded.TabelleGeaendert);
-    EXPECT_EQ(loaded.AktuelleBank + loaded.AktuellerText, 2);
-    EXPECT_EQ(progress.captions, (Lines{"Loading Tablefile...", "Loading Dialogs...", ""}));
-    ASSERT_EQ(progress.steps.size(), size_t{kTotal + 1});
-    EXPECT_EQ(progress.steps[kTotal - 1], std::make_pair(kTotal, kTotal));
-    EXPECT_EQ(progress.steps.back(), std::make_pair(0, kTotal));
-    ASSERT_EQ(SaveProjectFile(loaded, dir.file("again.ovp"), prompter, progress), ProjectOutcome::Done);
-    EXPECT_EQ(ReadFileText(dir.file("again.ovp")), saved);
-  }
+  progress = RecordingProgress();
+  ASSERT_EQ(LoadProjectFile(old, dir.file("p.ovp"), prompter, progress), ProjectOutcome::Done);
+  EXPECT_EQ(Difference(ProjectLines(old), ProjectLines(source)), "");
+  EXPECT_EQ(old.Tabelle[1][0] + old.Tabelle[2][0], "{00}");  // code 0 is not stored: its escape is filled in
+  EXPECT_EQ(old.AktuelleBank + old.AktuellerText, 2);
+  EXPECT_EQ(progress.captions, (Lines{"Loading Tablefile...", "Loading Dialogs...", ""}));
+  ASSERT_EQ(progress.steps.size(), size_t{kTotal + 1});
+  EXPECT_EQ(progress.steps[kTotal - 1], std::make_pair(kTotal, kTotal));
+  ASSERT_EQ(SaveProjectFile(old, dir.file("again.ovp"), prompter, progress), ProjectOutcome::Done);
+  EXPECT_EQ(ReadFileText(dir.file("again.ovp")), ReadFileText(dir.file("p.ovp")));
   EXPECT_EQ(prompter.shown(), "");
 }
 
 // What a load of `file` (nothing: no file) must do to a document whose lines were `lines`, each
-// question answered with `answer`: the lines are read in order; a missing one is asked about (Yes
-// reads nothing); the first and the section header lines must be exactly there; a symbol must be a
-// number 0..255 with blanks around.
+// question answered with `answer`. Lines end at LF, a CR before it (or at the end) is part of the
+// line end; they are read in order; a missing one is asked about (Yes reads nothing); the first
+// and the section header lines must be exactly there; a symbol is a number 0..255, blanks around.
 struct Expectation {
   ProjectOutcome outcome;
   std::string shown;
   Lines lines;
 };
-Expectation Expect(const Lines& full, Lines lines, std::optional<Lines> file, Answer answer) {
+Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
   std::string shown;
   const auto ask = [&](int number, const char* description) { return shown += Question(number, description), answer == Answer::Yes; };
-  if (!file && !ask(53, "File not found")) return {ProjectOutcome::Stopped, shown, lines};
-  if (!file) file.emplace();
+  if (!bytes && !ask(53, "File not found")) return {ProjectOutcome::Stopped, shown, lines};
+  Lines file;
+  for (size_t start = 0, end; bytes && start < bytes->size(); start = end + 1)
+    end = std::min(bytes->find('\n', start), bytes->size()), file.push_back(bytes->substr(start, end - start - (end > start && (*bytes)[end - 1] == '\r')));
   std::fill(lines.begin() + 3, lines.begin() + 513, "");  // the table is emptied first
   const size_t items = std::find(full.begin(), full.end(), "[ITEMS]") - full.begin();
   for (size_t n = 0; n < full.size(); ++n) {
-    const bool present = n < file->size(), header = n == 0 || (n > 2 && full[n][0] == '[');
+    const bool present = n < file.size(), header = n == 0 || (n > 2 && full[n][0] == '[');
     const bool symbol = n > items && n <= items + 2 * kItemCount && (n - items) % 2 == 0;
     if (!present && !ask(62, "Input past end of file")) return {ProjectOutcome::Stopped, shown, lines};
-    if (header && (!present || (*file)[n] != full[n]))
-      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion, shown + Shown(n ? MakeMessage("Error!", "Corrupt File detected!\r\nSorry, couldn't load Project File!", Icon::Stop, Buttons::Ok, true) : MakeMessage("Error!", "Wrong fileversion detected!", Icon::Stop, Buttons::Ok, true)) + "\n", lines};
+    if (header && (!present || file[n] != full[n]))
+      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion, shown + Shown(MakeMessage("Error!", n ? "Corrupt File detected!\r\nSorry, couldn't load Project File!" : "Wrong fileversion detected!", Icon::Stop, Buttons::Ok, true)) + "\n", lines};
     static const std::regex kNumber("[ \t]*[0-9]{1,9}[ \t]*");
-    const bool number = present && symbol && std::regex_match((*file)[n], kNumber) && std::stoi((*file)[n]) < 256;
+    const bool number = present && symbol && std::regex_match(file[n], kNumber) && std::stoi(file[n]) < 256;
     if (present && symbol && !number && !ask(13, "Type mismatch")) return {ProjectOutcome::Stopped, shown, lines};
-    if (present && !header && n > 2 && (!symbol || number)) lines[n] = number ? " " + std::to_string(std::stoi((*file)[n])) + " " : (*file)[n];
+    if (present && !header && n > 2 && (!symbol || number)) lines[n] = number ? " " + std::to_string(std::stoi(file[n])) + " " : file[n];
     for (size_t code = 1; n == 512 && code < 0xFF; ++code) {  // then completed with escapes
       char escape[5];
       std::snprintf(escape, sizeof escape, "{%02zX}", code);
@@ -166,31 +153,33 @@ Expectation Expect(const Lines& full, Lines lines, std::optional<Lines> file, An
 
 TEST_F(ProjectFile, DamagedFileEndsWithItsMessagesAndKeepsWhatWasRead) {
   const Lines full = ProjectLines(source);
-  std::vector<std::optional<Lines>> files{std::nullopt};
-  const auto cut = [&](size_t lines, std::string rest) { files.emplace_back(Lines(full.begin(), full.begin() + lines)); if (!rest.empty()) files.back()->push_back(rest); };
-  const auto changed = [&](size_t n, std::string line) { files.emplace_back(full); (*files.back())[n] = line; };
-  for (size_t kept : {1, 200, 513, 5001, 11283}) cut(kept, "");
-  cut(1000, full[1000].substr(0, 2));  // a line cut in its middle keeps its first part
+  const std::string whole = Join(full);
+  // No file; bare LF line ends, the last line end missing, lines two and three holding anything;
+  std::vector<std::optional<std::string>> files{std::nullopt, Join(full, "\n"), whole.substr(0, whole.size() - 2), whole.substr(0, whole.size() - 1)};
+  const auto changed = [&](size_t n, std::string line) { Lines l = full; l[n] = line; files.push_back(Join(l)); };
+  changed(1, "anything"), changed(2, "[tabels] or not");
+  // cut after any line, inside one, or before, inside and after each header; a header changed.
+  for (size_t line : {1, 200, 513, 5001, 11283}) files.push_back(Join(Lines(full.begin(), full.begin() + line)));
+  files.push_back(Join(Lines(full.begin(), full.begin() + 1001)));
+  files.back()->resize(files.back()->size() - 4);
   for (size_t n = 0; n < full.size(); ++n) {
     if (n != 0 && n != 2 && full[n][0] != '[') continue;
-    for (size_t part : {size_t{0}, full[n].size() / 2, full[n].size()}) cut(n, full[n].substr(0, part));  // before, inside, after a header
-    if (n != 2) changed(n, full[n] + " ");  // a misplaced header
+    for (size_t part : {size_t{0}, full[n].size() / 2, full[n].size() + 2}) files.push_back(Join(Lines(full.begin(), full.begin() + n)) + (full[n] + "\r\n").substr(0, part));
+    if (n != 2) changed(n, full[n] + " ");
   }
   for (const char* header : {"[orvane Texteditor V 1.00]", "[Orvane Texteditor V 1.01]", ""}) changed(0, header);
   const size_t symbol = std::find(full.begin(), full.end(), "[ITEMS]") - full.begin() + 2;  // of item 1
   for (const char* text : {"32", "\t 7\t", "007", " 0 ", "255", "256", "-1", "", "  ", "3 2", "x", "1000", "+5"}) changed(symbol, text);
 
   const Lines before = ProjectLines(old);
-  for (const std::optional<Lines>& file : files) {
+  for (const std::optional<std::string>& file : files) {
     for (const Answer answer : {Answer::No, Answer::Yes}) {
-      SCOPED_TRACE((file ? std::to_string(file->size()) + " lines, the last '" + (file->empty() ? "" : file->back()) + "'" : "no file") + (answer == Answer::Yes ? ", Yes" : ", No"));
+      SCOPED_TRACE((file ? std::to_string(file->size()) + " bytes ending '" + file->substr(file->size() - std::min<size_t>(file->size(), 12)) + "'" : "no file") + (answer == Answer::Yes ? ", Yes" : ", No"));
       const Expectation expected = Expect(full, before, file, answer);
       Document doc = old;
       prompter = ScriptedPrompter({answer});
       progress = RecordingProgress();
-      std::string bytes = file ? Join(*file) : "";
-      if (file && !file->empty() && file->back().size() < full[file->size() - 1].size()) bytes.resize(bytes.size() - 2);  // a cut line has no end
-      if (file) WriteFileAtomically(dir.file("in.ovp"), bytes);
+      if (file) WriteFileAtomically(dir.file("in.ovp"), *file);
       ASSERT_EQ(LoadProjectFile(doc, dir.file(file ? "in.ovp" : "none.ovp"), prompter, progress), expected.outcome);
       EXPECT_EQ(prompter.shown(), expected.shown);
       EXPECT_EQ(Difference(ProjectLines(doc), expected.lines), "");
@@ -203,37 +192,27 @@ TEST_F(ProjectFile, DamagedFileEndsWithItsMessagesAndKeepsWhatWasRead) {
   }
 }
 
-// Why a write fails and what happens to the file is the file commit's case; a project save stops.
-TEST_F(ProjectFile, FailedSaveAsksAndStopsWithEitherAnswer) {
-  for (const Answer answer : {Answer::Yes, Answer::No}) {
-    source.Geaendert = true;
-    prompter = ScriptedPrompter({answer});
-    EXPECT_EQ(SaveProjectFile(source, dir.file("no/folder.ovp"), prompter, progress), ProjectOutcome::Stopped);
-    EXPECT_EQ(prompter.shown(), Question(76, "Path not found"));
-    EXPECT_TRUE(source.Geaendert);
-    EXPECT_EQ(progress.captions.back(), "");
-  }
-  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
-TEST_F(ProjectFile, CommandsAskForTheFileAndStopWhenCancelled) {
+// The commands: the file dialog, then the file operation. Why a write fails is the file commit's case.
+TEST_F(ProjectFile, CommandsAskForTheFileAndStopWhenCancelledOrTheSaveFails) {
   source.Geaendert = source.TabelleGeaendert = true;
-  FixedFileChooser cancel(std::nullopt);
+  FixedFileChooser cancel(std::nullopt), failing(dir.file("no/folder.ovp")), chosen(dir.file("cmd.ovp"));
   EXPECT_EQ(SaveProject(source, cancel, prompter, progress), ProjectOutcome::Cancelled);
   EXPECT_EQ(LoadProject(source, cancel, prompter, progress), ProjectOutcome::Cancelled);
-  ASSERT_EQ(cancel.requests.size(), 2u);
   for (const FileRequest& r : cancel.requests)
     EXPECT_EQ(r.title + r.filter + r.fileName + (r.confirmOverwrite ? "!" : ""), (r.save ? "Projekt speichern..." : "Projekt laden...") + std::string("Orvane Projektdatei|*.ovp!"));
-  EXPECT_TRUE(cancel.requests[0].save && !cancel.requests[1].save);
-  EXPECT_TRUE(source.Geaendert);
+  EXPECT_TRUE(cancel.requests.size() == 2 && cancel.requests[0].save && !cancel.requests[1].save);
   EXPECT_FALSE(source.TabelleGeaendert);  // cleared by choosing the command
   EXPECT_EQ(progress.steps, (std::vector<std::pair<int32_t, int32_t>>{{0, kTotal}}));
-  FixedFileChooser chosen(dir.file("cmd.ovp"));
+  prompter.queue(Answer::No);
+  EXPECT_EQ(SaveProject(source, failing, prompter, progress), ProjectOutcome::Stopped);
+  EXPECT_EQ(prompter.shown(), Question(76, "Path not found"));
+  EXPECT_TRUE(source.Geaendert);
+  EXPECT_EQ(progress.captions.back(), "");
   ASSERT_EQ(SaveProject(source, chosen, prompter, progress), ProjectOutcome::Done);
   ASSERT_EQ(LoadProject(old, chosen, prompter, progress), ProjectOutcome::Done);
   EXPECT_EQ(Difference(ProjectLines(old), ProjectLines(source)), "");
   EXPECT_FALSE(source.Geaendert || old.TabelleGeaendert);
-  EXPECT_TRUE(prompter.empty());
+  EXPECT_TRUE(std::filesystem::exists(dir.file("cmd.ovp")) && !std::filesystem::exists(dir.file("no")));
 }
 
 }  // namespace

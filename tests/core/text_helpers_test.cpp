@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include <filesystem>
+
+#include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "common/run_error.h"
 #include "common/text_helpers.h"
@@ -20,6 +23,12 @@ TEST(TextHelpers, HexNumbersSearchesAndCounts) {
   const std::tuple<const char*, const char*, bool, int> counts[] = {
       {"aaaa", "aa", true, 2}, {"aaa", "aa", true, 1}, {"Kael kael", "kael", true, 1}, {"Kael kael", "kael", false, 2}, {"abc", "", true, -1}};
   for (const auto& [text, pattern, exact, count] : counts) EXPECT_EQ(ZaehleVorkommen(text, pattern, exact), count) << text;
+}
+
+TEST(TextHelpers, FolderOfAPathAndOfTheProgram) {
+  // The folder ends at the last separator before the last character.
+  EXPECT_EQ(ElternOrdner("game.smc") + "|" + ElternOrdner("roms/new/") + "|" + ElternOrdner("c:\\roms\\game.smc") + "|" + ElternOrdner("/"), "|roms/|c:\\roms\\|");
+  EXPECT_TRUE(std::filesystem::is_regular_file(ProgramFolder() + "core_tests"));
 }
 
 TEST(TextHelpers, NumbersAsPrintedAsLabelsAndAsPercent) {

@@ -1,7 +1,7 @@
-// The optimizer on arbitrary dialogue: every mode, any pick limit, stopped at any step. The picks
-// are distinct entries the dictionary may hold, within the limit and (smallest mode) the budget; a
-// failure shows its one message; the automatic run leaves the dictionary untouched or holding its
-// picks followed by empty entries. Input: mode, pick limit, stop after, seed, bank count, texts.
+// The optimizer on arbitrary dialogue, in every mode, with any pick limit, stopped at any step: the
+// picks are distinct entries the dictionary may hold, within the limit and the 512-byte budget, and
+// a run shows at most its one message. Input: mode (3: the save's automatic run), pick limit, stop
+// after (0 never), seed (2 bytes), bank count, then the texts, one a line.
 #include <sstream>
 
 #include "compression/optimizer.h"
@@ -12,46 +12,30 @@
 
 using namespace orvane;
 
-// A pair the frequency optimizer may pick: none of the notation's or the punctuation's characters,
-// not two spaces, not the inner letters of a line or window code.
-bool Pickable(const std::string& pick) {
-  return pick.size() == 2 && pick != "  " && pick != "LS" && pick != "L_" && pick != "W_" && pick != "WS" && pick.find_first_of("[]{}.,!?") == std::string::npos;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
-  const uint8_t mode = in.byte() % 4, limit = in.byte() % 128, stopAfter = in.byte() % 64;  // 0: never stopped
-  const uint16_t seed = static_cast<uint16_t>(in.byte() | in.byte() << 8);
+  const uint8_t mode = in.byte() % 4, limit = in.byte() % 128, stopAfter = in.byte() % 64, low = in.byte();
+  const uint16_t seed = static_cast<uint16_t>(low | in.byte() << 8);
   std::vector<std::vector<std::string>> banks(in.byte() % kBankCount + 1);
   std::istringstream lines(in.rest());
   for (std::string line; banks[0].size() < 400 && std::getline(lines, line);) banks[banks[0].size() % banks.size()].push_back(line);
   static Document doc;
   PutBuiltInCodes(doc), TabelleErgaenzen(doc), testing::PutDialogue(doc, banks);
-  const CodeTable before = doc.Tabelle[1];
   testing::RecordingProgress progress(stopAfter);
   fuzz::BitPrompter prompter(0);
   std::vector<std::string> picks;
-  size_t most = limit, budget = kDictionaryEntries;
-  if (mode == 3) {
-    const bool erfolg = SucheBesteKompression(doc, progress, prompter, seed);
-    FUZZ_CHECK(prompter.shown.size() <= (erfolg ? 0u : 1u));
-    for (int c = 0; c < kCodes; ++c) FUZZ_CHECK((c >= kDictionaryFirst && c <= kDictionaryLast) || doc.Tabelle[1][c] == before[c]);
-    for (int c = kDictionaryFirst; doc.Tabelle[1] != before && c <= kDictionaryLast; ++c)
-      if (!doc.Tabelle[1][c].empty()) FUZZ_CHECK(picks.size() == size_t(c - kDictionaryFirst) && Pickable(doc.Tabelle[1][c])), picks.push_back(doc.Tabelle[1][c]);
-    most = kDictionaryEntries;
-  } else if (mode == 2) {
-    picks = ChooseSmallestDictionary(doc, limit, progress).picks;
-    for (const std::string& pick : picks) FUZZ_CHECK(pick.size() <= kLongestSmallestEntry && IsSafeEntry(pick, doc)), budget += pick.size();
-  } else {
-    OptimizerParams params{mode ? OptimizerMode::Fast : OptimizerMode::Accurate, seed % 40 + 1, mode ? 3 : 1, limit, 1, seed};
-    const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
-    picks = outcome.picks;
-    for (const std::string& pick : picks) FUZZ_CHECK(Pickable(pick));
-    FUZZ_CHECK(prompter.shown.size() == (outcome.stopped || outcome.succeeded ? 0u : 1u));
-    FUZZ_CHECK(outcome.succeeded || picks.size() <= 1);
-    most = std::max<size_t>(limit, 1);  // the limit is checked after a candidate was examined
-  }
-  FUZZ_CHECK(picks.size() <= most && budget <= 512 && std::set<std::string>(picks.begin(), picks.end()).size() == picks.size());
-  FUZZ_CHECK(prompter.showedOnly({testing::Shown(MakeMessage("Error!", "Couldn't find an optimal compression.", Icon::Stop, Buttons::Ok, true))}));
+  if (mode == 3 && SucheBesteKompression(doc, progress, prompter, seed)) FUZZ_CHECK(prompter.shown.empty());
+  for (int c = kDictionaryFirst; mode == 3 && c <= kDictionaryLast && doc.Tabelle[1][c].size() == 2; ++c) picks.push_back(doc.Tabelle[1][c]);
+  if (mode == 2) picks = ChooseSmallestDictionary(doc, limit, progress).picks;
+  if (mode < 2) picks = RunOptimizer(doc, {mode ? OptimizerMode::Fast : OptimizerMode::Accurate, seed % 40 + 1, mode ? 3 : 1, limit, 1, seed}, progress, prompter).picks;
+  size_t budget = kDictionaryEntries;
+  // A frequency pick is a pair without notation, punctuation, two spaces or a line code's inner letters.
+  for (const std::string& pick : picks)
+    FUZZ_CHECK((budget += pick.size()) <= 512 && (mode == 2 ? pick.size() <= kLongestSmallestEntry && IsSafeEntry(pick, doc)
+                                                            : pick.size() == 2 && pick != "  " && pick != "LS" && pick != "L_" && pick != "W_" && pick != "WS" && pick.find_first_of("[]{}.,!?") == std::string::npos));
+  // The limit is checked after a candidate was examined, so even a limit of 0 may see one pick.
+  FUZZ_CHECK(picks.size() <= (mode == 3 ? kDictionaryEntries : mode == 2 ? limit : std::max<size_t>(limit, 1)));
+  FUZZ_CHECK(std::set<std::string>(picks.begin(), picks.end()).size() == picks.size());
+  FUZZ_CHECK(prompter.showedOnly({testing::Shown(MakeMessage("Error!", "Couldn't find an optimal compression.", Icon::Stop, Buttons::Ok, true))}) && prompter.shown.size() <= 1);
   return 0;
 }

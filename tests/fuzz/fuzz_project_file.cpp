@@ -15,28 +15,23 @@ using namespace orvane;
 
 const testing::TempFolder kFolder;
 
-std::string Save(Document& doc, const std::string& name) {
+std::string SaveAndRead(Document& doc) {
   fuzz::BitPrompter none(0);
   SilentProgress progress;
-  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file(name), none, progress) == ProjectOutcome::Done && none.shown.empty());
-  return testing::ReadFileText(kFolder.file(name));
+  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), none, progress) == ProjectOutcome::Done && none.shown.empty());
+  return testing::ReadFileText(kFolder.file("out.ovp"));
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
   const uint8_t mode = in.byte(), answers = in.byte();
-  static const Document blank;
-  static Document doc;
-  static const std::vector<std::string> base = [] {
-    doc.Tabelle[1][0xA0] = doc.Tabelle[2][0xA0] = "A";
-    doc.Texte[1][1] = {"Hello[L_]there{1A}", "Hello"};
-    doc.Items[1] = {"Sword", 32};
-    std::istringstream file(Save(doc, "base.ovp"));
+  static Document loaded, again;
+  static const std::vector<std::string> base = [] {  // the lines of an empty document's project
     std::vector<std::string> lines;
+    std::istringstream file(SaveAndRead(loaded));
     for (std::string line; std::getline(file, line);) lines.push_back(line.substr(0, line.size() - 1));
     return lines;
   }();
-  std::string file = mode & 1 ? in.rest() : "";
   std::vector<std::string> lines = base;
   size_t cut = SIZE_MAX;  // the file ends inside this line
   while (!(mode & 1) && in.size && cut == SIZE_MAX) {
@@ -48,32 +43,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (op == 2 && lines.size() > 1) lines.erase(lines.begin() + static_cast<long>(n));
     if (op == 3) cut = n, lines[n].resize(std::min(lines[n].size(), value.size()));
   }
+  std::string file = mode & 1 ? in.rest() : "";
   for (size_t i = 0; !(mode & 1) && i < lines.size() && i <= cut; ++i) file += lines[i] + (i == cut ? "" : mode & 2 ? "\n" : "\r\n");
   WriteFileAtomically(kFolder.file("in.ovp"), file);
 
-  doc = blank;
-  doc.Geaendert = true;
-  fuzz::BitPrompter prompter(answers);
+  loaded = again = Document();
+  loaded.Geaendert = loaded.TabelleGeaendert = true;
+  fuzz::BitPrompter prompter(answers), quiet(0);
   SilentProgress progress;
-  const ProjectOutcome outcome = LoadProjectFile(doc, kFolder.file("in.ovp"), prompter, progress);
-  const auto shown = [](const char* title, const std::string& text, Buttons buttons) {
-    return testing::Shown(MakeMessage(title, text, buttons == Buttons::Ok ? Icon::Stop : Icon::None, buttons, buttons == Buttons::Ok));
-  };
-  FUZZ_CHECK(prompter.showedOnly({shown("Error Nr. 62", ErrorDescription(62) + "\r\nContinue program?", Buttons::YesNo),
-                                  shown("Error Nr. 13", ErrorDescription(13) + "\r\nContinue program?", Buttons::YesNo),
-                                  shown("Error!", "Wrong fileversion detected!", Buttons::Ok),
-                                  shown("Error!", "Corrupt File detected!\r\nSorry, couldn't load Project File!", Buttons::Ok)}));
+  const ProjectOutcome outcome = LoadProjectFile(loaded, kFolder.file("in.ovp"), prompter, progress);
+  const auto question = [](int n) { return testing::Shown(MakeMessage("Error Nr. " + std::to_string(n), ErrorDescription(n) + "\r\nContinue program?", Icon::None, Buttons::YesNo)); };
+  const auto refusal = [](const char* text) { return testing::Shown(MakeMessage("Error!", text, Icon::Stop, Buttons::Ok, true)); };
+  FUZZ_CHECK(prompter.showedOnly({question(62), question(13), refusal("Wrong fileversion detected!"), refusal("Corrupt File detected!\r\nSorry, couldn't load Project File!")}));
   // Only the two refusals show a message that is not a question; a stop follows a No.
   const bool refused = outcome == ProjectOutcome::WrongVersion || outcome == ProjectOutcome::Corrupt;
-  FUZZ_CHECK(prompter.shown.size() == size_t(prompter.questions + refused) && !doc.TabelleGeaendert);
+  FUZZ_CHECK(prompter.shown.size() == size_t(prompter.questions + refused) && !loaded.TabelleGeaendert);
   FUZZ_CHECK(outcome != ProjectOutcome::Cancelled && (outcome != ProjectOutcome::Stopped || prompter.questions > 0));
   if (outcome != ProjectOutcome::Done) return 0;
-  FUZZ_CHECK(!doc.Geaendert);
-  const std::string saved = Save(doc, "out.ovp");
-  static Document again;
-  again = blank;
-  fuzz::BitPrompter quiet(0);
-  FUZZ_CHECK(LoadProjectFile(again, kFolder.file("out.ovp"), quiet, progress) == ProjectOutcome::Done && quiet.shown.empty());
-  FUZZ_CHECK(Save(again, "out.ovp") == saved);
+  const std::string saved = SaveAndRead(loaded);
+  FUZZ_CHECK(!loaded.Geaendert && LoadProjectFile(again, kFolder.file("out.ovp"), quiet, progress) == ProjectOutcome::Done);
+  FUZZ_CHECK(quiet.shown.empty() && SaveAndRead(again) == saved);
   return 0;
 }

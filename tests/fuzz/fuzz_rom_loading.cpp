@@ -1,28 +1,32 @@
-// ROM loading from arbitrary bytes: a file of any size loaded through RomLaden from disk, an image
-// decoded in memory, or a realistic full-size image patched at the places the loader reads (pointer
-// tables, the dictionary, name records). Loading never crashes, shows only its own messages,
-// refuses exactly the files whose header bytes 38..118 are not all zero, and leaves a complete
-// decode table. Input: mode (1 the "edited with V 0.95" option; 2 a file, 4 an image, else
-// patches), then the bytes or patch records (anchor, signed offset in 2 bytes, length, bytes).
+// ROM loading from arbitrary bytes: a file of any size loaded through RomLaden, an image decoded in
+// memory, or a realistic full-size image patched at the places the loader reads (pointer tables,
+// the dictionary, name records). Loading never crashes, shows only its own messages, refuses
+// exactly the files whose header bytes 38..118 are not all zero, and leaves a complete decode
+// table. Input: mode (1 the "edited with V 0.95" option; 2 a file, 4 an image, else patches),
+// then the bytes or patch records (anchor, signed offset in 2 bytes, length, bytes).
 #include "common/file_helpers.h"
 #include "common/run_error.h"
 #include "harness.h"
 #include "rom/character_table.h"
-#include "rom/layout.h"
 #include "rom/rom_loader.h"
 #include "support/realistic_rom.h"
 
 using namespace orvane;
 
-void CheckTable(const Document& doc) {
+const testing::TempFolder kFolder;
+
+// What a load that ended without an error leaves: a complete decode table, both forms of each text alike.
+void CheckLoaded(const Document& doc) {
   for (int code = 0; code < 0xFF; ++code) FUZZ_CHECK(!doc.Tabelle[1][code].empty());
   FUZZ_CHECK(doc.Tabelle[1][kCodeLine] == "[L_]" && doc.Tabelle[2][kCodeWindow] == "[W_]");
+  for (int b = 1; b <= kBankCount; ++b)
+    for (int t = 1; t <= doc.BankInfo[b].TextCount; ++t) FUZZ_CHECK(doc.Texte[b][t].Aktuell == doc.Texte[b][t].Original);
 }
 
-// In memory the only error is the decoded-text limit (7).
+// In memory the only error an image may cause is the decoded-text limit (7).
 void Decode(const RomImage& rom, int16_t option) {
+  static const std::string table = testing::TypicalTableFile();
   static Document doc;
-  const std::string table = testing::TypicalTableFile();
   doc.Tabelle[2].fill("");
   ReadTableFile(doc, std::vector<uint8_t>(table.begin(), table.end()));
   try {
@@ -30,35 +34,28 @@ void Decode(const RomImage& rom, int16_t option) {
   } catch (const RunError& e) {
     return FUZZ_CHECK(e.number() == errors::kOutOfMemory);
   }
-  CheckTable(doc);
-  for (int b = 1; b <= kBankCount; ++b)
-    for (int t = 1; t <= doc.BankInfo[b].TextCount; ++t) FUZZ_CHECK(doc.Texte[b][t].Aktuell == doc.Texte[b][t].Original);
+  CheckLoaded(doc);
 }
 
 void Load(const std::string& bytes, int16_t option) {
-  static const testing::TempFolder folder;
-  static const std::string table = testing::WriteTableFile(folder.path());
+  static const std::string table = testing::WriteTableFile(kFolder.path());
   static Document doc;
-  WriteFileAtomically(folder.file("game.smc"), bytes);
+  WriteFileAtomically(kFolder.file("game.smc"), bytes);
   fuzz::BitPrompter prompter(0);
-  const LoadOutcome outcome = RomLaden(doc, {folder.file("game.smc"), option, folder.path(), ""}, prompter);
+  const LoadOutcome outcome = RomLaden(doc, {kFolder.file("game.smc"), option, kFolder.path(), ""}, prompter);
   const bool clean = bytes.find_first_not_of('\0', kHeaderCheckFirst) > size_t{kHeaderCheckLast};
-  FUZZ_CHECK(doc.RomPfadGeladen == folder.file("game.smc"));
-  FUZZ_CHECK(prompter.shown.size() == (outcome == LoadOutcome::Loaded ? 0u : 1u));
-  if (!clean) return FUZZ_CHECK(outcome == LoadOutcome::HeaderRejected && prompter.showedOnly({testing::Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop))}));
-  FUZZ_CHECK(outcome == LoadOutcome::Loaded || (outcome == LoadOutcome::Failed && prompter.showedOnly({testing::Shown(MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory"))})));
-  if (outcome == LoadOutcome::Loaded) CheckTable(doc);
+  const Message refusal = clean ? MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory") : MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop);
+  FUZZ_CHECK(prompter.showedOnly({testing::Shown(refusal)}) && prompter.shown.size() == (outcome != LoadOutcome::Loaded));
+  FUZZ_CHECK(clean ? outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed : outcome == LoadOutcome::HeaderRejected);
+  if (outcome == LoadOutcome::Loaded) CheckLoaded(doc);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
   const uint8_t mode = in.byte();
-  if (mode & 6) {
-    const std::string bytes = in.rest();
-    if (mode & 2) Load(bytes, mode & 1);
-    else Decode(RomImage(std::vector<uint8_t>(bytes.begin(), bytes.end())), mode & 1);
-    return 0;
-  }
+  const std::string bytes = mode & 6 ? in.rest() : "";
+  if (mode & 2) return Load(bytes, mode & 1), 0;
+  if (mode & 4) return Decode(RomImage(std::vector<uint8_t>(bytes.begin(), bytes.end())), mode & 1), 0;
   static RomImage rom = testing::RealisticRom(7).image();
   static const std::vector<int32_t> anchors = [] {
     std::vector<int32_t> a{kDictionaryPointers, kDictionaryData, kTitelZeigerTabelle, kTitelDatenStart, kStadtZeigerStart, kStadtDatenStart, kItemRecords,
@@ -70,9 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   while (in.size) {
     const int32_t anchor = anchors[in.byte() % anchors.size()], low = in.byte();
     const int32_t at = anchor + static_cast<int16_t>(low | in.byte() << 8) % 512;
-    const std::string bytes = in.bytes(in.byte() % 48);
-    for (int32_t p = at; p < at + static_cast<int32_t>(bytes.size()); ++p)
-      if (p >= 0 && p < rom.size()) saved.emplace_back(p, rom.LeseByte(p)), rom.SchreibeByte(p, static_cast<uint8_t>(bytes[p - at]));
+    const std::string patch = in.bytes(in.byte() % 48);
+    for (int32_t p = std::max(at, 0); p < std::min<int32_t>(at + static_cast<int32_t>(patch.size()), rom.size()); ++p)
+      saved.emplace_back(p, rom.LeseByte(p)), rom.SchreibeByte(p, static_cast<uint8_t>(patch[p - at]));
   }
   Decode(rom, mode & 1);
   for (auto it = saved.rbegin(); it != saved.rend(); ++it) rom.SchreibeByte(it->first, it->second);  // a byte patched twice gets its first value back

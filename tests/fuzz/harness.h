@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "support/scripted_prompter.h"
 
@@ -21,11 +19,7 @@ struct Input {
   const uint8_t* data;
   size_t size;
   uint8_t byte() { return size ? (--size, *data++) : 0; }
-  std::string bytes(size_t n) {
-    std::string s(reinterpret_cast<const char*>(data), std::min(n, size));
-    data += s.size(), size -= s.size();
-    return s;
-  }
+  std::string bytes(size_t n) { return n = std::min(n, size), data += n, size -= n, std::string(reinterpret_cast<const char*>(data - n), n); }
   std::string rest() { return bytes(size); }
 };
 
@@ -34,8 +28,7 @@ struct BitPrompter : Prompter {
   explicit BitPrompter(uint8_t pattern) : pattern(pattern) {}
   Answer ask(const Message& m) override {
     shown.push_back(testing::Shown(m));
-    if (m.buttons != Buttons::YesNo) return m.defaultAnswer;
-    return pattern >> std::min(questions++, 7) & 1 ? Answer::Yes : Answer::No;
+    return m.buttons != Buttons::YesNo ? m.defaultAnswer : pattern >> std::min(questions++, 7) & 1 ? Answer::Yes : Answer::No;
   }
   // True when every message shown is one of `allowed`.
   bool showedOnly(const std::set<std::string>& allowed) const {

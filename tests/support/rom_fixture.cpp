@@ -8,18 +8,14 @@
 #include <stdexcept>
 
 #include "common/file_helpers.h"
-#include "document.h"
-#include "rom/layout.h"
 
 namespace orvane::testing {
 
 namespace {
 
 // Codes 0xA0..0xED in order; 0xEF is the space.
-constexpr std::string_view kCharacters =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!?/`\":&()'.,=-+%";
-constexpr std::string_view kLineCodes[] = {"[L_]", "[LS]", "[W_]", "[WS]"};
-constexpr uint8_t kLineCodeValues[] = {0x05, 0x06, 0x0B, 0x0C};
+constexpr std::string_view kCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!?/`\":&()'.,=-+%";
+constexpr std::string_view kLineCodes[] = {"[L_]", "[LS]", "", "", "", "", "[W_]", "[WS]"};  // codes 0x05..0x0C
 
 // The pointer-table lists as bank places: the 21 banks, then titles, locations, item and technique
 // descriptions. The last field is the last byte a terminator may take.
@@ -35,10 +31,6 @@ const std::vector<BankPlace>& Lists() {
   return lists;
 }
 
-void Check(bool inside) {
-  if (!inside) throw std::out_of_range("fixture index out of range");
-}
-
 }  // namespace
 
 Bytes Codes(std::string_view text) {
@@ -46,11 +38,10 @@ Bytes Codes(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const std::string_view four = text.substr(i, 4);
     const size_t line = std::find(std::begin(kLineCodes), std::end(kLineCodes), four) - std::begin(kLineCodes);
-    const size_t character = kCharacters.find(text[i]);
     if (text[i] == ' ') out.push_back(kCodeSpace);
-    else if (character != std::string_view::npos) out.push_back(static_cast<uint8_t>(0xA0 + character));
+    else if (kCharacters.find(text[i]) != std::string_view::npos) out.push_back(static_cast<uint8_t>(0xA0 + kCharacters.find(text[i])));
     else if (four.size() == 4 && four[0] == '{' && four[3] == '}') out.push_back(Hex(four.substr(1, 2)).at(0)), i += 3;
-    else if (line < 4) out.push_back(kLineCodeValues[line]), i += 3;
+    else if (line < 8 && !four.empty()) out.push_back(static_cast<uint8_t>(5 + line)), i += 3;
     else throw std::invalid_argument("no code for " + std::string(text.substr(i)));
   }
   return out;
@@ -63,67 +54,51 @@ Bytes Hex(std::string_view text) {
   return out;
 }
 
-RomFixture::RomFixture() : rom_(Bytes(static_cast<size_t>(kFullImageSize), 0)), dictionary_(kDictionaryEntries) {
+RomFixture::RomFixture() : rom_(Bytes(kFullImageSize, 0)), dictionary_(kDictionaryEntries) {
   for (const BankPlace& list : Lists()) {
     for (int i = 0; i < list.textCount; ++i) Point(list.pointerTable + 2 * i, list.dataStart);
     next_.push_back(list.dataStart + 1);
   }
   for (int i = 1; i <= kItemCount; ++i) SetItem(i, 0, {}, 0xFF);
-  for (int i = 0; i < kEnemyCount; ++i) SetEnemy(i, {}, 0xFF);
-  for (int i = 0; i < kTechCount; ++i) SetTech(i, {}, 0xFF);
+  PutBytes(kEnemyRecords, Bytes(kRecordSize * kEnemyCount, 0xFF));
+  PutBytes(kTechRecords, Bytes(kRecordSize * kTechCount, 0xFF));
   SetDictionaryEntry(kDictionaryFirst, {});
 }
 
 void RomFixture::SetDictionaryEntry(uint8_t code, const Bytes& bytes) {
-  Check(code >= kDictionaryFirst && code <= kDictionaryLast);
-  dictionary_[code - kDictionaryFirst] = bytes;
-  int32_t at = kDictionaryData;
+  dictionary_.at(code - kDictionaryFirst) = bytes;
+  Bytes area;
   for (int i = 0; i < kDictionaryEntries; ++i) {
-    if (at + 1 + static_cast<int32_t>(dictionary_[i].size()) > kDictionaryDataEnd)
-      throw std::length_error("dictionary exceeds its area");
-    Point(kDictionaryPointers + 2 * i, at);
-    rom_.SchreibeByte(at++, static_cast<uint8_t>(dictionary_[i].size()));
-    PutBytes(at, dictionary_[i]);
-    at += static_cast<int32_t>(dictionary_[i].size());
+    Point(kDictionaryPointers + 2 * i, kDictionaryData + static_cast<int32_t>(area.size()));
+    area.push_back(static_cast<uint8_t>(dictionary_[i].size()));
+    area.insert(area.end(), dictionary_[i].begin(), dictionary_[i].end());
   }
-  rom_.SchreibeByte(at, 0);
-}
-
-void RomFixture::SetText(int bank, int text, const Bytes& bytes) {
-  Check(bank >= 1 && bank <= kBankCount);
-  SetString(bank - 1, text - 1, bytes);
+  area.push_back(0);
+  if (area.size() > size_t{kDictionaryBudget}) throw std::length_error("dictionary exceeds its area");
+  PutBytes(kDictionaryData, area);
 }
 
 void RomFixture::SetString(int list, int slot, const Bytes& bytes) {
-  const BankPlace& place = Lists()[static_cast<size_t>(list)];
-  Check(slot >= 0 && slot < place.textCount);
+  const BankPlace& place = Lists().at(static_cast<size_t>(list));
   int32_t& next = next_[static_cast<size_t>(list)];
+  if (slot < 0 || slot >= place.textCount) throw std::out_of_range("no such string");
   if (next + static_cast<int32_t>(bytes.size()) > place.dataEnd) throw std::length_error("string does not fit");
   PutBytes(next, bytes);
-  rom_.SchreibeByte(next + static_cast<int32_t>(bytes.size()), 0);
+  PutBytes(next + static_cast<int32_t>(bytes.size()), {0});
   Point(place.pointerTable + 2 * slot, next);
   next += static_cast<int32_t>(bytes.size()) + 1;
 }
 
 void RomFixture::ShareItemInfo(int index, int other) {
   const int32_t from = kItemInfoPointers + 2 * (other - 1);
-  PutBytes(kItemInfoPointers + 2 * (index - 1), {rom_.LeseByte(from), rom_.LeseByte(from + 1)});
+  PutBytes(from + 2 * (index - other), {rom_.LeseByte(from), rom_.LeseByte(from + 1)});
 }
 
 void RomFixture::PutRecord(int32_t first, int index, int count, Bytes record, uint8_t pad) {
-  Check(index >= 0 && index < count);
-  if (static_cast<int32_t>(record.size()) > kRecordSize) throw std::length_error("name longer than its record");
+  if (index < 0 || index >= count || record.size() > size_t{kRecordSize}) throw std::out_of_range("no such record or name too long");
   record.resize(kRecordSize, pad);
   PutBytes(first + kRecordSize * index, record);
 }
-
-void RomFixture::SetItem(int index, uint8_t symbol, const Bytes& name, uint8_t pad) {
-  Bytes record{symbol};
-  record.insert(record.end(), name.begin(), name.end());
-  PutRecord(kItemRecords, index - 1, kItemCount, record, pad);
-}
-void RomFixture::SetEnemy(int index, const Bytes& name, uint8_t pad) { PutRecord(kEnemyRecords, index, kEnemyCount, name, pad); }
-void RomFixture::SetTech(int index, const Bytes& name, uint8_t pad) { PutRecord(kTechRecords, index, kTechCount, name, pad); }
 
 // Pointers are written here on their own, apart from the image's pointer code that the tests check.
 void RomFixture::Point(int32_t position, int32_t target) {
@@ -139,30 +114,22 @@ void RomFixture::WriteTo(const std::string& path) const { WriteFileAtomically(pa
 std::string TypicalTableFile() {
   std::string file;
   const char* digits = "0123456789ABCDEF";
-  for (size_t i = 0, c = 0xA0; i < kCharacters.size(); ++i, ++c)
-    file += std::string{digits[c >> 4], digits[c & 15], '=', kCharacters[i], '\r', '\n'};
+  for (size_t i = 0, c = 0xA0; i < kCharacters.size(); ++i, ++c) file += {digits[c >> 4], digits[c & 15], '=', kCharacters[i], '\r', '\n'};
   return file + "EF= \r\nF1=...\r\n";
 }
 
 std::string WriteTableFile(const std::string& folder, const std::string& contents) {
   const std::string path = folder + (folder.ends_with('/') ? "" : "/") + "Orvane_Englisch.tbl";
-  WriteFileAtomically(path, contents);
-  return path;
+  return WriteFileAtomically(path, contents), path;
 }
 
-std::string ReadFileText(const std::string& path) {
-  const Bytes bytes = ReadWholeFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
+std::string ReadFileText(const std::string& path) { return [](const Bytes& b) { return std::string(b.begin(), b.end()); }(ReadWholeFile(path)); }
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
   path_ = std::string(::mkdtemp(pattern.data())) + "/";
 }
 
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
+TempFolder::~TempFolder() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
 
 }  // namespace orvane::testing

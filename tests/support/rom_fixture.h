@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "document.h"
+#include "rom/layout.h"
 #include "rom/rom_image.h"
 
 namespace orvane::testing {
@@ -36,32 +38,32 @@ class RomFixture {
   void SetDictionaryEntry(uint8_t code, const Bytes& bytes);
 
   // Pointer-table strings; a 0x00 is written after the bytes.
-  void SetText(int bank, int text, const Bytes& bytes);  // bank 1..21, text 1..TextCount
-  void SetTitle(int index, const Bytes& bytes) { SetString(kTitles, index - 1, bytes); }         // 1..27
-  void SetLocation(int index, const Bytes& bytes) { SetString(kLocations, index - 1, bytes); }   // 1..111
-  void SetItemInfo(int index, const Bytes& bytes) { SetString(kItemInfos, index - 1, bytes); }   // 1..242
-  void SetTechInfo(int index, const Bytes& bytes) { SetString(kTechInfos, index, bytes); }       // 0..119
+  void SetText(int bank, int text, const Bytes& bytes) { SetString(bank >= 1 && bank <= 21 ? bank - 1 : -1, text - 1, bytes); }
+  void SetTitle(int index, const Bytes& bytes) { SetString(21, index - 1, bytes); }     // 1..27
+  void SetLocation(int index, const Bytes& bytes) { SetString(22, index - 1, bytes); }  // 1..111
+  void SetItemInfo(int index, const Bytes& bytes) { SetString(23, index - 1, bytes); }  // 1..242
+  void SetTechInfo(int index, const Bytes& bytes) { SetString(24, index, bytes); }      // 0..119
   // Lets item description `index` share the string of description `other`.
   void ShareItemInfo(int index, int other);
 
   // Fixed records of 11 bytes, padded with `pad`. Records start out as 0xFF bytes (items with
   // symbol 0): empty item and enemy names, technique names of 11 spaces.
-  void SetItem(int index, uint8_t symbol, const Bytes& name, uint8_t pad = 0xEF);  // 1..231
-  void SetEnemy(int index, const Bytes& name, uint8_t pad = 0xFF);                 // 0..250
-  void SetTech(int index, const Bytes& name, uint8_t pad = 0xEF);                  // 0..115
+  void SetItem(int index, uint8_t symbol, Bytes name, uint8_t pad = 0xEF) {  // 1..231
+    name.insert(name.begin(), symbol);
+    PutRecord(kItemRecords, index - 1, kItemCount, name, pad);
+  }
+  void SetEnemy(int index, const Bytes& name, uint8_t pad = 0xFF) { PutRecord(kEnemyRecords, index, kEnemyCount, name, pad); }  // 0..250
+  void SetTech(int index, const Bytes& name, uint8_t pad = 0xEF) { PutRecord(kTechRecords, index, kTechCount, name, pad); }     // 0..115
 
   void PutBytes(int32_t position, const Bytes& bytes);
   // Cuts (or grows with zeros) the image to `size` bytes.
   void Resize(int32_t size) { rom_.bytes().resize(static_cast<size_t>(size), 0); }
-
   const RomImage& image() const { return rom_; }
   // Writes the image as a file (throws RunError when it cannot).
   void WriteTo(const std::string& path) const;
 
  private:
-  // Lists 0..20 are the dialogue banks.
-  enum List { kTitles = 21, kLocations, kItemInfos, kTechInfos };
-  void SetString(int list, int slot, const Bytes& bytes);
+  void SetString(int list, int slot, const Bytes& bytes);  // lists 0..20 are the banks, then the four above
   void PutRecord(int32_t first, int index, int count, Bytes record, uint8_t pad);
   void Point(int32_t position, int32_t target);
 

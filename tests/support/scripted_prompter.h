@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles for the core's interfaces: a prompter that answers from a script and records every
-// message, a progress sink that records captions and can stop after a number of calls, and a file
-// chooser with a fixed answer.
+// message, a progress sink that records captions and steps and can stop after a number of calls,
+// and a file chooser with a fixed answer.
 
 #include <deque>
 #include <optional>
@@ -22,11 +22,10 @@ inline std::string Shown(const Message& m) {
   return m.title + "|" + m.text + "|" + n(m.buttons) + n(m.icon) + n(m.defaultAnswer) + (m.systemModal ? "!" : "");
 }
 
+// Answers in order; once the script is used up, each message gets its default answer.
 class ScriptedPrompter : public Prompter {
  public:
-  ScriptedPrompter() = default;
-  explicit ScriptedPrompter(std::deque<Answer> answers) : answers_(std::move(answers)) {}
-  // Answers in order; once the script is used up, each message gets its default answer.
+  explicit ScriptedPrompter(std::deque<Answer> answers = {}) : answers_(std::move(answers)) {}
   Answer ask(const Message& message) override {
     messages_.push_back(message);
     const Answer a = answers_.empty() ? message.defaultAnswer : answers_.front();
@@ -53,25 +52,17 @@ class ScriptedPrompter : public Prompter {
 // false; 0 never stops.
 struct RecordingProgress : ProgressSink {
   explicit RecordingProgress(long stopAfter = 0) : stopAfter(stopAfter) {}
-  bool progress(int32_t done, int32_t total) override {
-    steps.emplace_back(done, total);
-    return ++calls < stopAfter || stopAfter == 0;
-  }
-  bool keepGoing() override { return ++calls < stopAfter || stopAfter == 0; }
+  bool progress(int32_t done, int32_t total) override { return steps.emplace_back(done, total), ++calls < stopAfter || !stopAfter; }
+  bool keepGoing() override { return ++calls < stopAfter || !stopAfter; }
   void caption(const std::string& text) override { captions.push_back(text); }
-
-  long stopAfter;
+  long stopAfter, calls = 0;
   std::vector<std::string> captions;
   std::vector<std::pair<int32_t, int32_t>> steps;
-  long calls = 0;
 };
 
 struct FixedFileChooser : FileChooser {
   explicit FixedFileChooser(std::optional<std::string> answer) : answer(std::move(answer)) {}
-  std::optional<std::string> choose(const FileRequest& request) override {
-    requests.push_back(request);
-    return answer;
-  }
+  std::optional<std::string> choose(const FileRequest& request) override { return requests.push_back(request), answer; }
   std::optional<std::string> answer;
   std::vector<FileRequest> requests;
 };
