@@ -23,14 +23,17 @@ using namespace orvane::testing;
 
 // Writes `size` bytes into `path` in a child; "ok" or the error number it threw.
 std::string WriteInChild(const std::string& path, size_t size, const ChildOptions& options) {
-  return RunInChild([&] {
-           try {
-             WriteFileAtomically(path, std::string(size, 'n'));
-             return std::string("ok");
-           } catch (const RunError& e) {
-             return std::to_string(e.number());
-           }
-         }, options).report;
+  return RunInChild(
+             [&] {
+               try {
+                 WriteFileAtomically(path, std::string(size, 'n'));
+                 return std::string("ok");
+               } catch (const RunError& e) {
+                 return std::to_string(e.number());
+               }
+             },
+             options)
+      .report;
 }
 
 class FileSafety : public ::testing::Test {
@@ -43,7 +46,8 @@ TEST_F(FileSafety, KillAtAnyMomentLeavesTheOldOrTheCompleteNewFile) {
   const std::string target = dir.file("game.smc"), oldBytes(1 << 20, 'o');
   const auto start = std::chrono::steady_clock::now();
   ASSERT_EQ(WriteInChild(target, (1 << 20) + 4099, {}), "ok");
-  const long full = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+  const long full =
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms(0644));  // a new file's
   for (int i = 0; i <= 16; ++i) {
     WriteFileAtomically(target, oldBytes);
@@ -51,8 +55,10 @@ TEST_F(FileSafety, KillAtAnyMomentLeavesTheOldOrTheCompleteNewFile) {
     kill.killAfterMicros = full * i / 16;
     WriteInChild(target, (1 << 20) + 4099, kill);
     const std::string now = ReadFileText(target);
-    ASSERT_TRUE(now == oldBytes || now == std::string((1 << 20) + 4099, 'n')) << "half-written after a kill at " << kill.killAfterMicros << " us";
-    for (const auto& entry : fs::directory_iterator(dir.path()))  // a kill before the rename may leave the temporary file
+    ASSERT_TRUE(now == oldBytes || now == std::string((1 << 20) + 4099, 'n'))
+        << "half-written after a kill at " << kill.killAfterMicros << " us";
+    for (const auto& entry :
+         fs::directory_iterator(dir.path()))  // a kill before the rename may leave the temporary file
       if (entry.path() != target) fs::remove(entry.path());
   }
 }
@@ -64,17 +70,27 @@ TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
   plainUser.unprivileged = true;
   fullDisk.fileSizeLimit = 64 * 1024;
   for (const char* folder : {"locked", "folder.smc", "roms"}) fs::create_directory(dir.file(folder));
-  for (const char* name : {"read-only.smc", "locked/game.smc", "full.smc", "roms/game.smc"}) WriteFileAtomically(dir.file(name), std::string("old"));
-  for (const auto& [name, mode] : {std::pair{"read-only.smc", 0444}, {"locked/game.smc", 0666}, {"locked", 0555}, {"roms/game.smc", 0640}}) ::chmod(dir.file(name).c_str(), mode);
+  for (const char* name : {"read-only.smc", "locked/game.smc", "full.smc", "roms/game.smc"})
+    WriteFileAtomically(dir.file(name), std::string("old"));
+  for (const auto& [name, mode] :
+       {std::pair{"read-only.smc", 0444}, {"locked/game.smc", 0666}, {"locked", 0555}, {"roms/game.smc", 0640}})
+    ::chmod(dir.file(name).c_str(), mode);
   fs::create_symlink("roms/game.smc", dir.file("link.smc"));
-  for (const auto& [name, options, result] : {std::tuple{"read-only.smc", plainUser, "70"}, {"locked/game.smc", plainUser, "70"}, {"full.smc", fullDisk, "61"},
-                                              {"folder.smc", ChildOptions{}, "75"}, {"missing/game.smc", ChildOptions{}, "76"}, {"link.smc", ChildOptions{}, "ok"}}) {
+  for (const auto& [name, options, result] : {std::tuple{"read-only.smc", plainUser, "70"},
+                                              {"locked/game.smc", plainUser, "70"},
+                                              {"full.smc", fullDisk, "61"},
+                                              {"folder.smc", ChildOptions{}, "75"},
+                                              {"missing/game.smc", ChildOptions{}, "76"},
+                                              {"link.smc", ChildOptions{}, "ok"}}) {
     EXPECT_EQ(WriteInChild(dir.file(name), 1 << 20, options), result) << name;
-    EXPECT_EQ(fs::is_regular_file(dir.file(name)) ? ReadFileText(dir.file(name)).substr(0, 3) : "old", result == std::string("ok") ? "nnn" : "old") << name;
+    EXPECT_EQ(fs::is_regular_file(dir.file(name)) ? ReadFileText(dir.file(name)).substr(0, 3) : "old",
+              result == std::string("ok") ? "nnn" : "old")
+        << name;
   }
   ::chmod(dir.file("locked").c_str(), 0755);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 6);
-  EXPECT_TRUE(fs::is_symlink(dir.file("link.smc")) && ReadFileText(dir.file("roms/game.smc")) == std::string(1 << 20, 'n'));
+  EXPECT_TRUE(fs::is_symlink(dir.file("link.smc")) &&
+              ReadFileText(dir.file("roms/game.smc")) == std::string(1 << 20, 'n'));
   EXPECT_EQ(fs::status(dir.file("roms/game.smc")).permissions() & fs::perms::all, fs::perms(0640));
 }
 
@@ -88,12 +104,16 @@ TEST_F(FileSafety, CopyReplacesAReadOnlyTargetAndCreatesFoldersOrSaysItFailed) {
   EXPECT_TRUE(KopiereDatei(dir.file("source.smc"), dir.file("a/b/c.smc"), prompter, "Title"));
   EXPECT_EQ(ReadFileText(dir.file("old.smc")) + ReadFileText(dir.file("a/b/c.smc")), "newnew");
   EXPECT_FALSE(KopiereDatei(dir.file("missing.smc"), dir.file("target.smc"), prompter, "Title"));
-  EXPECT_EQ(prompter.shown(), Shown(MakeMessage("Title", "Couldn't copy file \"" + dir.file("missing.smc") + "\"")) + "\n");
+  EXPECT_EQ(prompter.shown(),
+            Shown(MakeMessage("Title", "Couldn't copy file \"" + dir.file("missing.smc") + "\"")) + "\n");
   // A target in a folder that may not be changed stays as it was, but without its read-only flag.
-  [[maybe_unused]] const int owned = ::chown(dir.file("locked/old.smc").c_str(), 65534, 65534);  // the child's user under root
+  [[maybe_unused]] const int owned =
+      ::chown(dir.file("locked/old.smc").c_str(), 65534, 65534);  // the child's user under root
   ChildOptions plainUser;
   plainUser.unprivileged = true;
-  const auto copy = [&] { return std::to_string(KopiereDatei(dir.file("source.smc"), dir.file("locked/old.smc"), prompter, "Title")); };
+  const auto copy = [&] {
+    return std::to_string(KopiereDatei(dir.file("source.smc"), dir.file("locked/old.smc"), prompter, "Title"));
+  };
   EXPECT_EQ(RunInChild(copy, plainUser).report, "0");
   EXPECT_EQ(ReadFileText(dir.file("locked/old.smc")), "old");
   EXPECT_EQ(fs::status(dir.file("locked/old.smc")).permissions() & fs::perms::owner_write, fs::perms::owner_write);

@@ -25,7 +25,9 @@ constexpr int kTotal = 4717 + 510;  // progress: one step per text pair and per 
 // the values as references, item symbols as uint8_t.
 template <typename Doc, typename Line>
 void ForEachLine(Doc& doc, Line line) {
-  const auto all = [&line](auto& list, size_t first) { for (size_t i = first; i < list.size(); ++i) line(list[i]); };
+  const auto all = [&line](auto& list, size_t first) {
+    for (size_t i = first; i < list.size(); ++i) line(list[i]);
+  };
   line("[Orvane Texteditor V 1.00]"), line(""), line("[TABELS]");
   for (int c = 1; c < kCodes; ++c) line(doc.Tabelle[1][c]), line(doc.Tabelle[2][c]);
   line("[TEXTBLOCKS]");
@@ -41,8 +43,10 @@ void ForEachLine(Doc& doc, Line line) {
 Lines ProjectLines(const Document& doc) {
   Lines lines;
   ForEachLine(doc, [&lines](const auto& v) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(v)>, uint8_t>) lines.push_back(" " + std::to_string(v) + " ");
-    else lines.push_back(v);
+    if constexpr (std::is_same_v<std::decay_t<decltype(v)>, uint8_t>)
+      lines.push_back(" " + std::to_string(v) + " ");
+    else
+      lines.push_back(v);
   });
   return lines;
 }
@@ -53,9 +57,14 @@ void FillDocument(Document& doc, const std::string& tag) {
   size_t n = 0;
   ForEachLine(doc, [&](auto& v) {
     using Value = std::remove_cvref_t<decltype(v)>;
-    if constexpr (std::is_same_v<Value, uint8_t>) v = static_cast<uint8_t>(++n * 37 + tag.size());
-    else if constexpr (std::is_same_v<Value, std::string>) v = ++n % 7 == 3 && (n > 513 || n % 2) ? "" : tag + "v" + std::to_string(n) + (n % 3 ? "" : std::string(1, static_cast<char>(0x80 + n % 128)));
-    else ++n;
+    if constexpr (std::is_same_v<Value, uint8_t>)
+      v = static_cast<uint8_t>(++n * 37 + tag.size());
+    else if constexpr (std::is_same_v<Value, std::string>)
+      v = ++n % 7 == 3 && (n > 513 || n % 2)
+              ? ""
+              : tag + "v" + std::to_string(n) + (n % 3 ? "" : std::string(1, static_cast<char>(0x80 + n % 128)));
+    else
+      ++n;
   });
 }
 
@@ -68,12 +77,16 @@ std::string Join(const Lines& lines, const char* end = "\r\n") {
 // "" when equal, else the first line that differs.
 std::string Difference(const Lines& a, const Lines& b) {
   for (size_t i = 0; i < std::max(a.size(), b.size()); ++i)
-    if (i >= a.size() || i >= b.size() || a[i] != b[i]) return "line " + std::to_string(i + 1) + ": '" + (i < a.size() ? a[i] : "") + "' vs '" + (i < b.size() ? b[i] : "") + "'";
+    if (i >= a.size() || i >= b.size() || a[i] != b[i])
+      return "line " + std::to_string(i + 1) + ": '" + (i < a.size() ? a[i] : "") + "' vs '" +
+             (i < b.size() ? b[i] : "") + "'";
   return "";
 }
 
 std::string Question(int number, const std::string& description) {
-  return Shown(MakeMessage("Error Nr. " + std::to_string(number), description + "\r\nContinue program?", Icon::None, Buttons::YesNo)) + "\n";
+  return Shown(MakeMessage("Error Nr. " + std::to_string(number), description + "\r\nContinue program?", Icon::None,
+                           Buttons::YesNo)) +
+         "\n";
 }
 
 class ProjectFile : public ::testing::Test {
@@ -115,11 +128,14 @@ struct Expectation {
 };
 Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
   std::string shown;
-  const auto ask = [&](int number, const char* description) { return shown += Question(number, description), answer == Answer::Yes; };
+  const auto ask = [&](int number, const char* description) {
+    return shown += Question(number, description), answer == Answer::Yes;
+  };
   if (!bytes && !ask(53, "File not found")) return {ProjectOutcome::Stopped, shown, lines};
   Lines file;
   for (size_t start = 0, end; bytes && start < bytes->size(); start = end + 1)
-    end = std::min(bytes->find('\n', start), bytes->size()), file.push_back(bytes->substr(start, end - start - (end > start && (*bytes)[end - 1] == '\r')));
+    end = std::min(bytes->find('\n', start), bytes->size()),
+    file.push_back(bytes->substr(start, end - start - (end > start && (*bytes)[end - 1] == '\r')));
   std::fill(lines.begin() + 3, lines.begin() + 513, "");  // the table is emptied first
   const size_t items = std::find(full.begin(), full.end(), "[ITEMS]") - full.begin();
   for (size_t n = 0; n < full.size(); ++n) {
@@ -127,11 +143,19 @@ Expectation Expect(const Lines& full, Lines lines, const std::optional<std::stri
     const bool symbol = n > items && n <= items + 2 * kItemCount && (n - items) % 2 == 0;
     if (!present && !ask(62, "Input past end of file")) return {ProjectOutcome::Stopped, shown, lines};
     if (header && (!present || file[n] != full[n]))
-      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion, shown + Shown(MakeMessage("Error!", n ? "Corrupt File detected!\r\nSorry, couldn't load Project File!" : "Wrong fileversion detected!", Icon::Stop, Buttons::Ok, true)) + "\n", lines};
+      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion,
+              shown +
+                  Shown(MakeMessage("Error!",
+                                    n ? "Corrupt File detected!\r\nSorry, couldn't load Project File!"
+                                      : "Wrong fileversion detected!",
+                                    Icon::Stop, Buttons::Ok, true)) +
+                  "\n",
+              lines};
     static const std::regex kNumber("[ \t]*[0-9]{1,9}[ \t]*");
     const bool number = present && symbol && std::regex_match(file[n], kNumber) && std::stoi(file[n]) < 256;
     if (present && symbol && !number && !ask(13, "Type mismatch")) return {ProjectOutcome::Stopped, shown, lines};
-    if (present && !header && n > 2 && (!symbol || number)) lines[n] = number ? " " + std::to_string(std::stoi(file[n])) + " " : file[n];
+    if (present && !header && n > 2 && (!symbol || number))
+      lines[n] = number ? " " + std::to_string(std::stoi(file[n])) + " " : file[n];
     for (size_t code = 1; n == 512 && code < 0xFF; ++code) {  // then completed with escapes
       char escape[5];
       std::snprintf(escape, sizeof escape, "{%02zX}", code);
@@ -145,8 +169,13 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
   const Lines full = ProjectLines(source);
   const std::string whole = Join(full);
   // The whole file, with bare LF line ends, its last line end missing, lines two and three holding anything; no file;
-  std::vector<std::optional<std::string>> files{whole, Join(full, "\n"), whole.substr(0, whole.size() - 2), whole.substr(0, whole.size() - 1), std::nullopt};
-  const auto changed = [&](size_t n, std::string line) { Lines l = full; l[n] = line; files.push_back(Join(l)); };
+  std::vector<std::optional<std::string>> files{whole, Join(full, "\n"), whole.substr(0, whole.size() - 2),
+                                                whole.substr(0, whole.size() - 1), std::nullopt};
+  const auto changed = [&](size_t n, std::string line) {
+    Lines l = full;
+    l[n] = line;
+    files.push_back(Join(l));
+  };
   changed(1, "anything"), changed(2, "[tabels] or not");
   // cut after any line, inside one, or before, inside and after each header; a header changed.
   for (size_t line : {1, 200, 513, 5001, 11283}) files.push_back(Join(Lines(full.begin(), full.begin() + line)));
@@ -154,17 +183,22 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
   files.back()->resize(files.back()->size() - 4);
   for (size_t n = 0; n < full.size(); ++n) {
     if (n != 0 && n != 2 && full[n][0] != '[') continue;
-    for (size_t part : {size_t{0}, full[n].size() / 2, full[n].size() + 2}) files.push_back(Join(Lines(full.begin(), full.begin() + n)) + (full[n] + "\r\n").substr(0, part));
+    for (size_t part : {size_t{0}, full[n].size() / 2, full[n].size() + 2})
+      files.push_back(Join(Lines(full.begin(), full.begin() + n)) + (full[n] + "\r\n").substr(0, part));
     if (n != 2) changed(n, full[n] + " ");
   }
   for (const char* header : {"[orvane Texteditor V 1.00]", "[Orvane Texteditor V 1.01]", ""}) changed(0, header);
   const size_t symbol = std::find(full.begin(), full.end(), "[ITEMS]") - full.begin() + 2;  // of item 1
-  for (const char* text : {"32", "\t 7\t", "007", " 0 ", "255", "256", "-1", "", "  ", "3 2", "x", "1000", "+5"}) changed(symbol, text);
+  for (const char* text : {"32", "\t 7\t", "007", " 0 ", "255", "256", "-1", "", "  ", "3 2", "x", "1000", "+5"})
+    changed(symbol, text);
 
   const Lines before = ProjectLines(old);
   for (const std::optional<std::string>& file : files) {
     for (const Answer answer : {Answer::No, Answer::Yes}) {
-      SCOPED_TRACE((file ? std::to_string(file->size()) + " bytes ending '" + file->substr(file->size() - std::min<size_t>(file->size(), 12)) + "'" : "no file") + (answer == Answer::Yes ? ", Yes" : ", No"));
+      SCOPED_TRACE((file ? std::to_string(file->size()) + " bytes ending '" +
+                               file->substr(file->size() - std::min<size_t>(file->size(), 12)) + "'"
+                         : "no file") +
+                   (answer == Answer::Yes ? ", Yes" : ", No"));
       const Expectation expected = Expect(full, before, file, answer);
       Document doc = old;
       prompter = ScriptedPrompter({answer});
@@ -177,11 +211,13 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
       EXPECT_FALSE(doc.TabelleGeaendert);
       const bool ended = expected.outcome == ProjectOutcome::Done || expected.outcome == ProjectOutcome::Stopped;
       EXPECT_EQ(!progress.steps.empty() && progress.steps.back() == std::make_pair(0, kTotal), ended);
-      EXPECT_TRUE(progress.captions.empty() ? !ended || expected.outcome == ProjectOutcome::Stopped : progress.captions.back().empty());
+      EXPECT_TRUE(progress.captions.empty() ? !ended || expected.outcome == ProjectOutcome::Stopped
+                                            : progress.captions.back().empty());
       if (expected.outcome != ProjectOutcome::Done) continue;
       EXPECT_EQ(progress.captions, (Lines{"Loading Tablefile...", "Loading Dialogs...", ""}));
       EXPECT_TRUE(progress.steps.size() == kTotal + 1 && progress.steps[kTotal - 1] == std::make_pair(kTotal, kTotal));
-      EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0] + std::to_string(doc.AktuelleBank + doc.AktuellerText), "{00}2");  // code 0 is not stored: its escape is filled in
+      EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0] + std::to_string(doc.AktuelleBank + doc.AktuellerText),
+                "{00}2");  // code 0 is not stored: its escape is filled in
     }
   }
 }
@@ -193,7 +229,8 @@ TEST_F(ProjectFile, CommandsAskForTheFileAndStopWhenCancelledOrTheSaveFails) {
   EXPECT_EQ(SaveProject(source, cancel, prompter, progress), ProjectOutcome::Cancelled);
   EXPECT_EQ(LoadProject(source, cancel, prompter, progress), ProjectOutcome::Cancelled);
   for (const FileRequest& r : cancel.requests)
-    EXPECT_EQ(r.title + r.filter + r.fileName + (r.confirmOverwrite ? "!" : ""), (r.save ? "Projekt speichern..." : "Projekt laden...") + std::string("Orvane Projektdatei|*.ovp!"));
+    EXPECT_EQ(r.title + r.filter + r.fileName + (r.confirmOverwrite ? "!" : ""),
+              (r.save ? "Projekt speichern..." : "Projekt laden...") + std::string("Orvane Projektdatei|*.ovp!"));
   EXPECT_TRUE(cancel.requests.size() == 2 && cancel.requests[0].save && !cancel.requests[1].save);
   EXPECT_FALSE(source.TabelleGeaendert);  // cleared by choosing the command
   EXPECT_EQ(progress.steps, (std::vector<std::pair<int32_t, int32_t>>{{0, kTotal}}));

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int code = 0; code < kCodes; ++code) {
     const std::string& text = doc.Tabelle[2][code];
     FUZZ_CHECK(text == "\n" || text.find_first_of("\r\n") == std::string::npos);
-    if (text != "\n") again += std::string{"0123456789abcdef"[code >> 4], "0123456789ABCDEF"[code & 15], '='} + text + "\r\n";
+    if (text != "\n")
+      again += std::string{"0123456789abcdef"[code >> 4], "0123456789ABCDEF"[code & 15], '='} + text + "\r\n";
   }
   ReadTableFile(reread, std::vector<uint8_t>(again.begin(), again.end()));
   FUZZ_CHECK(reread.Tabelle == doc.Tabelle);

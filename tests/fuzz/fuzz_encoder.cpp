@@ -13,7 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
   const uint8_t flags = in.byte();
   // Few characters, rich in the ones the rule treats specially, so that entries overlap often.
-  const auto shaped = [&](std::string s) { for (char& c : s) c = flags & 2 ? "ab{}0A1Ff[L_]. "[static_cast<uint8_t>(c) % 15] : c; return s; };
+  const auto shaped = [&](std::string s) {
+    for (char& c : s) c = flags & 2 ? "ab{}0A1Ff[L_]. "[static_cast<uint8_t>(c) % 15] : c;
+    return s;
+  };
   static Document builtIn;
   PutBuiltInCodes(builtIn), TabelleErgaenzen(builtIn);
   CodeTable table = flags & 1 ? builtIn.Tabelle[1] : CodeTable{}, plain;
@@ -21,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::bitset<kCodes> excluded;
   for (int n = (flags & 6) == 6 ? in.byte() % 8 : 0; n > 0; --n) excluded.set(in.byte());
   int32_t longest = 0;  // the plain reading sees an excluded code as a text nobody types
-  for (int c = 0; c < kCodes; ++c) plain[c] = excluded[c] ? "\x01" : table[c], longest = std::max<int32_t>(longest, plain[c].size());
+  for (int c = 0; c < kCodes; ++c)
+    plain[c] = excluded[c] ? "\x01" : table[c], longest = std::max<int32_t>(longest, plain[c].size());
   const std::string text = shaped(in.bytes(512));
   const Encoder encoder(table, longest, excluded);
   const auto outcome = [&](auto match, int32_t k) {
@@ -33,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   };
   for (int32_t k = 0; k <= static_cast<int32_t>(text.size()); ++k)
-    FUZZ_CHECK(outcome([&](int32_t at) { return encoder.NaechsterCode(text, at); }, k) == outcome([&](int32_t at) { return testing::LinearNaechsterCode(plain, longest, text, at); }, k));
+    FUZZ_CHECK(outcome([&](int32_t at) { return encoder.NaechsterCode(text, at); }, k) ==
+               outcome([&](int32_t at) { return testing::LinearNaechsterCode(plain, longest, text, at); }, k));
   return 0;
 }

@@ -18,7 +18,8 @@ const testing::TempFolder kFolder;
 std::string SaveAndRead(Document& doc) {
   fuzz::BitPrompter none(0);
   SilentProgress progress;
-  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), none, progress) == ProjectOutcome::Done && none.shown.empty());
+  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), none, progress) == ProjectOutcome::Done &&
+             none.shown.empty());
   return testing::ReadFileText(kFolder.file("out.ovp"));
 }
 
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (op == 3) cut = n, lines[n].resize(std::min(lines[n].size(), value.size()));
   }
   std::string file = mode & 1 ? in.rest() : "";
-  for (size_t i = 0; !(mode & 1) && i < lines.size() && i <= cut; ++i) file += lines[i] + (i == cut ? "" : mode & 2 ? "\n" : "\r\n");
+  for (size_t i = 0; !(mode & 1) && i < lines.size() && i <= cut; ++i)
+    file += lines[i] + (i == cut ? "" : mode & 2 ? "\n" : "\r\n");
   WriteFileAtomically(kFolder.file("in.ovp"), file);
 
   loaded = again = Document();
@@ -52,16 +54,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::BitPrompter prompter(answers), quiet(0);
   SilentProgress progress;
   const ProjectOutcome outcome = LoadProjectFile(loaded, kFolder.file("in.ovp"), prompter, progress);
-  const auto question = [](int n) { return testing::Shown(MakeMessage("Error Nr. " + std::to_string(n), ErrorDescription(n) + "\r\nContinue program?", Icon::None, Buttons::YesNo)); };
-  const auto refusal = [](const char* text) { return testing::Shown(MakeMessage("Error!", text, Icon::Stop, Buttons::Ok, true)); };
-  FUZZ_CHECK(prompter.showedOnly({question(62), question(13), refusal("Wrong fileversion detected!"), refusal("Corrupt File detected!\r\nSorry, couldn't load Project File!")}));
+  const auto question = [](int n) {
+    return testing::Shown(MakeMessage("Error Nr. " + std::to_string(n), ErrorDescription(n) + "\r\nContinue program?",
+                                      Icon::None, Buttons::YesNo));
+  };
+  const auto refusal = [](const char* text) {
+    return testing::Shown(MakeMessage("Error!", text, Icon::Stop, Buttons::Ok, true));
+  };
+  FUZZ_CHECK(prompter.showedOnly({question(62), question(13), refusal("Wrong fileversion detected!"),
+                                  refusal("Corrupt File detected!\r\nSorry, couldn't load Project File!")}));
   // Only the two refusals show a message that is not a question; a stop follows a No.
   const bool refused = outcome == ProjectOutcome::WrongVersion || outcome == ProjectOutcome::Corrupt;
   FUZZ_CHECK(prompter.shown.size() == size_t(prompter.questions + refused) && !loaded.TabelleGeaendert);
   FUZZ_CHECK(outcome != ProjectOutcome::Cancelled && (outcome != ProjectOutcome::Stopped || prompter.questions > 0));
   if (outcome != ProjectOutcome::Done) return 0;
   const std::string saved = SaveAndRead(loaded);
-  FUZZ_CHECK(!loaded.Geaendert && LoadProjectFile(again, kFolder.file("out.ovp"), quiet, progress) == ProjectOutcome::Done);
+  FUZZ_CHECK(!loaded.Geaendert &&
+             LoadProjectFile(again, kFolder.file("out.ovp"), quiet, progress) == ProjectOutcome::Done);
   FUZZ_CHECK(quiet.shown.empty() && SaveAndRead(again) == saved);
   return 0;
 }

@@ -20,7 +20,8 @@ void CheckLoaded(const Document& doc) {
   for (int code = 0; code < 0xFF; ++code) FUZZ_CHECK(!doc.Tabelle[1][code].empty());
   FUZZ_CHECK(doc.Tabelle[1][kCodeLine] == "[L_]" && doc.Tabelle[2][kCodeWindow] == "[W_]");
   for (int b = 1; b <= kBankCount; ++b)
-    for (int t = 1; t <= doc.BankInfo[b].TextCount; ++t) FUZZ_CHECK(doc.Texte[b][t].Aktuell == doc.Texte[b][t].Original);
+    for (int t = 1; t <= doc.BankInfo[b].TextCount; ++t)
+      FUZZ_CHECK(doc.Texte[b][t].Aktuell == doc.Texte[b][t].Original);
 }
 
 // In memory the only error an image may cause is the decoded-text limit (7).
@@ -44,9 +45,12 @@ void Load(const std::string& bytes, int16_t option) {
   fuzz::BitPrompter prompter(0);
   const LoadOutcome outcome = RomLaden(doc, {kFolder.file("game.smc"), option, kFolder.path(), ""}, prompter);
   const bool clean = bytes.find_first_not_of('\0', kHeaderCheckFirst) > size_t{kHeaderCheckLast};
-  const Message refusal = clean ? MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory") : MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop);
-  FUZZ_CHECK(prompter.showedOnly({testing::Shown(refusal)}) && prompter.shown.size() == (outcome != LoadOutcome::Loaded));
-  FUZZ_CHECK(clean ? outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed : outcome == LoadOutcome::HeaderRejected);
+  const Message refusal = clean ? MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory")
+                                : MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop);
+  FUZZ_CHECK(prompter.showedOnly({testing::Shown(refusal)}) &&
+             prompter.shown.size() == (outcome != LoadOutcome::Loaded));
+  FUZZ_CHECK(clean ? outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed
+                   : outcome == LoadOutcome::HeaderRejected);
   if (outcome == LoadOutcome::Loaded) CheckLoaded(doc);
 }
 
@@ -58,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (mode & 4) return Decode(RomImage(std::vector<uint8_t>(bytes.begin(), bytes.end())), mode & 1), 0;
   static RomImage rom = testing::RealisticRom(7).image();
   static const std::vector<int32_t> anchors = [] {
-    std::vector<int32_t> a{kDictionaryPointers, kDictionaryData, kTitelZeigerTabelle, kTitelDatenStart, kStadtZeigerStart, kStadtDatenStart, kItemRecords,
-                           kEnemyRecords, kTechRecords, kItemInfoPointers, kItemInfoData, kTechInfoPointers, kTechInfoData, kFullImageSize - 16};
+    std::vector<int32_t> a{kDictionaryPointers, kDictionaryData,    kTitelZeigerTabelle, kTitelDatenStart,
+                           kStadtZeigerStart,   kStadtDatenStart,   kItemRecords,        kEnemyRecords,
+                           kTechRecords,        kItemInfoPointers,  kItemInfoData,       kTechInfoPointers,
+                           kTechInfoData,       kFullImageSize - 16};
     for (const BankPlace& bank : kBankPlaces) a.insert(a.end(), {bank.pointerTable, bank.dataStart, bank.dataEnd - 8});
     return a;
   }();
@@ -72,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       saved.emplace_back(p, rom.LeseByte(p)), rom.SchreibeByte(p, static_cast<uint8_t>(patch[p - at]));
   }
   Decode(rom, mode & 1);
-  for (auto it = saved.rbegin(); it != saved.rend(); ++it) rom.SchreibeByte(it->first, it->second);  // a byte patched twice gets its first value back
+  for (auto it = saved.rbegin(); it != saved.rend(); ++it)
+    rom.SchreibeByte(it->first, it->second);  // a byte patched twice gets its first value back
   return 0;
 }

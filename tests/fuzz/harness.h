@@ -10,7 +10,8 @@
 
 #include "support/scripted_prompter.h"
 
-#define FUZZ_CHECK(c) ((c) ? void() : (std::fprintf(stderr, "check failed: %s (%s:%d)\n", #c, __FILE__, __LINE__), std::abort()))
+#define FUZZ_CHECK(c) \
+  ((c) ? void() : (std::fprintf(stderr, "check failed: %s (%s:%d)\n", #c, __FILE__, __LINE__), std::abort()))
 
 namespace orvane::fuzz {
 
@@ -19,7 +20,9 @@ struct Input {
   const uint8_t* data;
   size_t size;
   uint8_t byte() { return size ? (--size, *data++) : 0; }
-  std::string bytes(size_t n) { return n = std::min(n, size), data += n, size -= n, std::string(reinterpret_cast<const char*>(data - n), n); }
+  std::string bytes(size_t n) {
+    return n = std::min(n, size), data += n, size -= n, std::string(reinterpret_cast<const char*>(data - n), n);
+  }
   std::string rest() { return bytes(size); }
 };
 
@@ -28,7 +31,9 @@ struct BitPrompter : Prompter {
   explicit BitPrompter(uint8_t pattern) : pattern(pattern) {}
   Answer ask(const Message& m) override {
     shown.push_back(testing::Shown(m));
-    return m.buttons != Buttons::YesNo ? m.defaultAnswer : pattern >> std::min(questions++, 7) & 1 ? Answer::Yes : Answer::No;
+    return m.buttons != Buttons::YesNo               ? m.defaultAnswer
+           : pattern >> std::min(questions++, 7) & 1 ? Answer::Yes
+                                                     : Answer::No;
   }
   // True when every message shown is one of `allowed`.
   bool showedOnly(const std::set<std::string>& allowed) const {

@@ -20,15 +20,21 @@ int main(int argc, char** argv) {
   const std::vector<uint8_t> demo = orvane::demo::BuildDemoRom();
   put("character_table", "typical.tbl", orvane::testing::TypicalTableFile());
   put("character_table", "lower_case_bare_line_ends_bad_line.tbl", "41=\r\nef= \na0=A\rA0=again\r\n5=A");
-  put("encoder", "built_in_sentence.bin", b({1, 0}) + std::string(orvane::demo::Sentences()[0]) + "[L_]{1A}{1a}{A0}{FF}{ZZ}{1}");
+  put("encoder", "built_in_sentence.bin",
+      b({1, 0}) + std::string(orvane::demo::Sentences()[0]) + "[L_]{1A}{1a}{A0}{FF}{ZZ}{1}");
   put("encoder", "alphabet_excluded.bin", b({7, 2, 1, 2}) + "ab" + b({2, 1}) + "a" + b({1, 1}) + "abab");
-  for (int mode = 0; mode < 4; ++mode) put("optimizer", "demo_sentences_mode" + std::to_string(mode) + ".bin", b({mode, 127, mode == 3 ? 3 : 0, 7, 1, 3}) + texts);
+  for (int mode = 0; mode < 4; ++mode)
+    put("optimizer", "demo_sentences_mode" + std::to_string(mode) + ".bin",
+        b({mode, 127, mode == 3 ? 3 : 0, 7, 1, 3}) + texts);
   put("optimizer", "nothing_found.bin", b({0, 5, 0, 0, 0, 0}) + "a\nb\n[L_]");
   put("project_file", "unchanged.bin", b({0, 0xFF}));
   put("project_file", "raw_tables_cut.bin", b({1, 0x0F}) + "[Orvane Texteditor V 1.00]\r\n\r\n[TABELS]\r\nA\r\nA\r\nB");
-  put("project_file", "texts_header_moved_bad_symbol.bin", b({2, 0xFF, 0x01, 0x02, 2, 0, 0xBC, 0x02, 1, 12}) + "[TEXTBLOCKS]" + b({0x6A, 0x27, 0, 5}) + " 256 ");
+  put("project_file", "texts_header_moved_bad_symbol.bin",
+      b({2, 0xFF, 0x01, 0x02, 2, 0, 0xBC, 0x02, 1, 12}) + "[TEXTBLOCKS]" + b({0x6A, 0x27, 0, 5}) + " 256 ");
   put("rom_loading", "file_demo_start.bin", b({2}) + std::string(demo.begin(), demo.begin() + 2048));
   put("rom_loading", "file_bad_header.bin", b({3}) + std::string(40, '\0') + b({1}) + std::string(600, '\0'));
-  put("rom_loading", "patched_dictionary_nested.bin", b({0, 0, 0, 0, 4, 0, 0, 2, 0, 1, 0, 0, 40}) + std::string(40, '\x21'));
-  put("rom_loading", "patched_text_to_image_end.bin", b({1, 14 + 3 * 16, 0, 0, 2, 0xF0, 0xFF, 13, 0, 0, 16}) + std::string(16, '\xA0'));
+  put("rom_loading", "patched_dictionary_nested.bin",
+      b({0, 0, 0, 0, 4, 0, 0, 2, 0, 1, 0, 0, 40}) + std::string(40, '\x21'));
+  put("rom_loading", "patched_text_to_image_end.bin",
+      b({1, 14 + 3 * 16, 0, 0, 2, 0xF0, 0xFF, 13, 0, 0, 16}) + std::string(16, '\xA0'));
 }

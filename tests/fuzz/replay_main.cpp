@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
       // A copy of exactly the input's size, so that reads past its end show under AddressSanitizer.
       const std::string bytes = entry.is_regular_file() ? orvane::testing::ReadFileText(entry.path()) : "";
       const std::unique_ptr<uint8_t[]> exact(new uint8_t[bytes.size()]);
-      inputs += entry.is_regular_file() && LLVMFuzzerTestOneInput(std::copy(bytes.begin(), bytes.end(), exact.get()) - bytes.size(), bytes.size()) == 0;
+      inputs +=
+          entry.is_regular_file() &&
+          LLVMFuzzerTestOneInput(std::copy(bytes.begin(), bytes.end(), exact.get()) - bytes.size(), bytes.size()) == 0;
     }
   }
   std::cout << inputs << " inputs replayed\n";

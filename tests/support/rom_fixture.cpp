@@ -14,7 +14,8 @@ namespace orvane::testing {
 namespace {
 
 // Codes 0xA0..0xED in order; 0xEF is the space.
-constexpr std::string_view kCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!?/`\":&()'.,=-+%";
+constexpr std::string_view kCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!?/`\":&()'.,=-+%";
 constexpr std::string_view kLineCodes[] = {"[L_]", "[LS]", "", "", "", "", "[W_]", "[WS]"};  // codes 0x05..0x0C
 
 // The pointer-table lists as bank places: the 21 banks, then titles, locations, item and technique
@@ -38,11 +39,16 @@ Bytes Codes(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const std::string_view four = text.substr(i, 4);
     const size_t line = std::find(std::begin(kLineCodes), std::end(kLineCodes), four) - std::begin(kLineCodes);
-    if (text[i] == ' ') out.push_back(kCodeSpace);
-    else if (kCharacters.find(text[i]) != std::string_view::npos) out.push_back(static_cast<uint8_t>(0xA0 + kCharacters.find(text[i])));
-    else if (four.size() == 4 && four[0] == '{' && four[3] == '}') out.push_back(Hex(four.substr(1, 2)).at(0)), i += 3;
-    else if (line < 8 && !four.empty()) out.push_back(static_cast<uint8_t>(5 + line)), i += 3;
-    else throw std::invalid_argument("no code for " + std::string(text.substr(i)));
+    if (text[i] == ' ')
+      out.push_back(kCodeSpace);
+    else if (kCharacters.find(text[i]) != std::string_view::npos)
+      out.push_back(static_cast<uint8_t>(0xA0 + kCharacters.find(text[i])));
+    else if (four.size() == 4 && four[0] == '{' && four[3] == '}')
+      out.push_back(Hex(four.substr(1, 2)).at(0)), i += 3;
+    else if (line < 8 && !four.empty())
+      out.push_back(static_cast<uint8_t>(5 + line)), i += 3;
+    else
+      throw std::invalid_argument("no code for " + std::string(text.substr(i)));
   }
   return out;
 }
@@ -95,7 +101,8 @@ void RomFixture::ShareItemInfo(int index, int other) {
 }
 
 void RomFixture::PutRecord(int32_t first, int index, int count, Bytes record, uint8_t pad) {
-  if (index < 0 || index >= count || record.size() > size_t{kRecordSize}) throw std::out_of_range("no such record or name too long");
+  if (index < 0 || index >= count || record.size() > size_t{kRecordSize})
+    throw std::out_of_range("no such record or name too long");
   record.resize(kRecordSize, pad);
   PutBytes(first + kRecordSize * index, record);
 }
@@ -114,7 +121,8 @@ void RomFixture::WriteTo(const std::string& path) const { WriteFileAtomically(pa
 std::string TypicalTableFile() {
   std::string file;
   const char* digits = "0123456789ABCDEF";
-  for (size_t i = 0, c = 0xA0; i < kCharacters.size(); ++i, ++c) file += {digits[c >> 4], digits[c & 15], '=', kCharacters[i], '\r', '\n'};
+  for (size_t i = 0, c = 0xA0; i < kCharacters.size(); ++i, ++c)
+    file += {digits[c >> 4], digits[c & 15], '=', kCharacters[i], '\r', '\n'};
   return file + "EF= \r\nF1=...\r\n";
 }
 
@@ -123,13 +131,18 @@ std::string WriteTableFile(const std::string& folder, const std::string& content
   return WriteFileAtomically(path, contents), path;
 }
 
-std::string ReadFileText(const std::string& path) { return [](const Bytes& b) { return std::string(b.begin(), b.end()); }(ReadWholeFile(path)); }
+std::string ReadFileText(const std::string& path) {
+  return [](const Bytes& b) { return std::string(b.begin(), b.end()); }(ReadWholeFile(path));
+}
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
   path_ = std::string(::mkdtemp(pattern.data())) + "/";
 }
 
-TempFolder::~TempFolder() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
 
 }  // namespace orvane::testing

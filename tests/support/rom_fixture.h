@@ -38,7 +38,9 @@ class RomFixture {
   void SetDictionaryEntry(uint8_t code, const Bytes& bytes);
 
   // Pointer-table strings; a 0x00 is written after the bytes.
-  void SetText(int bank, int text, const Bytes& bytes) { SetString(bank >= 1 && bank <= 21 ? bank - 1 : -1, text - 1, bytes); }
+  void SetText(int bank, int text, const Bytes& bytes) {
+    SetString(bank >= 1 && bank <= 21 ? bank - 1 : -1, text - 1, bytes);
+  }
   void SetTitle(int index, const Bytes& bytes) { SetString(21, index - 1, bytes); }     // 1..27
   void SetLocation(int index, const Bytes& bytes) { SetString(22, index - 1, bytes); }  // 1..111
   void SetItemInfo(int index, const Bytes& bytes) { SetString(23, index - 1, bytes); }  // 1..242
@@ -52,8 +54,12 @@ class RomFixture {
     name.insert(name.begin(), symbol);
     PutRecord(kItemRecords, index - 1, kItemCount, name, pad);
   }
-  void SetEnemy(int index, const Bytes& name, uint8_t pad = 0xFF) { PutRecord(kEnemyRecords, index, kEnemyCount, name, pad); }  // 0..250
-  void SetTech(int index, const Bytes& name, uint8_t pad = 0xEF) { PutRecord(kTechRecords, index, kTechCount, name, pad); }     // 0..115
+  void SetEnemy(int index, const Bytes& name, uint8_t pad = 0xFF) {
+    PutRecord(kEnemyRecords, index, kEnemyCount, name, pad);
+  }  // 0..250
+  void SetTech(int index, const Bytes& name, uint8_t pad = 0xEF) {
+    PutRecord(kTechRecords, index, kTechCount, name, pad);
+  }  // 0..115
 
   void PutBytes(int32_t position, const Bytes& bytes);
   // Cuts (or grows with zeros) the image to `size` bytes.

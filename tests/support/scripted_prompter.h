@@ -52,7 +52,9 @@ class ScriptedPrompter : public Prompter {
 // false; 0 never stops.
 struct RecordingProgress : ProgressSink {
   explicit RecordingProgress(long stopAfter = 0) : stopAfter(stopAfter) {}
-  bool progress(int32_t done, int32_t total) override { return steps.emplace_back(done, total), ++calls < stopAfter || !stopAfter; }
+  bool progress(int32_t done, int32_t total) override {
+    return steps.emplace_back(done, total), ++calls < stopAfter || !stopAfter;
+  }
   bool keepGoing() override { return ++calls < stopAfter || !stopAfter; }
   void caption(const std::string& text) override { captions.push_back(text); }
   long stopAfter, calls = 0;
