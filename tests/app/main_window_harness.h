@@ -1,59 +1,57 @@
 #pragma once
-// A main window on a document of its own, in a fresh program folder, with scripted answers for
-// every message box and file dialog, and a ROM made by the fixture builder.
+// The main window as the widget tests drive it.
 
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <memory>
-#include <optional>
-
-#include "document.h"
 #include "shell/main_window.h"
-#include "support/rom_fixture.h"
-#include "support/scripted_prompter.h"
+#include "window_test_helpers.h"
 
 namespace orvane::testing {
 
-class SettableChooser : public FileChooser {
- public:
-  std::optional<std::string> choose(const FileRequest& request) override {
-    requests.push_back(request);
-    return answer;
-  }
-  std::optional<std::string> answer;
-  std::vector<FileRequest> requests;
-};
-
-struct MainWindowHarness {
+// A main window on a document of its own in a fresh program folder; message boxes and file dialogs
+// are answered by script.
+struct Harness {
   TempFolder folder;
   Document doc;
   ScriptedPrompter prompter;
-  SettableChooser chooser;
-  std::unique_ptr<shell::MainWindow> window;
+  FixedFileChooser chooser{std::nullopt};
+  std::unique_ptr<shell::MainWindow> window{std::make_unique<shell::MainWindow>(doc, prompter, chooser, folder.path())};
 
-  MainWindowHarness() { open(); }
-  void open() { window = std::make_unique<shell::MainWindow>(doc, prompter, chooser, folder.path()); }
-
-  // Writes the ROM and the table file into the program folder and loads it as "Load Rom" does.
-  std::string load(const RomFixture& rom, const std::string& name = "game.smc", int16_t option = 0) {
-    const std::string path = folder.file(name);
-    rom.WriteTo(path);
-    WriteTableFile(folder.path());
-    window->setRomChooser([path, option](Document& d) {
-      d.GewaehlteDatei = path;
-      d.LadeOption = option;
-    });
+  // "Load Rom" with `name` chosen in the LoadFile window; with a ROM, writes it and the table file first.
+  void load(const std::string& name, const std::optional<RomFixture>& rom = std::nullopt) {
+    if (rom) rom->WriteTo(folder.file(name));
+    if (rom) WriteTableFile(folder.path());
+    window->setRomChooser([path = folder.file(name)](Document& d) { d.GewaehlteDatei = path, d.LadeOption = 0; });
     window->loadRom();
-    return path;
   }
-
-  template <class T>
-  T* find(const char* name) const {
-    return window->findChild<T*>(QString::fromLatin1(name));
+  QWidget* find(const char* name) const { return Child(window.get(), name); }
+  void trigger(const char* action) { Child<QAction>(window.get(), action)->trigger(); }
+  // The frame caption, the editor pane and the original pane.
+  QString shown() const {
+    return Child<QGroupBox>(window.get(), "textBlockNr")->title() + " / " +
+           find("RomText0")->property("plainText").toString() + " / " +
+           find("RomText1")->property("plainText").toString();
   }
-  QAction* action(const char* name) const { return find<QAction>(name); }
-  QAction* menu(const char* name) const { return find<QMenu>(name)->menuAction(); }
+  // Types `text` in place of what the editor pane shows and presses "Save".
+  std::string saveTyped(const QString& text) {
+    find("RomText0")->setProperty("plainText", text);
+    Click(window.get(), "TextSpeichern");
+    return doc.Texte[doc.AktuelleBank][doc.AktuellerText].Aktuell;
+  }
+  QString said() const {
+    QStringList titles;
+    for (const Message& m : prompter.messages()) titles << QString::fromStdString(m.title);
+    return titles.join(" | ");
+  }
+  QString usable() const {
+    QStringList on;
+    for (const char* name : {"RomSpeichern", "RomMenueAction", "DateiMenueAction", "AboutMenue", "Schrift",
+                             "Verstecken", "SaveProject", "ExportPo", "ImportPo", "Editor_MenueAction", "TextSpeichern",
+                             "SuchenKnopf", "ScrollBank", "Status", "SpeicherAbbruchButton"}) {
+      auto* widget = qobject_cast<QWidget*>(Child<QObject>(window.get(), name));
+      if (Child<QObject>(window.get(), name)->property("enabled").toBool() && !(widget && widget->isHidden()))
+        on << name;
+    }
+    return on.join(' ');
+  }
 };
 
 }  // namespace orvane::testing

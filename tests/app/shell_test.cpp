@@ -1,0 +1,227 @@
+// The program's shell: the main window driven as a user drives it (the loads that fail and the one
+// that works, browsing and editing texts, the windows it opens, saving into a ROM and a project,
+// closing), and the Qt face of the core's message boxes.
+
+#include "main_window_harness.h"
+#include "shell/cp1252.h"
+#include "shell/qt_prompter.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+// The controls a user can reach, as Harness::usable() lists them.
+const QString kIdle = "DateiMenueAction AboutMenue Schrift Verstecken";
+const QString kRomOnly = "RomSpeichern RomMenueAction " + kIdle;
+const QString kLoaded =
+    kRomOnly + " SaveProject ExportPo ImportPo Editor_MenueAction TextSpeichern SuchenKnopf ScrollBank";
+
+class ShellTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }  // no user settings
+
+  void loadsThatFailAndTheOneThatWorks() {
+    Harness h;
+    std::ofstream(h.folder.file("bad.fig")) << std::string(40, '\0') + "\x12";
+    h.load("missing.smc");
+    h.load("bad.fig");
+    QCOMPARE(h.window->windowTitle() + " / " + h.shown() + " / " + h.said() + " / " + h.usable(),
+             "Orvane Texteditor V 1.0 / Textblock : 1 /  /  / Error | Bad Rom!!! / " + kIdle);
+    // The LoadFile window lists the ROM files of the program folder and loads the one selected,
+    // here without a table file, which stops after the header with only the ROM commands usable.
+    // Closed, it chooses nothing and asks nothing, though the dictionary flag is cleared as well.
+    RomFixture().WriteTo(h.folder.file("game.smc"));
+    h.window->setRomChooser(nullptr);
+    for (const bool load : {false, true}) {
+      h.doc.TabelleGeaendert = true;
+      QString seen;
+      OnNextModal([&seen, load](QWidget* w) {
+        seen = w->windowTitle() + ": " + Lines(Child<QListWidget>(w, "FileList"));
+        seen += Child(w, "Command1")->isEnabled() ? "" : " -";
+        Child<QListWidget>(w, "FileList")->setCurrentRow(1);
+        Click(w, "Option1");
+        load ? Click(w, "Command1") : void(w->close());
+      });
+      h.trigger("DateiOeffnen");
+      QCOMPARE(seen + QString(" %1 %2 ").arg(h.doc.LadeOption).arg(h.doc.TabelleGeaendert) + h.usable(),
+               "Choose your OrvaneSaga rom...: bad.fig,game.smc - " + (load ? "1 0 " + kRomOnly : "-1 0 " + kIdle));
+    }
+    // A declined warning leaves "Save in Rom" before anything is locked; an accepted one ends the
+    // save even when its file dialog is closed, and that end enables every control it locked.
+    h.doc.OhneOptimierWarnung = 0;
+    h.prompter.queue(Answer::Cancel);
+    h.trigger("RomSpeichern");
+    const QString declined = h.usable();
+    h.trigger("RomSpeichern");
+    QCOMPARE(h.said() + " / " + declined + " / " + h.usable(),
+             "Error | Bad Rom!!! | Sorry! | Warning!!! | Warning!!! / " + kRomOnly + " / " + kRomOnly +
+                 " Editor_MenueAction TextSpeichern SuchenKnopf");
+    h.load("game.smc", RomFixture());
+    QCOMPARE(h.shown() + " / " + h.usable(), "Bank: 1     Text: 1 /  /  / " + kLoaded);
+  }
+
+  void editingTexts() {
+    Harness h;
+    h.load("game.smc", RomFixture());
+    auto* list = Child<QListWidget>(h.window.get(), "Textliste");
+    // "Save" stores the displayed lines (the fifth ends the window) and the list follows; the
+    // original stays.
+    list->setCurrentRow(1);
+    QCOMPARE(h.saveTyped("A\nB\nC\nD\nE"), "A[L_]B[L_]C[L_]D[W_]E");
+    QCOMPARE(list->currentItem()->text() + " / " + h.shown() + (h.doc.Geaendert ? " / changed" : ""),
+             "A[L_]B[L_]C[L_]D[W_]E / Bank: 1     Text: 2 / A\nB\nC\nD\n\nE /  / changed");
+    // The pane wraps at 42 columns whatever its font and width; each piece is a line of its own,
+    // the blank at the break staying on the first, and a word longer than a line is not cut.
+    h.find("RomText0")->setFont(QFont("Serif", 30));
+    h.find("RomText0")->resize(100, 200);
+    QCOMPARE(h.saveTyped("The quick brown fox jumps over the lazy dog and " + QString(50, 'x')),
+             "The quick brown fox jumps over the lazy [L_]dog and [L_]" + std::string(50, 'x'));
+    // Every byte but the line breaks and "[" shows as its Windows-1252 character (the five bytes
+    // without one keep their number) and comes back unchanged; characters without a byte are
+    // refused, with the reason at the pane.
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+      if (b != '\n' && b != '\r' && b != '[') all += static_cast<char>(b);
+    std::rotate(all.begin(), all.begin() + all.find('\x80'), all.end());
+    h.doc.Texte[1][1].Aktuell = all;
+    list->setCurrentRow(0);
+    Child<QTextEdit>(h.window.get(), "RomText0")->setLineWrapMode(QTextEdit::NoWrap);
+    Click(h.window.get(), "TextSpeichern");
+    const QString shown = list->item(0)->text();
+    QVERIFY(h.doc.Texte[1][1].Aktuell == all && shown == shell::ToQt(all));
+    QCOMPARE(shown.left(4) + shown.mid(13, 4) + shown.mid(29, 3), "€\u0081‚ƒ\u008DŽ\u008F\u0090\u009DžŸ");
+    QCOMPARE(h.saveTyped("c→d✓e"), "cde");
+    QVERIFY(h.find("RomText0")->statusTip().contains("\"→✓\""));
+
+    // Each menu entry opens its window, discarded on closing.
+    for (const char* action :
+         {"Kompression", "ItemsMenue", "TechMenue", "GegnerNamenMenue", "TitlesMenue", "Stadtnamen_Menue"}) {
+      QString seen;
+      OnNextModal([&seen](QWidget* w) {
+        seen = w->objectName() + ": " + w->windowTitle();
+        w->close();
+      });
+      h.trigger(action);
+      QVERIFY2(!h.window->findChild<QDialog*>(seen.section(':', 0, 0)), qPrintable(seen));
+    }
+    // The search window, one at a time beside the main window, finds the working texts in exact
+    // case, shows a found text on a double click, and goes with the next load.
+    h.doc.Texte[3][12] = {"Kael[L_]and Kael again", "old"};
+    h.doc.Texte[21][h.doc.BankInfo[21].TextCount] = {"kael", ""};
+    h.window->show();
+    Click(h.window.get(), "SuchenKnopf");
+    Click(h.window.get(), "SuchenKnopf");  // a second press opens no second window
+    QCOMPARE(h.window->findChildren<QDialog*>("SearchDialog").size(), 1);
+    auto* search = Child<QDialog>(h.window.get(), "SearchDialog");
+    auto* results = Child<QListWidget>(search, "ErgebnisListe");
+    Box(search, "Suchfeld")->setText("Kael");
+    Click(search, "SucheStarten");
+    const QString first = Lines(results) + " / " + search->windowTitle();
+    h.saveTyped("Kael too");  // bank 1, text 1: the next search sees it
+    Click(search, "SucheStarten");
+    emit results->itemDoubleClicked(results->item(1));
+    QCOMPARE(first + " / " + Lines(results) + " / " + h.shown() + " / " + list->currentItem()->text(),
+             "Found in Bank: 3  Textnummer: 12 / Textsearch got 1 results / Found in Bank: 1  Textnummer: 1,Found in "
+             "Bank: 3  Textnummer: 12 / Bank: 3     Text: 12 / Kael\nand Kael again / old / Kael[L_]and Kael again");
+    Child<QScrollBar>(h.window.get(), "ScrollBank")->setValue(1);  // another bank starts at its first text
+    QCOMPARE(list->currentRow(), 0);
+    QPointer<QWidget> watched(search);
+    h.load("game.smc");
+    QTRY_VERIFY(!watched);
+  }
+
+  // "Save in Rom": Cancel stops it before its end (no report, the edit stays unsaved); while it runs
+  // only Cancel is usable and the window does not close; then it reports and the edit is saved.
+  // "Save Project", then "Load Project" in a fresh window: a closed file dialog changes nothing but
+  // the dictionary flag, a project of another version enables nothing, and the loads that open a
+  // file close the search window.
+  void savingIntoARomAndAProject() {
+    Harness h;
+    h.load("game.smc", RomFixture());
+    h.saveTyped("Hello\nagain");
+    h.chooser.answer = h.folder.file("new.smc");
+    QTimer::singleShot(0, [&h] { Click(h.window.get(), "SpeicherAbbruchButton"); });
+    h.trigger("RomSpeichern");
+    QString whileSaving = h.said() + (h.doc.Geaendert ? "unsaved / " : "");
+    QTimer::singleShot(0, [&] { whileSaving += h.usable() + (h.window->close() ? " closed" : ""); });
+    h.trigger("RomSpeichern");
+    QCOMPARE(whileSaving + " / " + h.window->windowTitle() + " / " + h.said() + (h.doc.Geaendert ? " unsaved" : ""),
+             "unsaved / RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status SpeicherAbbruchButton / Orvane "
+             "Texteditor V 1.0 / "
+             "Finished! | Info");
+    h.saveTyped("Project text");
+    h.chooser.answer = h.folder.file("work.ovp");
+    QTimer::singleShot(0, [&] { whileSaving = h.usable(); });
+    h.trigger("SaveProject");
+    QVERIFY(whileSaving == "RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status" && !h.doc.Geaendert &&
+            h.usable() == kLoaded);
+
+    Harness other;
+    QWidget search;
+    other.window->setSearchWindow(&search);
+    std::ofstream(other.folder.file("work.ovp")) << "[orvane texteditor v 1.00]\r\n";
+    const std::pair<std::optional<std::string>, QString> loads[] = {{std::nullopt, "10 " + kIdle},
+                                                                    {other.folder.file("work.ovp"), "00 " + kIdle},
+                                                                    {h.folder.file("work.ovp"), "00 " + kLoaded}};
+    for (const auto& [project, state] : loads) {
+      search.show();
+      other.doc.TabelleGeaendert = true;
+      other.chooser.answer = project;
+      other.trigger("LoadProject");
+      QCOMPARE(QString("%1%2 ").arg(search.isVisible()).arg(other.doc.TabelleGeaendert) + other.usable(), state);
+    }
+    QCOMPARE(other.prompter.last().text + " / " + other.shown().toStdString(),
+             "Wrong fileversion detected! / Bank: 1     Text: 1 / Project text / ");
+  }
+
+  // Opening reads the settings file (the number a line starts with) and closing writes it; with
+  // unsaved changes closing asks first: No keeps the window open and writes nothing, Yes closes it.
+  void closingAndTheSettingsFile() {
+    Harness h;
+    const std::string settings = h.window->settingsPath().toStdString();
+    std::ofstream(settings) << "  17 and more\r\n";  // the second line is missing: it keeps its default
+    h.window = std::make_unique<shell::MainWindow>(h.doc, h.prompter, h.chooser, h.folder.path());
+    QVERIFY(h.window->close() && h.prompter.empty() && ReadFileText(settings) == " 17 \r\n 4 \r\n");
+    std::remove(settings.c_str());
+    h.doc.Geaendert = true;
+    h.prompter.queue(Answer::No);
+    QVERIFY(!h.window->close() && !QFile::exists(settings.c_str()));
+    const Message question{"Warning!",        "You haven't saved your changes!\r\nDo you still want to quit?",
+                           Buttons::YesNo,    Answer::No,
+                           Icon::Exclamation, true};
+    QCOMPARE(Shown(h.prompter.last()), Shown(question));
+    h.prompter.queue(Answer::Yes);
+    QVERIFY(h.window->close() && QFile::exists(settings.c_str()));
+  }
+
+  // Each box shows the message's icon and buttons (the default in brackets), blocks the whole
+  // application, and answers with the button pressed, its default, or on Escape the refusing one.
+  void messageBoxes() {
+    using B = QMessageBox;
+    const std::tuple<Icon, Buttons, Answer, B::StandardButton, const char*> cases[] = {
+        {Icon::Exclamation, Buttons::YesNo, Answer::No, B::NoButton, "Warning Yes [No]: No"},
+        {Icon::Information, Buttons::YesNo, Answer::Yes, B::Yes, "Information [Yes] No: Yes"},
+        {Icon::None, Buttons::YesNo, Answer::Yes, B::Escape, "NoIcon [Yes] No: No"},
+        {Icon::Stop, Buttons::OkCancel, Answer::Ok, B::Cancel, "Critical [Ok] Cancel: Cancel"},
+        {Icon::None, Buttons::Ok, Answer::Ok, B::Ok, "NoIcon [Ok]: Ok"}};
+    for (const auto& [icon, buttons, defaultAnswer, press, expected] : cases) {
+      QString seen;
+      OnNextModal([&seen, press = press](QWidget* w) {
+        auto* box = qobject_cast<B*>(w);
+        seen = box->windowTitle() + " " + box->text() + " " + QMetaEnum::fromType<B::Icon>().valueToKey(box->icon());
+        for (const B::StandardButton button : {B::Ok, B::Cancel, B::Yes, B::No})
+          if (box->button(button))
+            seen += QString(button == box->standardButton(box->defaultButton()) ? " [%1]" : " %1")
+                        .arg(QMetaEnum::fromType<B::StandardButtons>().valueToKey(button));
+        if (w->windowModality() != Qt::ApplicationModal) seen += " not modal";
+        if (press == B::Escape) box->reject();
+        else (press == B::NoButton ? box->defaultButton() : box->button(press))->click();
+      });
+      const int answer = int(shell::QtPrompter().ask({"T", "a\r\nb", buttons, defaultAnswer, icon}));
+      QCOMPARE(seen + ": " + QStringList({"Ok", "Cancel", "Yes", "No"})[answer], QString("T a\nb ") + expected);
+    }
+  }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
