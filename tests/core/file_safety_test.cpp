@@ -103,6 +103,10 @@ TEST_F(FileSafety, CopyReplacesAReadOnlyTargetAndCreatesFoldersOrSaysItFailed) {
   EXPECT_TRUE(KopiereDatei(dir.file("source.smc"), dir.file("old.smc"), prompter, "Title"));
   EXPECT_TRUE(KopiereDatei(dir.file("source.smc"), dir.file("a/b/c.smc"), prompter, "Title"));
   EXPECT_EQ(ReadFileText(dir.file("old.smc")) + ReadFileText(dir.file("a/b/c.smc")), "newnew");
+  fs::create_directory(dir.file("folder.smc"));  // a folder in the target's place stays
+  EXPECT_FALSE(KopiereDatei(dir.file("source.smc"), dir.file("folder.smc"), prompter, "Title") ||
+               !fs::is_directory(dir.file("folder.smc")));
+  prompter = ScriptedPrompter();
   EXPECT_FALSE(KopiereDatei(dir.file("missing.smc"), dir.file("target.smc"), prompter, "Title"));
   EXPECT_EQ(prompter.shown(),
             Shown(MakeMessage("Title", "Couldn't copy file \"" + dir.file("missing.smc") + "\"")) + "\n");

@@ -33,6 +33,7 @@ std::string Escape(int code) {
 
 std::unique_ptr<Document> Decode(const RomImage& rom, int16_t ladeOption = 0) {
   auto doc = std::make_unique<Document>();
+  doc->Tabelle[1].fill("left from before");  // a decode builds column 1 afresh
   const std::string table = TypicalTableFile();
   ReadTableFile(*doc, std::vector<uint8_t>(table.begin(), table.end()));
   DecodeRomImage(*doc, rom, ladeOption);
@@ -187,6 +188,12 @@ TEST(Decoding, PointersLeadIntoTheirOwnBankBehindTheHeader) {
   f.SetText(1, 1, Codes("0123456789"));  // a load stops with error 7 past its decoded-text limit
   EXPECT_THROW(TextDecoder(f.image(), 9).ListString(0x370200, Decode(f.image())->Tabelle[1]), RunError);
   EXPECT_EQ(TextDecoder(f.image(), 10).ListString(0x370200, Decode(f.image())->Tabelle[1]), "0123456789");
+  // A string running to the end of the image ends there; one before its start or past its end is empty.
+  const RomImage tail(Hex("A0 A1"));
+  const CodeTable column = ExpectedColumns()[1];
+  EXPECT_EQ(TextDecoder(tail).PointerString(0, column) + "|" + TextDecoder(tail).PointerString(2, column) + "|" +
+                TextDecoder(tail).PointerString(-1, column),
+            "AB||");
 }
 
 TEST(Decoding, DictionaryEntryTakesItsFirstByteThenStopsBelow0x14) {
