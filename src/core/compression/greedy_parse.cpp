@@ -18,11 +18,10 @@ void CodeTrie::insert(std::string_view text) {
   nodes_[node].terminal = true;
 }
 
-int32_t CodeTrie::countCodes(std::string_view text, std::string_view extra) const {
+int32_t CodeTrie::countCodes(std::string_view text) const {
   int32_t codes = 0;
   for (size_t p = 0; p < text.size(); ++codes) {
-    size_t length = longestAt(text, p);
-    if (extra.size() > length && text.substr(p, extra.size()) == extra) length = extra.size();
+    const size_t length = longestAt(text, p);
     p += length == 0 ? 1 : length;
   }
   return codes;

@@ -27,9 +27,8 @@ class CodeTrie {
     return best;
   }
 
-  // Codes the greedy rule spends on `text` (a character without code counts as one), with `extra`
-  // tried as one more table string when it is not empty.
-  int32_t countCodes(std::string_view text, std::string_view extra = {}) const;
+  // Codes the greedy rule spends on `text` (a character without code counts as one).
+  int32_t countCodes(std::string_view text) const;
 
  private:
   struct Node {
