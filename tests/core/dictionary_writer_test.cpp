@@ -1,112 +1,67 @@
-// The dictionary area as the writer lays it out, its single-character rule with the rest lookup,
-// and the 512-byte budget that nothing may run past.
+// The dictionary area as the writer lays it out: 127 pointers, the entries packed behind them with one
+// code per character, the closing 0x00, and the 512-byte budget that no entry may run past.
 
 #include <gtest/gtest.h>
 
 #include "rom/layout.h"
+#include "support/dialogue_texts.h"
 #include "support/write_harness.h"
-#include "writer/write_context.h"
 
 namespace orvane {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using testing::Hex;
 
 int32_t PointerOf(const testing::WriteHarness& h, int code) {
   return h.image.LeseZeiger(kDictionaryPointers + 2 * (code - kDictionaryFirst));
 }
 
-TEST(SchreibeWoerterbuch, AllEmptyDictionaryLayout) {
+TEST(SchreibeWoerterbuch, PointersLengthBytesAndOneCodePerCharacter) {
   testing::WriteHarness h(0, 0xAA);
-  h.ClearDictionary();
-  EXPECT_EQ(SchreibeWoerterbuch(h.ctx), WriteResult::Finished);
-  EXPECT_EQ(h.Slice(kDictionaryPointers, 2), (Bytes{0x00, 0xFB}));  // code 0x21 -> 0x1EFD00
-  for (int c = kDictionaryFirst; c <= kDictionaryLast; ++c)
-    ASSERT_EQ(PointerOf(h, c), kDictionaryData + (c - kDictionaryFirst));
-  EXPECT_EQ(h.Slice(kDictionaryData, 128), Bytes(128, 0x00));  // 127 length bytes, then the 0x00 at 0x1EFD7F
-  EXPECT_EQ(h.image.LeseByte(0x1EFD80), 0xAA);
-  EXPECT_EQ(h.image.LeseByte(kDictionaryPointers + 254), 0xAA);
-  EXPECT_TRUE(h.ctx.overflowNotes.empty());
-}
-
-TEST(SchreibeWoerterbuch, EntriesAreLengthByteAndOneCodePerCharacter) {
-  testing::WriteHarness h;
-  h.ClearDictionary();
-  h.SetCode(0x21, "ab");
-  h.SetCode(0x22, "Kael");  // the name is not used: each character alone
+  h.SetCode(-1, "");
   SchreibeWoerterbuch(h.ctx);
-  EXPECT_EQ(h.Slice(kDictionaryData, 3), (Bytes{0x02, 0xBA, 0xBB}));
-  EXPECT_EQ(PointerOf(h, 0x22), 0x1EFD03);
-  EXPECT_EQ(h.Slice(0x1EFD03, 5), (Bytes{0x04, 0xAA, 0xBA, 0xBE, 0xC5}));
-  EXPECT_EQ(PointerOf(h, 0x23), 0x1EFD08);
-}
+  EXPECT_EQ(h.Slice(kDictionaryPointers, 4), Hex("00 FB 01 FB"));
+  EXPECT_EQ(h.Slice(kDictionaryPointers + 252, 4), Hex("7E FB AA AA"));
+  EXPECT_EQ(h.Slice(kDictionaryData, 128), testing::Bytes(128, 0));  // 127 length bytes, the closing 0x00
+  EXPECT_EQ(h.image.LeseByte(kDictionaryData + 128), 0xAA);
 
-TEST(SchreibeWoerterbuch, NotationsInEntriesBecomeOneCodeAndTheLengthByteCountsTheCodes) {
-  testing::WriteHarness h;  // as after a ROM load: empty entries came back as their escapes
-  h.SetCode(0x21, "ab[L_]");
-  h.SetCode(0x22, "a{40}b");
-  h.SetCode(0x23, "[WS]xy");
-  h.SetCode(0x24, "a~b");  // "~" has no code at all
-  SchreibeWoerterbuch(h.ctx);
-  EXPECT_EQ(h.Slice(kDictionaryData, 5), (Bytes{0x03, 0xBA, 0xBB, 0x05, 0x03}));  // then the next length byte
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x22), 4), (Bytes{0x03, 0xBA, 0x40, 0xBB}));
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x23), 4), (Bytes{0x03, 0x0C, 0xD1, 0xD2}));
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x24), 4), (Bytes{0x03, 0xBA, 0xFF, 0xBB}));
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x40), 2), (Bytes{0x01, 0x40}));  // "{40}" is its own code
-  // Every entry is exactly its length byte and that many codes.
+  // A name is not used inside an entry; a notation is one code and the length byte counts codes; "~"
+  // has no code. After a load the unused codes hold their escapes: "{26}" is the code 0x26 itself.
+  testing::WriteHarness load(0, 0xAA);
+  const char* entries[] = {"ab", "Kael", "ab[L_]", "a{40}b", "[WS]xy"};
+  for (int i = 0; i < 5; ++i) load.SetCode(kDictionaryFirst + i, entries[i]);
+  load.SetCode(0x9F, "a~b");
+  SchreibeWoerterbuch(load.ctx);
+  EXPECT_EQ(load.Slice(kDictionaryData, 27),
+            Hex("02 BA BB  04 AA BA BE C5  03 BA BB 05  03 BA 40 BB  03 0C D1 D2  01 26  01 27  01 28  01"));
+  EXPECT_EQ(load.Slice(PointerOf(load, 0x9F), 5), Hex("03 BA FF BB 00"));
   for (int c = kDictionaryFirst; c < kDictionaryLast; ++c)
-    ASSERT_EQ(PointerOf(h, c + 1), PointerOf(h, c) + 1 + h.image.LeseByte(PointerOf(h, c))) << c;
+    ASSERT_EQ(PointerOf(load, c + 1), PointerOf(load, c) + 1 + load.image.LeseByte(PointerOf(load, c))) << c;
 }
 
-// Entries 0x21.. hold `sizes[i]` letters; the rest are empty.
-void FillEntries(testing::WriteHarness& h, const std::vector<size_t>& sizes) {
-  h.ClearDictionary();
-  for (size_t i = 0; i < sizes.size(); ++i) h.doc.Tabelle[1][kDictionaryFirst + i] = std::string(sizes[i], 'x');
-  h.SetCode(kDictionaryFirst, h.doc.Tabelle[1][kDictionaryFirst]);
-}
-
-TEST(SchreibeWoerterbuch, ABudgetOfExactly512BytesIsWrittenWhole) {
-  testing::WriteHarness h(0, 0xAA);
-  FillEntries(h, {200, 185});  // 201 + 186 + 125 empty entries = 512
-  SchreibeWoerterbuch(h.ctx);
-  EXPECT_TRUE(h.ctx.overflowNotes.empty());
-  EXPECT_EQ(PointerOf(h, kDictionaryLast), kDictionaryDataEnd);
-  EXPECT_EQ(h.image.LeseByte(kDictionaryDataEnd), 0x00);
-  EXPECT_EQ(h.image.LeseByte(kDictionaryDataEnd + 1), 0xAA);  // no room for the closing 0x00
-}
-
-TEST(SchreibeWoerterbuch, AnEntryPastTheBudgetIsLeftOutAndNeverEncoded) {
-  testing::WriteHarness h(0, 0xAA);
-  FillEntries(h, {200, 186, 3});
-  h.SetCode(0x23, "Ka");
-  SchreibeWoerterbuch(h.ctx);
-  ASSERT_EQ(h.ctx.overflowNotes.size(), 1u);
-  EXPECT_EQ(h.ctx.overflowNotes[0], "Dictionary entry {22} \"" + std::string(186, 'x') + "\" did not fit");
-  EXPECT_TRUE(h.ctx.droppedCodes.test(0x22));
-  EXPECT_EQ(h.image.LeseByte(PointerOf(h, 0x22)), 0x00);                    // written empty
-  EXPECT_EQ(h.Slice(PointerOf(h, 0x23), 3), (Bytes{0x02, 0xAA, 0xBA}));  // later entries still fit
-  EXPECT_EQ(h.image.LeseByte(kDictionaryDataEnd + 1), 0xAA);
-  // The banks do not use the left-out code.
-  h.doc.BankInfo[1].TextCount = 1;
-  h.doc.Texte[1][1].Aktuell = std::string(186, 'x');
-  for (int b = 2; b <= kBankCount; ++b) h.doc.BankInfo[b].TextCount = 0;
-  SchreibeBanken(h.ctx);
-  EXPECT_EQ(h.Slice(kBankPlaces[0].dataStart, 187), [] {
-    Bytes b(186, 0xD1);
-    b.push_back(0x00);
-    return b;
-  }());
-}
-
-// No byte outside the area: the whole-save bounds test runs the writer with overlong entries too.
-TEST(SchreibeWoerterbuch, OverlongEntriesAreDroppedAndEveryPointerStaysInTheArea) {
-  testing::WriteHarness h(0, 0xAA);
-  for (int c = kDictionaryFirst; c <= kDictionaryLast; ++c) h.doc.Tabelle[1][static_cast<size_t>(c)] = "abcdefgh";
-  h.SetCode(kDictionaryFirst, "abcdefgh");
-  SchreibeWoerterbuch(h.ctx);
-  // 9 bytes an entry: the first 48 fit beside the length bytes the later ones still need.
-  EXPECT_EQ(h.ctx.droppedCodes.count(), 127u - 48u);
-  for (int c = kDictionaryFirst; c <= kDictionaryLast; ++c) ASSERT_LE(PointerOf(h, c), kDictionaryDataEnd);
+// Entries 0x21, 0x22, ... of `sizes` letters, the others empty. The first two cases fill the 512 bytes
+// exactly and by one more: the entry that would take the room of the later length bytes is written
+// empty, noted, and its code is never used in the texts.
+TEST(SchreibeWoerterbuch, NoEntryRunsPastTheBudget) {
+  const std::pair<std::vector<size_t>, size_t> cases[] = {
+      {{200, 185}, 0}, {{200, 186, 2}, 1}, {std::vector<size_t>(kDictionaryEntries, 8), 79}};
+  for (const auto& [sizes, dropped] : cases) {
+    testing::WriteHarness h(0, 0xAA);
+    h.SetCode(-1, "");
+    for (size_t i = 0; i < sizes.size(); ++i) h.SetCode(kDictionaryFirst + int(i), std::string(sizes[i], 'x'));
+    SchreibeWoerterbuch(h.ctx);
+    EXPECT_EQ(h.ctx.droppedCodes.count(), dropped);
+    EXPECT_EQ(h.ctx.overflowNotes.size(), dropped);
+    const int32_t last = PointerOf(h, kDictionaryLast);
+    EXPECT_LE(last + h.image.LeseByte(last), kDictionaryDataEnd);
+    EXPECT_EQ(h.image.LeseByte(kDictionaryDataEnd + 1), 0xAA);
+    if (dropped != 1) continue;
+    EXPECT_EQ(h.ctx.overflowNotes[0], "Dictionary entry {22} \"" + std::string(186, 'x') + "\" did not fit");
+    EXPECT_EQ(h.Slice(PointerOf(h, 0x22), 4), Hex("00 02 D1 D1"));
+    testing::PutDialogue(h.doc, {{std::string(186, 'x')}});
+    SchreibeBanken(h.ctx);
+    EXPECT_EQ(h.Slice(kBankPlaces[0].dataStart, 93), testing::Bytes(93, 0x23));
+  }
 }
 
 }  // namespace

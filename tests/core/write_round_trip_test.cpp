@@ -1,115 +1,151 @@
-// A full-size image decoded, written back with the writers and decoded again gives the same
-// document; writing that document again gives the same bytes. The same holds with a dictionary
-// from the smallest mode, whose banks need fewer bytes than with the dictionary the ROM came with.
+// Random documents written by the three writers into a random image: decoding the image gives each
+// document back, every string list is packed from its area's start with each distinct item description
+// once, the save's free-space report is what the image shows, and no byte outside the text areas
+// changes, also when every list is far too long for its area.
 
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include <map>
+#include <span>
+#include <random>
 
-#include "common/text_helpers.h"
-#include "compression/dictionary_budget.h"
-#include "compression/smallest_dictionary.h"
 #include "rom/layout.h"
 #include "rom/rom_loader.h"
-#include "support/realistic_rom.h"
-#include "support/scripted_prompter.h"
-#include "writer/write_context.h"
+#include "support/write_harness.h"
+#include "writer/save_report.h"
 
 namespace orvane {
 namespace {
 
-struct Written {
-  std::vector<std::string> notes;  // what did not fit
-  int32_t freeInBanks = 0;
-};
-
-// The writers' part of a save: Kodiertabelle from column 1, then dictionary, banks, name tables.
-Written WriteAll(Document doc, RomImage& image) {
-  testing::ScriptedPrompter prompter;
-  SilentProgress progress;
-  WriteContext ctx{doc, image, prompter, progress};
-  ctx.progressTotal = doc.TotalTextCount() + 1337;
-  BerechneMaxLaengen(doc);
-  doc.Kodiertabelle = doc.Tabelle[1];
-  EXPECT_EQ(SchreibeWoerterbuch(ctx), WriteResult::Finished);
-  EXPECT_EQ(SchreibeBanken(ctx), WriteResult::Finished);
-  EXPECT_EQ(SchreibeNamenstabellen(ctx), WriteResult::Finished);
-  EXPECT_TRUE(prompter.empty());
-  return {ctx.overflowNotes, std::accumulate(ctx.FreierPlatz.begin(), ctx.FreierPlatz.end(), 0)};
-}
-
-void ExpectSameDialogue(const Document& a, const Document& b) {
-  for (int bank = 1; bank <= kBankCount; ++bank)
-    for (int t = 1; t <= a.BankInfo[bank].TextCount; ++t)
-      ASSERT_EQ(a.Texte[bank][t].Aktuell, b.Texte[bank][t].Aktuell) << bank << "/" << t;
-}
-
-void ExpectSameTexts(const Document& a, const Document& b) {
-  ExpectSameDialogue(a, b);
-  EXPECT_EQ(a.SpeicherNamen, b.SpeicherNamen);
-  EXPECT_EQ(a.StadtNamen, b.StadtNamen);
-  for (int i = 1; i <= kItemCount; ++i) {
-    EXPECT_EQ(a.Items[i].Name, b.Items[i].Name) << i;
-    EXPECT_EQ(a.Items[i].Symbol, b.Items[i].Symbol) << i;
+// No byte outside the text areas (pointer tables, string areas, records: first byte and length) changed.
+void ExpectOnlyTextAreasChanged(const testing::WriteHarness& h, const std::vector<uint8_t>& before) {
+  std::vector<std::pair<int32_t, int32_t>> areas{
+      {kDictionaryPointers, 2 * kDictionaryEntries}, {kDictionaryData, kDictionaryBudget},
+      {kTitelZeigerTabelle, 2 * kTitelAnzahl}, {kTitelDatenStart, kTitelDatenEnde - kTitelDatenStart},
+      {kStadtZeigerStart, 2 * kStadtAnzahl}, {kStadtDatenStart, kStadtDatenEnde - kStadtDatenStart},
+      {kItemRecords, kItemRecordsLast + 1 - kItemRecords}, {kEnemyRecords, kEnemyRecordsLast + 1 - kEnemyRecords},
+      {kTechRecords, kTechRecordsLast + 1 - kTechRecords}, {kTechInfoPointers, 2 * kTechInfoCount},
+      {kTechInfoData, kTechInfoDataLast + 1 - kTechInfoData}, {kItemInfoPointers, 2 * kItemInfoCount},
+      {kItemInfoData, kItemInfoDataLast + 1 - kItemInfoData}};
+  for (const BankRecord& r : std::span(h.doc.BankInfo).subspan(1, kBankCount)) {
+    areas.emplace_back(r.PointerTable, 2 * r.TextCount);
+    areas.emplace_back(r.DataStart, r.DataEnd + 1 - r.DataStart);
   }
-  EXPECT_EQ(a.ItemInfos, b.ItemInfos);
-  EXPECT_EQ(a.GegnerNamen, b.GegnerNamen);
-  EXPECT_EQ(a.TechNamen, b.TechNamen);
-  EXPECT_EQ(a.TechBeschreibungen, b.TechBeschreibungen);
+  std::vector<uint8_t> outside = h.image.bytes();
+  for (const auto& [first, count] : areas) std::copy_n(before.begin() + first, count, outside.begin() + first);
+  EXPECT_TRUE(outside == before);
 }
 
-TEST(WriteRoundTrip, DecodeWriteDecodeKeepsEveryText) {
-  const RomImage original = testing::RealisticRom().image();
-  Document loaded;
-  DecodeRomImage(loaded, original, 0);
+void WriteAll(testing::WriteHarness& h) {
+  EXPECT_EQ(SchreibeWoerterbuch(h.ctx), WriteResult::Finished);
+  EXPECT_EQ(SchreibeBanken(h.ctx), WriteResult::Finished);
+  EXPECT_EQ(SchreibeNamenstabellen(h.ctx), WriteResult::Finished);
+}
 
-  // A character of an entry is written as the lowest code of its text. The fixture has one-letter
-  // entries, which would stand for their letter inside other entries and be lost on reading when
-  // their code is the higher one; doubling them keeps every entry to letter codes.
-  Document saved = loaded;
+int32_t TerminatorFrom(const RomImage& rom, int32_t p) {
+  while (rom.LeseByte(p) != 0) ++p;
+  return p;
+}
+
+// Where the list's strings end when they lie one after the other from `start` in pointer order; -1 if not.
+int32_t PackedEnd(const RomImage& rom, int32_t pointers, int count, int32_t start) {
+  for (int i = 0; i < count; ++i, start = TerminatorFrom(rom, start) + 1)
+    if (rom.LeseZeiger(pointers + 2 * i) != start) return -1;
+  return start;
+}
+
+// Text of up to `length` characters from units the decoder gives back as they are.
+std::string RandomText(std::mt19937& rng, size_t length) {
+  static const std::vector<std::string> pieces{"a", "b", "e", "t", "h", "A", "K", "x", "0", "7", ".", ",", "!", "'",
+                                               " ", " ", "Kael", "Lirae", "...", "[L_]", "[LS]", "[W_]", "{0E}"};
+  std::string text;
+  for (size_t want = rng() % (length + 1); text.size() < want && text.size() + 4 <= length;)
+    text += pieces[rng() % pieces.size()];
+  return text;
+}
+
+// A dictionary of two- and three-character entries and every list filled at random: with `scale` 1 all
+// fits, larger ones overflow every area.
+void FillRandomly(testing::WriteHarness& h, std::mt19937& rng, size_t scale) {
+  for (uint8_t& b : h.image.bytes()) b = static_cast<uint8_t>(rng());
   for (int c = kDictionaryFirst; c <= kDictionaryLast; ++c)
-    if (saved.Tabelle[1][c].size() == 1) saved.Tabelle[1][c] += saved.Tabelle[1][c];
-  RomImage written = original;
-  EXPECT_TRUE(WriteAll(saved, written).notes.empty());
-
-  Document reloaded;
-  DecodeRomImage(reloaded, written, 0);
-  EXPECT_EQ(saved.Tabelle[1], reloaded.Tabelle[1]);
-  ExpectSameTexts(saved, reloaded);
-
-  RomImage again = written;
-  WriteAll(reloaded, again);
-  EXPECT_TRUE(again.bytes() == written.bytes());
+    h.SetCode(c, std::string{"abeht x"[rng() % 7], "abeht x"[rng() % 7]} + (rng() % 2 ? "" : "e"));
+  for (int b = 1; b <= kBankCount; ++b) {
+    const BankRecord& r = h.doc.BankInfo[b];
+    const auto room = static_cast<size_t>((r.DataEnd + 1 - r.DataStart) / r.TextCount - 1);  // a terminator less
+    for (int t = 1; t <= r.TextCount; ++t) h.doc.Texte[b][t].Aktuell = RandomText(rng, scale * room);
+  }
+  for (auto& title : std::span(h.doc.SpeicherNamen).subspan(1)) title = RandomText(rng, 18 * scale);
+  for (auto& location : std::span(h.doc.StadtNamen).subspan(1)) location = RandomText(rng, 6 * scale);
+  for (auto& item : h.doc.Items) item = {RandomText(rng, 10 * scale), static_cast<uint8_t>(rng())};
+  for (auto& enemy : h.doc.GegnerNamen) enemy = RandomText(rng, 11 * scale);
+  for (auto& tech : h.doc.TechNamen) tech = (rng() % 3 ? "" : "*") + RandomText(rng, 10 * scale);
+  for (auto& info : h.doc.TechBeschreibungen) info = RandomText(rng, 80 * scale);
+  std::vector<std::string> descriptions(30);
+  for (auto& d : descriptions) d = RandomText(rng, 40 * scale);
+  for (auto& info : std::span(h.doc.ItemInfos).subspan(1)) info = rng() % 5 ? descriptions[rng() % 30] : "";
 }
 
-TEST(WriteRoundTrip, SmallestModeDictionaryReadsBackWithEveryText) {
-  const RomImage original = testing::RealisticRom().image();
-  Document loaded;
-  DecodeRomImage(loaded, original, 0);
-  RomImage before = original;
-  const int32_t freeBefore = WriteAll(loaded, before).freeInBanks;
+TEST(WriteRoundTrip, DecodingGivesBackEveryTextPackedAndWithinItsArea) {
+  for (uint32_t seed = 1; seed <= 3; ++seed) {
+    std::mt19937 rng(seed);
+    testing::WriteHarness h;
+    FillRandomly(h, rng, 1);
+    const std::vector<uint8_t> before = h.image.bytes();
+    WriteAll(h);
+    EXPECT_TRUE(h.prompter.empty());
+    ExpectOnlyTextAreasChanged(h, before);
 
-  SilentProgress progress;
-  const SmallestResult chosen = ChooseSmallestDictionary(loaded, kDictionaryEntries, progress);
-  ASSERT_FALSE(chosen.picks.empty());
-  Document optimized = loaded;
-  SaveDictionary(optimized, chosen.picks);
-  EXPECT_LE(UsedMemory(ReadDictionary(optimized)), 512);
+    Document back;
+    DecodeRomImage(back, h.image, 0);
+    EXPECT_EQ(back.Tabelle[1], h.doc.Tabelle[1]);
+    for (int b = 1; b <= kBankCount; ++b)
+      for (int t = 1; t <= h.doc.BankInfo[b].TextCount; ++t)
+        ASSERT_EQ(back.Texte[b][t].Aktuell, h.doc.Texte[b][t].Aktuell) << b << "/" << t;
+    EXPECT_EQ(back.SpeicherNamen, h.doc.SpeicherNamen);
+    EXPECT_EQ(back.StadtNamen, h.doc.StadtNamen);
+    for (int i = 1; i <= kItemCount; ++i)  // the writer has padded the names to ten characters
+      ASSERT_EQ(back.Items[i].Name + char(back.Items[i].Symbol), h.doc.Items[i].Name + char(h.doc.Items[i].Symbol));
+    EXPECT_EQ(back.GegnerNamen, h.doc.GegnerNamen);
+    for (int i = 0; i < kTechCount; ++i) {  // padded with spaces to eleven codes
+      const std::string& tech = h.doc.TechNamen[i];
+      ASSERT_EQ(back.TechNamen[i], tech + std::string(back.TechNamen[i].size() - tech.size(), ' '));
+    }
+    EXPECT_EQ(back.TechBeschreibungen, h.doc.TechBeschreibungen);
+    EXPECT_EQ(back.ItemInfos, h.doc.ItemInfos);
 
-  RomImage after = original;
-  const Written written = WriteAll(optimized, after);
-  EXPECT_TRUE(written.notes.empty()) << written.notes.front();
-  EXPECT_GT(written.freeInBanks, freeBefore);
-
-  Document reloaded;
-  DecodeRomImage(reloaded, after, 0);
-  // Unused codes read back as their escapes, like any code without text.
-  for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) {
-    const std::string& entry = optimized.Tabelle[1][code];
-    EXPECT_EQ(reloaded.Tabelle[1][code], entry.empty() ? HexEscape(static_cast<uint8_t>(code)) : entry) << code;
+    // The report from the image: what each packed area leaves after its last terminator.
+    std::string report = "Free Space in bytes:";
+    for (int b = 1; b <= kBankCount; ++b) {
+      const BankRecord& r = h.doc.BankInfo[b];
+      const int32_t end = PackedEnd(h.image, r.PointerTable, r.TextCount, r.DataStart);
+      report += "\r\nBank" + std::to_string(b) + ":" + std::to_string(end < 0 ? end : r.DataEnd + 1 - end);
+    }
+    const int32_t titles = PackedEnd(h.image, kTitelZeigerTabelle, kTitelAnzahl, kTitelDatenStart);
+    const int32_t locations = PackedEnd(h.image, kStadtZeigerStart, kStadtAnzahl, kStadtDatenStart);
+    EXPECT_NE(PackedEnd(h.image, kTechInfoPointers, kTechInfoCount, kTechInfoData), -1);
+    std::map<std::string, int32_t> placed{{"", kItemInfoData}};  // each distinct description once, in order
+    int32_t next = kItemInfoData + 1;
+    for (int i = 1; i <= kItemInfoCount; ++i) {
+      const auto [where, added] = placed.emplace(h.doc.ItemInfos[i], next);
+      if (added) next = TerminatorFrom(h.image, next) + 1;
+      ASSERT_EQ(h.image.LeseZeiger(kItemInfoPointers + 2 * (i - 1)), where->second) << i;
+    }
+    report += "\r\n\r\nTitles: " + std::to_string(kTitelDatenEnde - titles) + "\r\nLocations: " +
+              std::to_string(kStadtDatenEnde - locations) + "\r\nIteminfo: " +
+              std::to_string(kItemInfoDataLast + 1 - next);
+    EXPECT_EQ(FreeSpaceReport(h.ctx), report);
   }
-  // Enemy names are padded with the lowest empty code, which now reads back as its escape.
-  ExpectSameDialogue(loaded, reloaded);
+}
+
+TEST(WriteRoundTrip, OverlongListsNeverReachOutsideTheirAreas) {
+  testing::WriteHarness h;  // every question is answered so that the writers go on
+  std::mt19937 rng(7);
+  FillRandomly(h, rng, 20);
+  const std::vector<uint8_t> before = h.image.bytes();
+  WriteAll(h);
+  ExpectOnlyTextAreasChanged(h, before);
+  EXPECT_GT(h.prompter.messages().size(), 21u);  // every bank, the titles, the locations, the items
 }
 
 }  // namespace

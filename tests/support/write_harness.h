@@ -1,41 +1,42 @@
 #pragma once
-// A document and an output image ready for the writers, as a save has them after a ROM load:
-// column 1 of the table holds the built-in codes and escapes for the rest (the dictionary codes
-// included), Kodiertabelle is its copy and MaxEintragLaenge is computed. The prompter answers
-// from a script; the progress sink records everything.
+// A document and an output image ready for the writers, as a save has them after a ROM load: column 1
+// holds the built-in codes and escapes for every other code (the dictionary codes included),
+// Kodiertabelle is its copy and MaxEintragLaenge is computed. The prompter answers from a script and
+// the sink records.
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
-#include "document.h"
-#include "rom/rom_image.h"
+#include "rom/code_table.h"
+#include "rom/layout.h"
+#include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "writer/write_context.h"
 
 namespace orvane::testing {
 
-class WriteHarness {
- public:
+struct WriteHarness {
   // `stopAfter`: the progress call from which on the sink reports Cancel (0 never).
-  explicit WriteHarness(long stopAfter = 0, uint8_t fill = 0x00);
-
-  // Sets a table text of column 1 and refreshes Kodiertabelle and MaxEintragLaenge.
-  void SetCode(int code, const std::string& text);
-  // Every dictionary entry 0x21..0x9F set to the empty string.
-  void ClearDictionary();
-
-  // The bytes [from, from + count) of the image.
-  std::vector<uint8_t> Slice(int32_t from, int32_t count) const;
+  explicit WriteHarness(long stopAfter = 0, uint8_t fill = 0x00)
+      : image(std::vector<uint8_t>(kFullImageSize, fill)), progress(stopAfter) {
+    PutBuiltInCodes(doc);
+    TabelleErgaenzen(doc);
+    ctx.progressTotal = doc.TotalTextCount() + 1337;
+    SetCode(0, doc.Tabelle[1][0]);
+  }
+  // Sets a column-1 text (of every dictionary code for code -1), then Kodiertabelle and MaxEintragLaenge.
+  void SetCode(int code, const std::string& text) {
+    for (int c = code < 0 ? kDictionaryFirst : code; c <= (code < 0 ? kDictionaryLast : code); ++c)
+      doc.Tabelle[1][c] = text;
+    doc.Kodiertabelle = doc.Tabelle[1];
+    BerechneMaxLaengen(doc);
+  }
+  Bytes Slice(int32_t at, int32_t n) const { return {image.bytes().begin() + at, image.bytes().begin() + at + n}; }
 
   Document doc;
   RomImage image;
   ScriptedPrompter prompter;
   RecordingProgress progress;
   WriteContext ctx{doc, image, prompter, progress};
-
- private:
-  void Refresh();
 };
 
 }  // namespace orvane::testing
