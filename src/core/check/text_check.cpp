@@ -8,12 +8,6 @@ namespace orvane {
 
 namespace {
 
-int32_t LongestText(const CodeTable& table) {
-  size_t longest = 0;
-  for (const std::string& text : table) longest = std::max(longest, text.size());
-  return static_cast<int32_t>(std::min<size_t>(longest, 255));
-}
-
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string BraceProblem(std::string_view rest) {

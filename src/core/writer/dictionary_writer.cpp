@@ -39,25 +39,37 @@ std::vector<uint8_t> EntryBytes(const Encoder& encoder, const NameSplitter& nota
 
 }  // namespace
 
-WriteResult SchreibeWoerterbuch(WriteContext& ctx) {
-  Encoder encoder = MakeEncoder(ctx);
-  const NameSplitter notations(ctx.doc.Kodiertabelle, encoder);
-  int32_t pointer = kDictionaryPointers;
+DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength) {
+  DictionaryLayout layout;
+  Encoder encoder(table, maxLength);
+  const NameSplitter notations(table, encoder);
   int32_t data = kDictionaryData;
   for (int32_t c = kDictionaryFirst; c <= kDictionaryLast; ++c) {
-    std::vector<uint8_t> bytes = EntryBytes(encoder, notations, ctx.doc.Kodiertabelle[static_cast<size_t>(c)]);
-    // Every later entry needs at least its length byte; an entry that would take that room is
-    // left out (written empty) and its code is kept out of the texts.
+    const std::string& entry = table[static_cast<size_t>(c)];
+    std::vector<uint8_t> bytes = EntryBytes(encoder, notations, entry);
+    // Every later entry needs at least its length byte.
     const int32_t later = kDictionaryLast - c;
     if (data + static_cast<int32_t>(bytes.size()) - 1 > kDictionaryDataEnd - later) {
-      const std::string& entry = ctx.doc.Kodiertabelle[static_cast<size_t>(c)];
-      ctx.overflowNotes.push_back("Dictionary entry " + HexEscape(static_cast<uint8_t>(c)) + " \"" + entry +
-                                  "\" did not fit");
-      ctx.droppedCodes.set(static_cast<size_t>(c));
+      layout.notes.push_back("Dictionary entry " + HexEscape(static_cast<uint8_t>(c)) + " \"" + entry +
+                             "\" did not fit");
+      layout.dropped.set(static_cast<size_t>(c));
       // A dropped one-character entry must not stand for its character in the later entries.
-      if (entry.size() == 1) encoder = MakeEncoder(ctx);
+      if (entry.size() == 1) encoder = Encoder(table, maxLength, layout.dropped);
       bytes.assign(1, 0);
     }
+    data += static_cast<int32_t>(bytes.size());
+    layout.entries.push_back(std::move(bytes));
+  }
+  return layout;
+}
+
+WriteResult SchreibeWoerterbuch(WriteContext& ctx) {
+  DictionaryLayout layout = LayOutDictionary(ctx.doc.Kodiertabelle, ctx.doc.MaxEintragLaenge[1]);
+  ctx.droppedCodes |= layout.dropped;
+  for (std::string& note : layout.notes) ctx.overflowNotes.push_back(std::move(note));
+  int32_t pointer = kDictionaryPointers;
+  int32_t data = kDictionaryData;
+  for (const std::vector<uint8_t>& bytes : layout.entries) {
     ctx.image.SchreibeZeiger(pointer, data);
     pointer += 2;
     for (uint8_t b : bytes) ctx.image.SchreibeByte(data++, b);

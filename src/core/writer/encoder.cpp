@@ -7,13 +7,17 @@
 
 namespace orvane {
 
+int32_t LongestText(const CodeTable& table) {
+  size_t longest = 0;
+  for (const std::string& text : table) longest = std::max(longest, text.size());
+  // A Byte: an entry longer than 255 characters is never tried as one piece.
+  return static_cast<int32_t>(std::min<size_t>(longest, 255));
+}
+
 void BerechneMaxLaengen(Document& doc) {
-  for (int column = 1; column < kTableColumns; ++column) {
-    size_t longest = 0;
-    for (const std::string& text : doc.Tabelle[static_cast<size_t>(column)]) longest = std::max(longest, text.size());
-    // A Byte: an entry longer than 255 characters is never tried as one piece.
-    doc.MaxEintragLaenge[static_cast<size_t>(column)] = static_cast<uint8_t>(std::min<size_t>(longest, 255));
-  }
+  for (int column = 1; column < kTableColumns; ++column)
+    doc.MaxEintragLaenge[static_cast<size_t>(column)] =
+        static_cast<uint8_t>(LongestText(doc.Tabelle[static_cast<size_t>(column)]));
 }
 
 Encoder::Encoder(const CodeTable& table, int32_t maxLength, std::bitset<kCodes> excluded)

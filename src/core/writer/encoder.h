@@ -64,6 +64,9 @@ class Encoder {
   std::unordered_map<std::string, int32_t, TextHash, std::equal_to<>> exact_;
 };
 
+// The length of the longest text of a table column, at most 255: MaxEintragLaenge of that column.
+int32_t LongestText(const CodeTable& table);
+
 // The encoder of a save: Kodiertabelle, MaxEintragLaenge(1), without the dropped dictionary codes.
 Encoder MakeEncoder(const WriteContext& ctx);
 

@@ -45,6 +45,15 @@ enum class WriteResult { Finished, Stopped };
 
 // MaxEintragLaenge of columns 1 and 2: the length of the longest table text (at most 255).
 void BerechneMaxLaengen(Document& doc);
+// The dictionary area as SchreibeWoerterbuch fills it from `table`: each entry's bytes (its length
+// byte first) in code order. An entry that would take the room the later entries' length bytes
+// need is written empty, and its code is dropped: the encoder never uses it.
+struct DictionaryLayout {
+  std::vector<std::vector<uint8_t>> entries;  // codes 0x21..0x9F
+  std::bitset<kCodes> dropped{};
+  std::vector<std::string> notes{};  // "Dictionary entry {22} "..." did not fit"
+};
+DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength);
 // Dictionary pointers and entries (codes 0x21..0x9F) from Kodiertabelle.
 WriteResult SchreibeWoerterbuch(WriteContext& ctx);
 // Banks 1..21: encoded texts and their pointers, FreierPlatz per bank.

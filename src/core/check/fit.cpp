@@ -1,0 +1,105 @@
+#include "check/fit.h"
+
+#include <algorithm>
+
+#include "common/progress_sink.h"
+#include "common/run_error.h"
+#include "compression/dictionary_budget.h"
+#include "rom/layout.h"
+#include "text_places.h"
+#include "writer/save_procedure.h"
+#include "writer/write_context.h"
+
+namespace orvane {
+
+namespace {
+
+// Keeps the writers' messages. Space messages go on with the next entry and error questions are
+// answered Yes, so every area is measured to its end.
+class CollectingPrompter : public Prompter {
+ public:
+  Answer ask(const Message& message) override {
+    std::string text = message.text;
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    messages.push_back(message.title + ": " + text);
+    if (message.buttons == Buttons::OkCancel) return Answer::Ok;
+    return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+  std::vector<std::string> messages;
+};
+
+// The bytes of a dialogue text; `reason` says why it cannot be encoded whole (empty when it can).
+int32_t EncodeDialogue(const Encoder& encoder, std::string_view text, std::string& reason) {
+  std::vector<uint8_t> codes;
+  try {
+    if (const auto unknown = encoder.KodiereDialog(text, codes)) reason = "unknown character \"" + *unknown + "\"";
+  } catch (const RunError& error) {
+    reason = error.what();  // the codes before the brace group stay
+  }
+  return static_cast<int32_t>(codes.size()) + 1;
+}
+
+AreaFit Area(std::string name, int64_t used, int64_t capacity) {
+  return {std::move(name), used, capacity, used <= capacity};
+}
+
+}  // namespace
+
+bool FitReport::Fits() const {
+  const auto fits = [](const AreaFit& area) { return area.fits; };
+  return dictionary.fits && std::all_of(banks.begin(), banks.end(), fits) &&
+         std::all_of(nameAreas.begin(), nameAreas.end(), fits) && unencodable.empty() && overflowNotes.empty() &&
+         messages.empty();
+}
+
+Encoder SaveEncoder(const Document& doc) {
+  const int32_t longest = LongestText(doc.Tabelle[1]);
+  return Encoder(doc.Tabelle[1], longest, LayOutDictionary(doc.Tabelle[1], longest).dropped);
+}
+
+int32_t DialogueTextBytes(const Encoder& encoder, std::string_view text) {
+  std::string reason;
+  return EncodeDialogue(encoder, text, reason);
+}
+
+FitReport MeasureFit(const Document& doc) {
+  // The writers pad item names in the document they write, so they work on a copy.
+  Document copy = doc;
+  RomImage scratch(std::vector<uint8_t>(kFullImageSize, 0));
+  CollectingPrompter prompter;
+  SilentProgress progress;
+  WriteContext ctx{copy, scratch, prompter, progress};
+  ctx.progressTotal = SaveProgressTotal(copy);
+  BerechneMaxLaengen(copy);
+  copy.Kodiertabelle = copy.Tabelle[1];
+  SchreibeWoerterbuch(ctx);
+
+  FitReport report;
+  // The dictionary as its window counts it; whether it fits is the writer's verdict, which knows
+  // that an entry holding an escape is written shorter.
+  report.dictionary = {"dictionary", UsedMemory(ReadDictionary(copy)), kDictionaryBudget, ctx.overflowNotes.empty()};
+  const Encoder encoder = MakeEncoder(ctx);
+  for (int bank = 1; bank <= kBankCount; ++bank) {
+    const BankRecord& record = copy.BankInfo[bank];
+    int64_t used = 0;
+    for (const TextPlace& place : DialoguePlaces(copy, bank)) {
+      std::string reason;
+      used += EncodeDialogue(encoder, WorkingText(copy, place), reason);
+      if (!reason.empty()) report.unencodable.push_back(PlaceName(place) + ": " + reason);
+    }
+    report.banks.push_back(Area("bank " + std::to_string(bank), used, record.DataEnd - record.DataStart + 1));
+  }
+
+  SchreibeNamenstabellen(ctx);
+  const int64_t titles = copy.TitelDatenEnde - copy.TitelDatenStart;
+  const int64_t locations = copy.StadtDatenEnde - copy.StadtDatenStart;
+  const int64_t itemInfos = kItemInfoDataLast - kItemInfoData + 1;
+  report.nameAreas = {Area("save titles", titles - ctx.titlesFree, titles),
+                      Area("locations", locations - ctx.locationsFree, locations),
+                      Area("item infos", itemInfos - ctx.itemInfoFree, itemInfos)};
+  report.overflowNotes = std::move(ctx.overflowNotes);
+  report.messages = std::move(prompter.messages);
+  return report;
+}
+
+}  // namespace orvane
