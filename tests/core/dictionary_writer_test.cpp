@@ -51,12 +51,12 @@ TEST(SchreibeWoerterbuch, NoEntryRunsPastTheBudget) {
     for (size_t i = 0; i < sizes.size(); ++i) h.SetCode(kDictionaryFirst + int(i), std::string(sizes[i], 'x'));
     SchreibeWoerterbuch(h.ctx);
     EXPECT_EQ(h.ctx.droppedCodes.count(), dropped);
-    EXPECT_EQ(h.ctx.overflowNotes.size(), dropped);
+    EXPECT_EQ(h.ctx.overflows.size(), dropped);
     const int32_t last = PointerOf(h, kDictionaryLast);
     EXPECT_LE(last + h.image.LeseByte(last), kDictionaryDataEnd);
     EXPECT_EQ(h.image.LeseByte(kDictionaryDataEnd + 1), 0xAA);
     if (dropped != 1) continue;
-    EXPECT_EQ(h.ctx.overflowNotes[0], "Dictionary entry {22} \"" + std::string(186, 'x') + "\" did not fit");
+    EXPECT_EQ(h.ctx.overflows[0].text, "Dictionary entry {22} \"" + std::string(186, 'x') + "\" did not fit");
     EXPECT_EQ(h.Slice(PointerOf(h, 0x22), 4), Hex("00 02 D1 D1"));
     testing::PutDialogue(h.doc, {{std::string(186, 'x')}});
     SchreibeBanken(h.ctx);

@@ -35,7 +35,7 @@ TEST(SchreibeNamenstabellen, RecordsArePaddedByteForByte) {
     EXPECT_EQ(h.Slice(kTechRecords, 5), Hex("2F A5 C2 CB BE"));  // then spaces to the end of the next record
     EXPECT_EQ(h.Slice(kTechRecords + 5, 17), testing::Bytes(17, 0xEF));
     EXPECT_EQ(h.doc.Items[1].Name, "Potion    ");
-    EXPECT_EQ(h.ctx.overflowNotes.at(0), "Enemy 7 is longer than 11 characters; its first 11 were written");
+    EXPECT_EQ(h.ctx.overflows.at(0).text, "Enemy 7 is longer than 11 characters; its first 11 were written");
   }
 }
 
@@ -53,7 +53,7 @@ TEST(SchreibeNamenstabellen, TitlesSpaceRuleGivesUpTheTitleOrStopsTheSave) {
     EXPECT_EQ(h.Slice(kTitelZeigerTabelle + 52, 2), Hex(pointer));
     EXPECT_EQ(h.Slice(kStadtZeigerStart, 2), Hex(locations));
     EXPECT_EQ(h.ctx.titlesFree, free);
-    EXPECT_EQ(h.ctx.overflowNotes.size() + h.prompter.messages().size(), over + (free ? 1u : 0u));
+    EXPECT_EQ(h.ctx.overflows.size() + h.prompter.messages().size(), over + (free ? 1u : 0u));
     if (over) {
       EXPECT_EQ(testing::Shown(h.prompter.last()),
                 "Error!|Not enough space to save this bank!\r\nContinue?|120!");

@@ -13,7 +13,7 @@ namespace orvane::editors {
 EditorPane::EditorPane(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
   setLineWrapMode(QTextEdit::FixedColumnWidth);
-  setLineWrapColumnOrWidth(kPaneColumns);
+  setLineWrapColumnOrWidth(static_cast<int>(kPaneColumns));
   // A word longer than a line is cut where the line ends, as an edit box does.
   setWordWrapMode(QTextOption::WordWrap);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -47,7 +47,7 @@ void EditorPane::changeEvent(QEvent* event) {
 // as the only rule.
 void EditorPane::keepColumnsWide() {
   if (lineWrapMode() != QTextEdit::FixedColumnWidth) return;
-  const qreal columns = QFontMetricsF(font()).maxWidth() * (kPaneColumns + 1) + 2 * document()->documentMargin();
+  const qreal columns = QFontMetricsF(font()).maxWidth() * static_cast<qreal>(kPaneColumns + 1) + 2 * document()->documentMargin();
   const qreal width = std::max<qreal>(viewport()->width(), columns);
   if (document()->pageSize().width() < width) document()->setPageSize(QSizeF(width, -1));
 }

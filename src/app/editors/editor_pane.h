@@ -8,8 +8,6 @@
 
 namespace orvane::editors {
 
-inline constexpr int kPaneColumns = 42;
-
 class EditorPane : public QTextEdit {
   Q_OBJECT
  public:

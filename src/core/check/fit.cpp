@@ -48,7 +48,7 @@ AreaFit Area(std::string name, int64_t used, int64_t capacity) {
 bool FitReport::Fits() const {
   const auto fits = [](const AreaFit& area) { return area.fits; };
   return dictionary.fits && std::all_of(banks.begin(), banks.end(), fits) &&
-         std::all_of(nameAreas.begin(), nameAreas.end(), fits) && unencodable.empty() && overflowNotes.empty() &&
+         std::all_of(nameAreas.begin(), nameAreas.end(), fits) && unencodable.empty() && overflows.empty() &&
          messages.empty();
 }
 
@@ -77,7 +77,7 @@ FitReport MeasureFit(const Document& doc) {
   FitReport report;
   // The dictionary as its window counts it; whether it fits is the writer's verdict, which knows
   // that an entry holding an escape is written shorter.
-  report.dictionary = {"dictionary", UsedMemory(ReadDictionary(copy)), kDictionaryBudget, ctx.overflowNotes.empty()};
+  report.dictionary = {"dictionary", UsedMemory(ReadDictionary(copy)), kDictionaryBudget, ctx.overflows.empty()};
   const Encoder encoder = MakeEncoder(ctx);
   for (int bank = 1; bank <= kBankCount; ++bank) {
     const BankRecord& record = copy.BankInfo[bank];
@@ -85,7 +85,7 @@ FitReport MeasureFit(const Document& doc) {
     for (const TextPlace& place : DialoguePlaces(copy, bank)) {
       std::string reason;
       used += EncodeDialogue(encoder, WorkingText(copy, place), reason);
-      if (!reason.empty()) report.unencodable.push_back(PlaceName(place) + ": " + reason);
+      if (!reason.empty()) report.unencodable.push_back({place, std::move(reason)});
     }
     report.banks.push_back(Area("bank " + std::to_string(bank), used, record.DataEnd - record.DataStart + 1));
   }
@@ -97,9 +97,51 @@ FitReport MeasureFit(const Document& doc) {
   report.nameAreas = {Area("save titles", titles - ctx.titlesFree, titles),
                       Area("locations", locations - ctx.locationsFree, locations),
                       Area("item infos", itemInfos - ctx.itemInfoFree, itemInfos)};
-  report.overflowNotes = std::move(ctx.overflowNotes);
+  report.overflows = std::move(ctx.overflows);
   report.messages = std::move(prompter.messages);
   return report;
+}
+
+BankFit::BankFit(const Document& doc, const Encoder& encoder, int32_t bank)
+    : doc_(doc), encoder_(encoder), bank_(bank) {
+  const BankRecord& record = doc.BankInfo[static_cast<size_t>(bank)];
+  capacity_ = record.DataEnd - record.DataStart + 1;
+  for (const TextPlace& place : DialoguePlaces(doc, bank)) {
+    bytes_.push_back(DialogueTextBytes(encoder, WorkingText(doc, place)));
+    used_ += bytes_.back();
+    changedTexts_.push_back(Changed(place.index, WorkingText(doc, place)));
+    changed_ += changedTexts_.back() ? 1 : 0;
+  }
+}
+
+bool BankFit::Changed(int32_t text, std::string_view working) const {
+  return working != doc_.Texte[static_cast<size_t>(bank_)][static_cast<size_t>(text)].Original;
+}
+
+BankFit::Figures BankFit::With(int32_t text, std::string_view typed) const {
+  Figures figures;
+  figures.capacity = capacity_;
+  figures.texts = static_cast<int32_t>(bytes_.size());
+  figures.used = used_;
+  figures.changed = changed_;
+  if (text < 1 || text > figures.texts) return figures;
+  const auto i = static_cast<size_t>(text - 1);
+  figures.textBytes = DialogueTextBytes(encoder_, typed);
+  figures.used += figures.textBytes - bytes_[i];
+  figures.changed += (Changed(text, typed) ? 1 : 0) - (changedTexts_[i] ? 1 : 0);
+  return figures;
+}
+
+void BankFit::Refresh(int32_t text) {
+  if (text < 1 || text > static_cast<int32_t>(bytes_.size())) return;
+  const std::string& stored = doc_.Texte[static_cast<size_t>(bank_)][static_cast<size_t>(text)].Aktuell;
+  const auto i = static_cast<size_t>(text - 1);
+  const int32_t bytes = DialogueTextBytes(encoder_, stored);
+  used_ += bytes - bytes_[i];
+  bytes_[i] = bytes;
+  const bool changed = Changed(text, stored);
+  changed_ += (changed ? 1 : 0) - (changedTexts_[i] ? 1 : 0);
+  changedTexts_[i] = changed;
 }
 
 }  // namespace orvane

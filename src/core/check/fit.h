@@ -9,6 +9,7 @@
 
 #include "document.h"
 #include "writer/encoder.h"
+#include "writer/write_context.h"
 
 namespace orvane {
 
@@ -20,14 +21,19 @@ struct AreaFit {
   int64_t free() const { return capacity - used; }
 };
 
+// A dialogue text the bank writer could not encode whole.
+struct TextFailure {
+  TextPlace place;
+  std::string reason;  // "unknown character "_"", or the error of a brace group
+};
+
 struct FitReport {
   AreaFit dictionary;
   std::vector<AreaFit> banks;      // banks 1..21
   std::vector<AreaFit> nameAreas;  // save titles, locations, item infos
-  // Dialogue texts the writer could not encode: "bank 3 text 12: unknown character "_"".
-  std::vector<std::string> unencodable;
+  std::vector<TextFailure> unencodable;
   // Entries the writers would leave out or cut, as the save reports them.
-  std::vector<std::string> overflowNotes;
+  std::vector<OverflowNote> overflows;
   // Questions the writers would ask on the way, "title: text".
   std::vector<std::string> messages;
   bool Fits() const;
@@ -43,5 +49,39 @@ int32_t DialogueTextBytes(const Encoder& encoder, std::string_view text);
 
 // Every area as the next save would fill it.
 FitReport MeasureFit(const Document& doc);
+
+// One bank while its shown text is being typed. The sizes of the other texts are kept, so a
+// keystroke encodes only the typed text. `doc` and `encoder` (SaveEncoder of the document) must
+// outlive it; a change of the dictionary needs a new encoder and a new BankFit.
+class BankFit {
+ public:
+  BankFit(const Document& doc, const Encoder& encoder, int32_t bank);
+
+  struct Figures {
+    int32_t textBytes = 0;  // the typed text, its 0x00 included
+    int64_t used = 0;       // the whole bank with the typed text
+    int64_t capacity = 0;
+    int32_t changed = 0;    // texts of the bank that differ from their original
+    int32_t texts = 0;
+    int64_t free() const { return capacity - used; }
+  };
+  // The bank's figures with `typed` (stored form) in place of text `text` (1-based).
+  Figures With(int32_t text, std::string_view typed) const;
+  // Takes the document's text `text` anew, after "Save" stored it.
+  void Refresh(int32_t text);
+  int32_t bank() const { return bank_; }
+
+ private:
+  bool Changed(int32_t text, std::string_view working) const;
+
+  const Document& doc_;
+  const Encoder& encoder_;
+  int32_t bank_;
+  int64_t capacity_;
+  std::vector<int32_t> bytes_;  // per text, index text - 1
+  std::vector<bool> changedTexts_;
+  int64_t used_ = 0;
+  int32_t changed_ = 0;
+};
 
 }  // namespace orvane

@@ -10,12 +10,13 @@ namespace {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-std::string BraceProblem(std::string_view rest) {
-  return "the brace group " + Quoted(rest.substr(0, 4)) + " is no escape (an escape is { and two hex digits and })";
+TextProblem BraceProblem(std::string_view rest) {
+  return {TextFault::Escape,
+          "the brace group " + Quoted(rest.substr(0, 4)) + " is no escape (an escape is { and two hex digits and })"};
 }
 
-std::string CharacterProblem(char c) {
-  return "the character " + Quoted(std::string_view(&c, 1)) + " has no code in the table";
+TextProblem CharacterProblem(char c) {
+  return {TextFault::Character, "the character " + Quoted(std::string_view(&c, 1)) + " has no code in the table"};
 }
 
 }  // namespace
@@ -28,17 +29,23 @@ int32_t TextCheck::NameCharacters(std::string_view text) const {
 }
 
 std::optional<std::string> TextCheck::Problem(TextList list, std::string_view text) const {
-  std::optional<std::string> problem = RecordLength(list) > 0 ? RecordProblem(list, text) : StringProblem(text);
+  const std::optional<TextProblem> fault = Fault(list, text);
+  return fault ? std::optional<std::string>(fault->reason) : std::nullopt;
+}
+
+std::optional<TextProblem> TextCheck::Fault(TextList list, std::string_view text) const {
+  std::optional<TextProblem> problem = RecordLength(list) > 0 ? RecordProblem(list, text) : StringProblem(text);
   if (problem) return problem;
   const int32_t limit = NameLimit(list);
   if (limit > 0 && NameCharacters(text) > limit)
-    return "longer than " + std::to_string(limit) + " characters (" + std::to_string(NameCharacters(text)) + ")";
+    return TextProblem{TextFault::TooLong, "longer than " + std::to_string(limit) + " characters (" +
+                                               std::to_string(NameCharacters(text)) + ")"};
   return std::nullopt;
 }
 
 // Record names are written one position per byte; a character without a code of its own would
 // become 0xFF, except the star of a technique name, which has a byte of its own.
-std::optional<std::string> TextCheck::RecordProblem(TextList list, std::string_view text) const {
+std::optional<TextProblem> TextCheck::RecordProblem(TextList list, std::string_view text) const {
   for (size_t k = 0; k < text.size();) {
     const NameUnit unit = names_.First(text.substr(k));
     const bool star = list == TextList::TechNames && unit.text == "*";
@@ -50,7 +57,7 @@ std::optional<std::string> TextCheck::RecordProblem(TextList list, std::string_v
 }
 
 // Strings are encoded with the longest-match rule; a {00} in them would end the string there.
-std::optional<std::string> TextCheck::StringProblem(std::string_view text) const {
+std::optional<TextProblem> TextCheck::StringProblem(std::string_view text) const {
   for (int32_t k = 0; k < static_cast<int32_t>(text.size());) {
     CodeMatch m;
     try {
@@ -60,7 +67,7 @@ std::optional<std::string> TextCheck::StringProblem(std::string_view text) const
     }
     if (m.code < 0)
       return text[k] == '{' ? BraceProblem(text.substr(static_cast<size_t>(k))) : CharacterProblem(text[k]);
-    if (m.code == 0) return std::string("{00} would end the text there");
+    if (m.code == 0) return TextProblem{TextFault::Escape, "{00} would end the text there"};
     k = m.next;
   }
   return std::nullopt;

@@ -14,6 +14,18 @@
 
 namespace orvane {
 
+// What kind of fault keeps a text from being written as typed.
+enum class TextFault {
+  Character,  // a character no table entry and no escape can write
+  Escape,     // a brace group that is no escape, or a {00} that would end the text early
+  TooLong,    // a name over its limit
+};
+
+struct TextProblem {
+  TextFault fault;
+  std::string reason;
+};
+
 class TextCheck {
  public:
   // Works with Tabelle column 1 as the next save will (the dictionary included).
@@ -23,6 +35,8 @@ class TextCheck {
 
   // Why `text` cannot be written into a place of `list` as it stands; nothing when it can.
   std::optional<std::string> Problem(TextList list, std::string_view text) const;
+  // The same with its kind.
+  std::optional<TextProblem> Fault(TextList list, std::string_view text) const;
 
   // The bytes the text takes in the ROM (codes and the closing 0x00; the record for fixed names);
   // nothing when a brace group cannot be read.
@@ -32,8 +46,8 @@ class TextCheck {
   int32_t NameCharacters(std::string_view text) const;
 
  private:
-  std::optional<std::string> RecordProblem(TextList list, std::string_view text) const;
-  std::optional<std::string> StringProblem(std::string_view text) const;
+  std::optional<TextProblem> RecordProblem(TextList list, std::string_view text) const;
+  std::optional<TextProblem> StringProblem(std::string_view text) const;
 
   Encoder encoder_;
   NameSplitter names_;

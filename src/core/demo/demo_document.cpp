@@ -148,7 +148,7 @@ void FillNames(Document& doc) {
   for (int t = 0; t < kTechInfoCount; ++t) {
     const size_t n = static_cast<size_t>(t);
     doc.TechBeschreibungen[t] =
-        std::string(effects[n % effects.size()]) + " Costs " + std::to_string(2 + n % 9) + " MP.";
+        std::string(effects[n % effects.size()]) + " " + std::to_string(2 + n % 9) + " MP.";
   }
 }
 

@@ -68,12 +68,12 @@ std::vector<uint8_t> WriteDemoRom(Document& doc) {
   RomImage image(std::vector<uint8_t>(kFullImageSize, 0));
   NoQuestions prompter;
   SilentProgress progress;
-  WriteContext ctx{.doc = doc, .image = image, .prompter = prompter, .progress = progress, .overflowNotes = {}};
+  WriteContext ctx{.doc = doc, .image = image, .prompter = prompter, .progress = progress, .overflows = {}};
   ctx.progressTotal = SaveProgressTotal(doc);
   Expect(SchreibeWoerterbuch(ctx) == WriteResult::Finished, "the dictionary was not written");
   Expect(SchreibeBanken(ctx) == WriteResult::Finished, "the banks were not written");
   Expect(SchreibeNamenstabellen(ctx) == WriteResult::Finished, "the name tables were not written");
-  Expect(ctx.overflowNotes.empty(), "an entry did not fit");
+  Expect(ctx.overflows.empty(), "an entry did not fit");
   Expect(image.size() == kFullImageSize, "the image grew");
   PutCartridgeHeader(image.bytes());
   return std::move(image.bytes());

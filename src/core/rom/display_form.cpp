@@ -72,4 +72,42 @@ std::string StoredFromLines(const std::vector<std::string>& pane) {
   return stored;
 }
 
+std::vector<std::string> PaneLines(std::string_view stored, size_t columns) {
+  const std::string shown = DisplayForm(stored);
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = std::min(shown.find("\r\n", start), shown.size());
+    const std::string_view line = std::string_view(shown).substr(start, end - start);
+    std::string piece;
+    size_t visible = 0;  // the piece's length without its trailing blanks
+    for (size_t i = 0; i < line.size();) {
+      const size_t wordEnd = std::min(line.find(' ', i), line.size());
+      const size_t next = std::min(line.find_first_not_of(' ', wordEnd), line.size());
+      if (!piece.empty() && visible + (wordEnd - i) > columns) {
+        lines.push_back(std::move(piece));
+        piece.clear();
+        visible = 0;
+      }
+      visible = piece.size() + (wordEnd - i);
+      piece.append(line.substr(i, next - i));
+      i = next;
+    }
+    lines.push_back(std::move(piece));
+    if (end == shown.size()) return lines;
+    start = end + 2;
+  }
+}
+
+std::string SaveCutReason(const std::vector<std::string>& lines) {
+  if (lines.size() > kMaxEditorLines)
+    return "it has " + std::to_string(lines.size()) + " lines; \"Save\" keeps the first " +
+           std::to_string(kMaxEditorLines);
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].size() > kMaxEditorLineLength)
+      return "line " + std::to_string(i + 1) + " has " + std::to_string(lines[i].size()) +
+             " characters; \"Save\" keeps the first " + std::to_string(kMaxEditorLineLength);
+  return {};
+}
+
 }  // namespace orvane

@@ -11,6 +11,8 @@ namespace orvane {
 // Limits of what "Save" reads from the editor pane.
 inline constexpr size_t kMaxEditorLines = 255;
 inline constexpr size_t kMaxEditorLineLength = 255;
+// The editor pane wraps its lines at this many columns, whatever its font and width.
+inline constexpr size_t kPaneColumns = 42;
 
 // Stored form → pane text with CR LF breaks. A "[" with any pair other than the four codes
 // vanishes together with the three characters after it.
@@ -21,5 +23,14 @@ std::string DisplayForm(std::string_view stored);
 // three blanks has them turned into the indented variant of the code. Only the first 255 lines and
 // the first 255 characters of each are read.
 std::string StoredFromLines(const std::vector<std::string>& lines);
+
+// The lines the editor pane shows for a stored text: each line of the display form wrapped at
+// `columns` after its last blank that fits (the blank staying on the first piece); a word longer
+// than a line is not broken.
+std::vector<std::string> PaneLines(std::string_view stored, size_t columns = kPaneColumns);
+
+// Why "Save" would not store these lines whole (more than 255 lines, or a line longer than 255
+// characters); empty when it would.
+std::string SaveCutReason(const std::vector<std::string>& lines);
 
 }  // namespace orvane

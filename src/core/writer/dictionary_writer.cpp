@@ -66,7 +66,7 @@ DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength) {
 WriteResult SchreibeWoerterbuch(WriteContext& ctx) {
   DictionaryLayout layout = LayOutDictionary(ctx.doc.Kodiertabelle, ctx.doc.MaxEintragLaenge[1]);
   ctx.droppedCodes |= layout.dropped;
-  for (std::string& note : layout.notes) ctx.overflowNotes.push_back(std::move(note));
+  for (std::string& note : layout.notes) ctx.NoteOverflow(std::move(note), std::nullopt, false);
   int32_t pointer = kDictionaryPointers;
   int32_t data = kDictionaryData;
   for (const std::vector<uint8_t>& bytes : layout.entries) {

@@ -25,11 +25,13 @@ NameSplitter::NameSplitter(const CodeTable& table, const Encoder& encoder)
     if (c >= kDictionaryFirst && c <= kDictionaryLast) continue;
     const std::string& text = table[static_cast<size_t>(c)];
     if (text.size() < 2) continue;
-    const bool seen = std::any_of(notations_.begin(), notations_.end(), [&](const auto& n) { return n.first == text; });
-    if (!seen) notations_.emplace_back(text, static_cast<uint8_t>(c));
+    auto& bucket = notations_[static_cast<uint8_t>(text[0])];
+    const bool seen = std::any_of(bucket.begin(), bucket.end(), [&](const auto& n) { return n.first == text; });
+    if (!seen) bucket.emplace_back(text, static_cast<uint8_t>(c));
   }
-  std::stable_sort(notations_.begin(), notations_.end(),
-                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+  for (auto& bucket : notations_)
+    std::stable_sort(bucket.begin(), bucket.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
 }
 
 std::vector<NameUnit> NameSplitter::Split(std::string_view name) const {
@@ -39,9 +41,10 @@ std::vector<NameUnit> NameSplitter::Split(std::string_view name) const {
 }
 
 NameUnit NameSplitter::First(std::string_view rest) const {
-  const auto notation = std::find_if(notations_.begin(), notations_.end(),
-                                     [&](const auto& n) { return rest.starts_with(n.first); });
-  if (notation != notations_.end()) return {rest.substr(0, notation->first.size()), notation->second};
+  const auto& bucket = notations_[static_cast<uint8_t>(rest[0])];
+  const auto notation =
+      std::find_if(bucket.begin(), bucket.end(), [&](const auto& n) { return rest.starts_with(n.first); });
+  if (notation != bucket.end()) return {rest.substr(0, notation->first.size()), notation->second};
   if (rest.size() >= 4 && rest[0] == '{' && rest[3] == '}' && IsHexDigit(rest[1]) && IsHexDigit(rest[2]))
     return {rest.substr(0, 4), static_cast<uint8_t>(HexValue(rest[1]) * 16 + HexValue(rest[2]))};
   return {rest.substr(0, 1), static_cast<uint8_t>(encoder_.EinzelCode(rest[0]) & 0xFF)};

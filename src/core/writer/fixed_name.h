@@ -4,6 +4,7 @@
 // (a character name, "...", a line code, an escape like {00}), so a loaded name writes back as it
 // was read. Dictionary entries are never used here.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,7 +33,8 @@ class NameSplitter {
   uint8_t SpaceCode() const { return spaceCode_; }
 
  private:
-  std::vector<std::pair<std::string, uint8_t>> notations_;  // longest first, lowest code per text
+  // By first character, longest first, lowest code per text.
+  std::array<std::vector<std::pair<std::string, uint8_t>>, 256> notations_;
   const Encoder& encoder_;
   uint8_t emptyCode_;
   uint8_t spaceCode_;

@@ -50,7 +50,9 @@ WriteResult WriteItemInfos(WriteContext& ctx, const Encoder& encoder) {
     if (!EncodeName(ctx, encoder, InfoListe[static_cast<size_t>(j)], bytes)) return WriteResult::Stopped;
     std::optional<int32_t> at = area.Place(bytes);
     if (!at) {
-      ctx.overflowNotes.push_back("Item-Info " + std::to_string(firstItem[static_cast<size_t>(j)]) + " did not fit");
+      const int32_t first = firstItem[static_cast<size_t>(j)];
+      ctx.NoteOverflow("Item-Info " + std::to_string(first) + " did not fit", TextPlace{TextList::ItemInfos, 0, first},
+                       false);
       at = area.EmptyString();
     }
     InfoAdressen[static_cast<size_t>(j)] = *at;

@@ -22,6 +22,7 @@ struct PointerList {
   int32_t dataLast;                                // last usable byte
   std::function<std::string(int32_t)> caption;     // caption of entry i
   std::string noteName;                            // how an entry is named in the overflow notes
+  TextList list;
   bool askOnOverflow;                              // titles and locations ask whether to go on
   bool progressSteps;
 };
@@ -45,7 +46,8 @@ WriteResult WritePointerList(WriteContext& ctx, const Encoder& encoder, const Po
     std::optional<int32_t> at = area.Place(bytes);
     if (!at) {
       if (list.askOnOverflow && !AskNotEnoughSpace(ctx)) return WriteResult::Stopped;
-      ctx.overflowNotes.push_back(list.noteName + " " + std::to_string(index) + " did not fit");
+      ctx.NoteOverflow(list.noteName + " " + std::to_string(index) + " did not fit", TextPlace{list.list, 0, index},
+                       false);
       at = area.EmptyString();
     }
     ctx.image.SchreibeZeiger(pointer, *at);
@@ -66,8 +68,9 @@ namespace {
 // Titles and locations: a pointer list bounded by its string area, with the space message.
 WriteResult WriteBoundedNames(WriteContext& ctx, const Encoder& encoder, int32_t pointers, int32_t dataStart,
                               int32_t dataEnd, const std::string& caption, const std::string& label,
-                              std::span<const std::string> names, int32_t count, int32_t& freeSpace) {
-  const PointerList list{pointers, dataStart, dataEnd - 1, CountingCaption(caption, count), label, true, true};
+                              TextList textList, std::span<const std::string> names, int32_t count,
+                              int32_t& freeSpace) {
+  const PointerList list{pointers, dataStart, dataEnd - 1, CountingCaption(caption, count), label, textList, true, true};
   StringArea area(ctx.image, list.dataStart, list.dataLast);
   const auto texts = names.subspan(1, static_cast<size_t>(count));
   const WriteResult result = WritePointerList(ctx, encoder, list, texts, 1, area);
@@ -80,13 +83,13 @@ WriteResult WriteBoundedNames(WriteContext& ctx, const Encoder& encoder, int32_t
 WriteResult WriteSaveTitles(WriteContext& ctx, const Encoder& encoder) {
   const Document& doc = ctx.doc;
   return WriteBoundedNames(ctx, encoder, doc.TitelZeigerTabelle, doc.TitelDatenStart, doc.TitelDatenEnde,
-                           "Writing Savetitle ", "Savetitle", doc.SpeicherNamen, doc.TitelAnzahl, ctx.titlesFree);
+                           "Writing Savetitle ", "Savetitle", TextList::SaveTitles, doc.SpeicherNamen, doc.TitelAnzahl, ctx.titlesFree);
 }
 
 WriteResult WriteLocationNames(WriteContext& ctx, const Encoder& encoder) {
   const Document& doc = ctx.doc;
   return WriteBoundedNames(ctx, encoder, doc.StadtZeigerStart, doc.StadtDatenStart, doc.StadtDatenEnde,
-                           "Writing Locationname ", "Locationname", doc.StadtNamen, doc.StadtAnzahl,
+                           "Writing Locationname ", "Locationname", TextList::Locations, doc.StadtNamen, doc.StadtAnzahl,
                            ctx.locationsFree);
 }
 
@@ -97,7 +100,7 @@ WriteResult WriteTechniqueInfos(WriteContext& ctx, const Encoder& encoder) {
                            return "Writing Technics&Magics " + std::to_string(kTechCount + i) + "/" +
                                   std::to_string(kTechniqueCaptionTotal);
                          },
-                         "Tech-Info", false, false};
+                         "Tech-Info", TextList::TechInfos, false, false};
   StringArea area(ctx.image, list.dataStart, list.dataLast);
   return WritePointerList(ctx, encoder, list, ctx.doc.TechBeschreibungen, 0, area);
 }

@@ -16,9 +16,10 @@ namespace {
 constexpr size_t kItemNameLength = 10;
 constexpr uint8_t kTechniqueStarCode = 0x2F;
 
-void NoteTruncated(WriteContext& ctx, const std::string& what, int32_t index, size_t length) {
-  ctx.overflowNotes.push_back(what + " " + std::to_string(index) + " is longer than " + std::to_string(length) +
-                              " characters; its first " + std::to_string(length) + " were written");
+void NoteTruncated(WriteContext& ctx, const std::string& what, TextPlace place, size_t length) {
+  ctx.NoteOverflow(what + " " + std::to_string(place.index) + " is longer than " + std::to_string(length) +
+                       " characters; its first " + std::to_string(length) + " were written",
+                   place, true);
 }
 
 }  // namespace
@@ -35,7 +36,7 @@ WriteResult WriteItems(WriteContext& ctx, const NameSplitter& names) {
     if (units.size() > kItemNameLength) {
       // The name cannot be padded; on Yes its first ten positions are written and it stays as typed.
       if (!ctx.AskContinue(MakeRunError(errors::kInvalidCall))) return WriteResult::Stopped;
-      NoteTruncated(ctx, "Item", i, kItemNameLength);
+      NoteTruncated(ctx, "Item", {TextList::ItemNames, 0, i}, kItemNameLength);
       units.resize(kItemNameLength);
     } else {
       const size_t padding = kItemNameLength - units.size();
@@ -55,6 +56,7 @@ struct NameRecords {
   std::string caption;        // caption before the record number
   int32_t captionTotal;       // number shown after the "/"
   std::string noteName;       // how a record is named in the overflow notes
+  TextList list;
 };
 
 // Enemy and technique names: eleven bytes a record, the user interface polled before every byte.
@@ -65,7 +67,8 @@ WriteResult WriteNameRecords(WriteContext& ctx, const NameSplitter& splitter, co
   int32_t position = records.first;
   for (size_t e = 0; e < records.names.size(); ++e) {
     const std::vector<NameUnit> units = splitter.Split(records.names[e]);
-    if (units.size() > kRecordSize) NoteTruncated(ctx, records.noteName, static_cast<int32_t>(e), kRecordSize);
+    if (units.size() > kRecordSize)
+      NoteTruncated(ctx, records.noteName, {records.list, 0, static_cast<int32_t>(e)}, kRecordSize);
     for (size_t j = 0; j < static_cast<size_t>(kRecordSize); ++j) {
       if (!ctx.YieldAndCheck()) return WriteResult::Stopped;
       ctx.Caption(records.caption + std::to_string(e) + "/" + std::to_string(records.captionTotal));
@@ -79,14 +82,15 @@ WriteResult WriteNameRecords(WriteContext& ctx, const NameSplitter& splitter, co
 }  // namespace
 
 WriteResult WriteEnemyNames(WriteContext& ctx, const NameSplitter& names) {
-  const NameRecords records{ctx.doc.GegnerNamen, kEnemyRecords, "Writing Enemys ", kEnemyCount - 1, "Enemy"};
+  const NameRecords records{ctx.doc.GegnerNamen, kEnemyRecords, "Writing Enemys ", kEnemyCount - 1, "Enemy",
+                             TextList::Enemies};
   return WriteNameRecords(ctx, names, records,
                           [&](const NameUnit* unit) { return unit ? unit->code : names.EmptyCode(); });
 }
 
 WriteResult WriteTechniqueNames(WriteContext& ctx, const NameSplitter& names) {
   const NameRecords records{ctx.doc.TechNamen, kTechRecords, "Writing Technics&Magics ", kTechniqueCaptionTotal,
-                            "Technique"};
+                            "Technique", TextList::TechNames};
   return WriteNameRecords(ctx, names, records, [](const NameUnit* unit) {
     if (!unit) return kCodeSpace;
     return unit->text == "*" ? kTechniqueStarCode : unit->code;

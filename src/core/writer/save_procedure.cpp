@@ -58,7 +58,7 @@ class SaveRun {
       : doc_(doc),
         params_(params),
         prompter_(prompter),
-        ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflowNotes = {}} {}
+        ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflows = {}} {}
 
   SaveOutcome Execute(FileChooser& chooser, SavedRom* saved);
 
@@ -121,7 +121,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
 
   prompter_.ask(FinishedMessage(Now() - start));
   prompter_.ask(InfoMessage(ctx_));
-  if (!ctx_.overflowNotes.empty()) prompter_.ask(OverflowMessage(ctx_.overflowNotes));
+  if (!ctx_.overflows.empty()) prompter_.ask(OverflowMessage(ctx_.overflows));
   doc_.Geaendert = false;
   if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed};
   return SaveOutcome::Finished;

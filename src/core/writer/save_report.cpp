@@ -33,9 +33,13 @@ Message InfoMessage(const WriteContext& ctx) {
   return MakeMessage("Info", FreeSpaceReport(ctx), Icon::Information, Buttons::Ok, true);
 }
 
-Message OverflowMessage(const std::vector<std::string>& notes) {
-  std::string text = "These entries did not fit into their areas and were not written:";
-  for (const std::string& note : notes) text += kCrLf + note;
+Message OverflowMessage(const std::vector<OverflowNote>& notes) {
+  std::string left, cut;
+  for (const OverflowNote& note : notes) (note.cut ? cut : left) += kCrLf + note.text;
+  std::string text;
+  if (!left.empty()) text = "These entries did not fit into their areas and were not written:" + left;
+  if (!left.empty() && !cut.empty()) text += kCrLf + std::string(kCrLf);
+  if (!cut.empty()) text += "These entries were cut to fit: only their first characters were written:" + cut;
   return MakeMessage("Not everything fitted!", text, Icon::Exclamation, Buttons::Ok, true);
 }
 

@@ -21,7 +21,7 @@ Message FinishedMessage(double elapsedSeconds);
 std::string FreeSpaceReport(const WriteContext& ctx);
 Message InfoMessage(const WriteContext& ctx);
 
-// The entries the writers had to leave out, one per line.
-Message OverflowMessage(const std::vector<std::string>& notes);
+// The entries the writers had to leave out, one per line, then those they cut.
+Message OverflowMessage(const std::vector<OverflowNote>& notes);
 
 }  // namespace orvane

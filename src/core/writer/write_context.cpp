@@ -8,6 +8,10 @@ bool WriteContext::AskContinue(const RunError& error) {
   return AskContinueAfterError(prompter, error);
 }
 
+void WriteContext::NoteOverflow(std::string text, std::optional<TextPlace> place, bool cut) {
+  overflows.push_back({std::move(text), place, cut});
+}
+
 void WriteContext::Caption(const std::string& text) {
   if (text == lastCaption) return;
   lastCaption = text;

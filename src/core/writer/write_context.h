@@ -5,6 +5,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,16 @@
 #include "common/run_error.h"
 #include "document.h"
 #include "rom/rom_image.h"
+#include "text_places.h"
 
 namespace orvane {
+
+// An entry a writer had to leave out or cut.
+struct OverflowNote {
+  std::string text;                // "Savetitle 27 did not fit"
+  std::optional<TextPlace> place;  // the name it is about; nothing for a dictionary entry
+  bool cut = false;                // its first characters were written; otherwise nothing of it
+};
 
 struct WriteContext {
   Document& doc;
@@ -25,7 +34,8 @@ struct WriteContext {
   int32_t progressTotal = 0; // sum of TextCount + 1337, set by the save
   std::array<int32_t, kBankSlots> FreierPlatz{};
   int32_t titlesFree = 0, locationsFree = 0, itemInfoFree = 0;
-  std::vector<std::string> overflowNotes{};  // what did not fit, for a clear message at the end
+  std::vector<OverflowNote> overflows{};  // what did not fit, for a clear message at the end
+  void NoteOverflow(std::string text, std::optional<TextPlace> place, bool cut);
   // "Error Nr. N" / description CR LF "Continue program?" Yes/No through the prompter; true = Yes (skip the failed unit).
   bool AskContinue(const RunError& error);
 

@@ -1,0 +1,41 @@
+// One keystroke's status figures on the bank with the most texts: the typed text is encoded, the
+// sizes of the others are kept.
+
+#include <benchmark/benchmark.h>
+
+#include "check/fit.h"
+#include "rom/rom_loader.h"
+#include "support/realistic_rom.h"
+
+namespace orvane {
+namespace {
+
+void BM_Keystroke(benchmark::State& state) {
+  Document doc;
+  DecodeRomImage(doc, testing::RealisticRom().image(), 0);
+  int bank = 1;
+  for (int b = 1; b <= kBankCount; ++b)
+    if (doc.BankInfo[b].TextCount > doc.BankInfo[bank].TextCount) bank = b;
+  const Encoder encoder = SaveEncoder(doc);
+  const BankFit fit(doc, encoder, bank);
+  std::string typed = doc.Texte[bank][1].Aktuell;
+  for (auto _ : state) {
+    typed += typed.size() % 7 ? "e" : " ";  // the text grows as it is typed
+    if (typed.size() > 400) typed.resize(20);
+    benchmark::DoNotOptimize(fit.With(1, typed));
+  }
+  state.counters["texts"] = doc.BankInfo[bank].TextCount;
+}
+BENCHMARK(BM_Keystroke)->Unit(benchmark::kMicrosecond);
+
+// What a bank change or a load costs before the first keystroke.
+void BM_MeasureBank(benchmark::State& state) {
+  Document doc;
+  DecodeRomImage(doc, testing::RealisticRom().image(), 0);
+  const Encoder encoder = SaveEncoder(doc);
+  for (auto _ : state) benchmark::DoNotOptimize(BankFit(doc, encoder, 1));
+}
+BENCHMARK(BM_MeasureBank)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orvane
