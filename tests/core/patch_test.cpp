@@ -107,12 +107,15 @@ TEST(Patch, BpsRefusesAnotherBaseAndADamagedPatch) {
 
 TEST(Patch, IpsOffsetsStayInsideTheFormat) {
   constexpr size_t kEndMarker = 0x454F46;
-  Bytes a(kEndMarker + 10, 0);
+  Bytes a(kEndMarker + 30, 0);
   Bytes b = a;
   b[kEndMarker] = 7;  // a record starting here would read as "EOF"
-  const Bytes patch = CreateIps(a, b);
-  EXPECT_EQ(ApplyIps(patch, a), b);
-  EXPECT_EQ(Bytes(patch.begin() + 5, patch.begin() + 8), (Bytes{0x45, 0x4F, 0x45}));
+  EXPECT_THROW(CreateIps(a, b), PatchRefused);
+  b[kEndMarker - 1] = 5;  // a change running across the offset is fine, a run starting there included
+  std::fill(b.begin() + kEndMarker, b.begin() + kEndMarker + 20, 7);
+  EXPECT_EQ(ApplyIps(CreateIps(a, b), a), b);
+  std::fill(b.begin() + kEndMarker - 40, b.begin() + kEndMarker, 7);
+  EXPECT_EQ(ApplyIps(CreateIps(a, b), a), b);
 
   const Bytes big(0x1000000 + 2, 0);
   Bytes changedBeyond = big;

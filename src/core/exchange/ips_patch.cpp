@@ -65,15 +65,15 @@ class IpsWriter {
                        ": its offsets end at 16 MiB. Make a BPS patch instead.");
   }
 
+  [[noreturn]] static void RefuseEndMarker() {
+    throw PatchRefused("An IPS patch cannot hold a change that starts at offset 4542278 (0x454F46): that offset "
+                       "reads as the patch's end. Make a BPS patch instead.");
+  }
+
   void WriteSpan(size_t from, size_t to) {
     while (from < to) {
       if (from > kLargestOffset) Refuse(from);
-      if (from == kEndMarker) {
-        // Started one byte earlier (a byte written as it already is), the record no longer reads as the end.
-        Record(from - 1, 2);
-        from += 1;
-        continue;
-      }
+      if (from == kEndMarker) RefuseEndMarker();
       size_t run = 1;
       while (from + run < to && run < kLargestRecord && target_[from + run] == target_[from]) ++run;
       if (run >= kMinRun) {
@@ -84,13 +84,14 @@ class IpsWriter {
         from += run;
         continue;
       }
-      // Literal bytes up to the next long run, the record limit or the end marker.
+      // Literal bytes up to the next long run or the record limit; a run starting at the end marker's offset
+      // stays inside the literal record, which may cover that offset as long as it does not start there.
       size_t length = 0;
-      while (from + length < to && length < kLargestRecord && from + length != kEndMarker) {
+      while (from + length < to && length < kLargestRecord) {
         const uint8_t value = target_[from + length];
         size_t same = 1;
         while (same < kMinRun && from + length + same < to && target_[from + length + same] == value) ++same;
-        if (same >= kMinRun && length > 0) break;
+        if (same >= kMinRun && length > 0 && from + length != kEndMarker) break;
         ++length;
       }
       Record(from, length);
