@@ -2,16 +2,20 @@
 // disk, missing permission), the target holds either its old bytes or the complete new ones, and
 // the failure comes back as its error number.
 #include <gtest/gtest.h>
-
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <thread>
 
 #include "common/file_copy.h"
 #include "common/file_helpers.h"
 #include "common/run_error.h"
-#include "support/child_process.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
@@ -21,19 +25,32 @@ namespace {
 namespace fs = std::filesystem;
 using namespace orvane::testing;
 
-// Writes `size` bytes into `path` in a child; "ok" or the error number it threw.
-std::string WriteInChild(const std::string& path, size_t size, const ChildOptions& options) {
-  return RunInChild(
-             [&] {
-               try {
-                 WriteFileAtomically(path, std::string(size, 'n'));
-                 return std::string("ok");
-               } catch (const RunError& e) {
-                 return std::to_string(e.number());
-               }
-             },
-             options)
-      .report;
+// Runs `body` in a forked child that fails the way real machines fail: as "nobody" without root's power
+// over file modes, with a file size limit (writes beyond fail as on a full disk), or killed `killAfter`
+// microseconds after the start. The child's exit code is what the body returned, -1 when it was killed.
+struct Child { bool unprivileged = false; long fileSizeLimit = -1, killAfter = -1; };
+int RunInChild(const std::function<int()>& body, const Child& how = {}) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (how.unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(254);
+    const rlimit limit{static_cast<rlim_t>(how.fileSizeLimit), static_cast<rlim_t>(how.fileSizeLimit)};
+    // Without ignoring SIGXFSZ the kernel ends the process instead of failing the write.
+    if (how.fileSizeLimit >= 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit)))
+      ::_exit(253);
+    ::_exit(body());  // runs no destructors of the parent's state
+  }
+  if (how.killAfter >= 0) std::this_thread::sleep_for(std::chrono::microseconds(how.killAfter)), ::kill(pid, SIGKILL);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) continue;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Writes `size` bytes into `path` in a child: 0, or the error number it threw.
+int WriteInChild(const std::string& path, size_t size, const Child& how = {}) {
+  return RunInChild([&] {
+    try { WriteFileAtomically(path, std::string(size, 'n')); } catch (const RunError& e) { return e.number(); }
+    return 0;
+  }, how);
 }
 
 class FileSafety : public ::testing::Test {
@@ -43,22 +60,18 @@ class FileSafety : public ::testing::Test {
 };
 
 TEST_F(FileSafety, KillAtAnyMomentLeavesTheOldOrTheCompleteNewFile) {
-  const std::string target = dir.file("game.smc"), oldBytes(1 << 20, 'o');
+  const std::string target = dir.file("game.smc"), oldBytes(1 << 20, 'o'), newBytes((1 << 20) + 4099, 'n');
   const auto start = std::chrono::steady_clock::now();
-  ASSERT_EQ(WriteInChild(target, (1 << 20) + 4099, {}), "ok");
+  ASSERT_EQ(WriteInChild(target, newBytes.size()), 0);
   const long full =
       std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms(0644));  // a new file's
   for (int i = 0; i <= 16; ++i) {
     WriteFileAtomically(target, oldBytes);
-    ChildOptions kill;
-    kill.killAfterMicros = full * i / 16;
-    WriteInChild(target, (1 << 20) + 4099, kill);
+    WriteInChild(target, newBytes.size(), {.killAfter = full * i / 16});
     const std::string now = ReadFileText(target);
-    ASSERT_TRUE(now == oldBytes || now == std::string((1 << 20) + 4099, 'n'))
-        << "half-written after a kill at " << kill.killAfterMicros << " us";
-    for (const auto& entry :
-         fs::directory_iterator(dir.path()))  // a kill before the rename may leave the temporary file
+    ASSERT_TRUE(now == oldBytes || now == newBytes) << "half-written after a kill at " << full * i / 16 << " us";
+    for (const auto& entry : fs::directory_iterator(dir.path()))  // a kill before the rename may leave the temporary
       if (entry.path() != target) fs::remove(entry.path());
   }
 }
@@ -66,9 +79,6 @@ TEST_F(FileSafety, KillAtAnyMomentLeavesTheOldOrTheCompleteNewFile) {
 // A refused write leaves the old file and no temporary file; a link gets the new bytes in the file
 // it names and stays a link, the file keeping its permissions.
 TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
-  ChildOptions plainUser, fullDisk;
-  plainUser.unprivileged = true;
-  fullDisk.fileSizeLimit = 64 * 1024;
   for (const char* folder : {"locked", "folder.smc", "roms"}) fs::create_directory(dir.file(folder));
   for (const char* name : {"read-only.smc", "locked/game.smc", "full.smc", "roms/game.smc"})
     WriteFileAtomically(dir.file(name), std::string("old"));
@@ -76,16 +86,13 @@ TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
        {std::pair{"read-only.smc", 0444}, {"locked/game.smc", 0666}, {"locked", 0555}, {"roms/game.smc", 0640}})
     ::chmod(dir.file(name).c_str(), mode);
   fs::create_symlink("roms/game.smc", dir.file("link.smc"));
-  for (const auto& [name, options, result] : {std::tuple{"read-only.smc", plainUser, "70"},
-                                              {"locked/game.smc", plainUser, "70"},
-                                              {"full.smc", fullDisk, "61"},
-                                              {"folder.smc", ChildOptions{}, "75"},
-                                              {"missing/game.smc", ChildOptions{}, "76"},
-                                              {"link.smc", ChildOptions{}, "ok"}}) {
-    EXPECT_EQ(WriteInChild(dir.file(name), 1 << 20, options), result) << name;
+  const Child plainUser{.unprivileged = true}, fullDisk{.fileSizeLimit = 64 * 1024};
+  for (const auto& [name, how, result] :
+       {std::tuple{"read-only.smc", plainUser, 70}, {"locked/game.smc", plainUser, 70}, {"full.smc", fullDisk, 61},
+        {"folder.smc", Child{}, 75}, {"missing/game.smc", Child{}, 76}, {"link.smc", Child{}, 0}}) {
+    EXPECT_EQ(WriteInChild(dir.file(name), 1 << 20, how), result) << name;
     EXPECT_EQ(fs::is_regular_file(dir.file(name)) ? ReadFileText(dir.file(name)).substr(0, 3) : "old",
-              result == std::string("ok") ? "nnn" : "old")
-        << name;
+              result ? "old" : "nnn") << name;
   }
   ::chmod(dir.file("locked").c_str(), 0755);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 6);
@@ -100,25 +107,20 @@ TEST_F(FileSafety, CopyReplacesAReadOnlyTargetAndCreatesFoldersOrSaysItFailed) {
   for (const char* name : {"old.smc", "locked/old.smc"}) WriteFileAtomically(dir.file(name), std::string("old"));
   for (const char* name : {"old.smc", "locked/old.smc", "locked"}) ::chmod(dir.file(name).c_str(), 0555);
   ScriptedPrompter prompter;
-  EXPECT_TRUE(KopiereDatei(dir.file("source.smc"), dir.file("old.smc"), prompter, "Title"));
-  EXPECT_TRUE(KopiereDatei(dir.file("source.smc"), dir.file("a/b/c.smc"), prompter, "Title"));
+  const auto copy = [&](const std::string& from, const std::string& to) {
+    return KopiereDatei(dir.file(from), dir.file(to), prompter, "Title");
+  };
+  EXPECT_TRUE(copy("source.smc", "old.smc") && copy("source.smc", "a/b/c.smc"));
   EXPECT_EQ(ReadFileText(dir.file("old.smc")) + ReadFileText(dir.file("a/b/c.smc")), "newnew");
   fs::create_directory(dir.file("folder.smc"));  // a folder in the target's place stays
-  EXPECT_FALSE(KopiereDatei(dir.file("source.smc"), dir.file("folder.smc"), prompter, "Title") ||
-               !fs::is_directory(dir.file("folder.smc")));
+  EXPECT_FALSE(copy("source.smc", "folder.smc") || !fs::is_directory(dir.file("folder.smc")));
   prompter = ScriptedPrompter();
-  EXPECT_FALSE(KopiereDatei(dir.file("missing.smc"), dir.file("target.smc"), prompter, "Title"));
+  EXPECT_FALSE(copy("missing.smc", "target.smc"));
   EXPECT_EQ(prompter.shown(),
             Shown(MakeMessage("Title", "Couldn't copy file \"" + dir.file("missing.smc") + "\"")) + "\n");
   // A target in a folder that may not be changed stays as it was, but without its read-only flag.
-  [[maybe_unused]] const int owned =
-      ::chown(dir.file("locked/old.smc").c_str(), 65534, 65534);  // the child's user under root
-  ChildOptions plainUser;
-  plainUser.unprivileged = true;
-  const auto copy = [&] {
-    return std::to_string(KopiereDatei(dir.file("source.smc"), dir.file("locked/old.smc"), prompter, "Title"));
-  };
-  EXPECT_EQ(RunInChild(copy, plainUser).report, "0");
+  [[maybe_unused]] const int owned = ::chown(dir.file("locked/old.smc").c_str(), 65534, 65534);  // the child's user
+  EXPECT_EQ(RunInChild([&] { return int(copy("source.smc", "locked/old.smc")); }, {.unprivileged = true}), 0);
   EXPECT_EQ(ReadFileText(dir.file("locked/old.smc")), "old");
   EXPECT_EQ(fs::status(dir.file("locked/old.smc")).permissions() & fs::perms::owner_write, fs::perms::owner_write);
   EXPECT_TRUE(LoescheDatei(dir.file("old.smc"), true, true));
