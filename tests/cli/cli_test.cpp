@@ -1,17 +1,21 @@
 // orvane-cli as a program: the arguments each command takes, its usage errors, its exit codes and which
 // stream gets what. What the commands compute is the core's and is tested there.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
+#include "exchange/po_file.h"
 #include "project/project_file.h"
-#include "support/cli_runner.h"
+#include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane {
 namespace {
 
-using Result = testing::ProgramResult;
+struct Result { int exitCode = -1; std::string out, err; };
 
 class Cli : public ::testing::Test {
  protected:
@@ -21,7 +25,19 @@ class Cli : public ::testing::Test {
     ASSERT_EQ(Call({"export", demo, "--table", table, "-o", project}).err, "");
   }
 
-  Result Call(const std::vector<std::string>& args) { return testing::RunProgram(ORVANE_CLI_PATH, args, work.path()); }
+  // Runs the program through the shell; its streams go through two files of the work folder.
+  Result Call(const std::vector<std::string>& args) {
+    const auto quoted = [](const std::string& arg) {
+      std::string q = "'";
+      for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+      return q + "'";
+    };
+    std::string command = quoted(ORVANE_CLI_PATH);
+    for (const std::string& arg : args) command += " " + quoted(arg);
+    const int status = std::system((command + " >" + work.file("out.txt") + " 2>" + work.file("err.txt")).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFileText(work.file("out.txt")),
+            testing::ReadFileText(work.file("err.txt"))};
+  }
 
   // The demo project with text 1 of `bank` (every text of bank 21) set to `text`, saved under `name`.
   std::string Changed(const std::string& name, int bank, const std::string& text) {
@@ -32,6 +48,17 @@ class Cli : public ::testing::Test {
     for (int t = 1; t <= (bank == 21 ? doc.BankInfo[bank].TextCount : 1); ++t) doc.Texte[bank][t].Aktuell = text;
     EXPECT_EQ(SaveProjectFile(doc, work.file(name), prompter, progress), ProjectOutcome::Done);
     return work.file(name);
+  }
+
+  // The demo project exported to texts.po, with new msgstr texts for the places named.
+  std::string TranslatedPo(const std::vector<std::pair<std::string, std::string>>& texts) {
+    EXPECT_EQ(Call({"po-export", project, "-o", work.file("texts.po")}).out, "5815 entries written\n");
+    PoReadResult po = ReadPoFile(work.file("texts.po"));
+    for (PoEntry& entry : po.entries)
+      for (const auto& [place, text] : texts)
+        if (entry.context == place) entry.msgstr = text;
+    WritePoFile(work.file("texts.po"), po.header, po.entries);
+    return work.file("texts.po");
   }
 
   testing::TempFolder work;
@@ -49,7 +76,8 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"optimize", "p.ovp", "-o", "o.ovp", "--samples", "5x"}, "--samples needs a number of 0 or more"},
       {{"optimize", "p.ovp", "-o", "o.ovp", "--seed", "soon"}, "--seed needs a whole number"},
       {{"build", "p.ovp", "-o", "x.smc", "--on-overflow", "maybe"}, "--on-overflow takes skip or stop, not maybe"},
-      {{"build", "p.ovp", "-o", "x.smc", "--seed", "0"}, "--seed takes a number from 1 up, not 0"}};
+      {{"build", "p.ovp", "-o", "x.smc", "--seed", "0"}, "--seed takes a number from 1 up, not 0"},
+      {{"po-export", "p.ovp", "-o", "x.po", "--only", "names", "--bank", "2"}, "--bank holds dialogue, not names"}};
   for (const auto& [args, complaint] : mistakes) {
     const Result run = Call(args);
     EXPECT_EQ(run.exitCode, 2) << complaint;
@@ -92,8 +120,13 @@ TEST_F(Cli, BuildGivesTheDemoBackAndAnswersFromItsOptions) {
   EXPECT_NE(ReadWholeFile(work.file("a.smc")), ReadWholeFile(demo));
 }
 
-// A run without a user answers No to every error question: the command stops and exits with 1.
+// A run without a user answers No to every error question: the command stops, writes nothing and exits
+// with 1; a refused PO entry, a patch for another base and a checksum that is wrong or has no header too.
 TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
+  const std::string po = TranslatedPo({{"bank 1 text 1", "Hallo."}, {"bank 1 text 2", "a#b"}});
+  ASSERT_EQ(Call({"build", project, "-o", work.file("de.smc"), "--from", demo, "--seed", "3", "--patch",
+                  work.file("de.bps")}).exitCode, 0);
+  WriteFileAtomically(work.file("blank.smc"), std::vector<uint8_t>(0x80200, 0));
   const std::vector<std::pair<std::vector<std::string>, std::string>> failures{
       {{"export", work.file("none.smc"), "--table", table, "-o", work.file("x.ovp")}, "Error: 53\nLoadRom_Form\n"},
       {{"export", demo, "--table", table, "-o", work.file("none/x.ovp")}, "Error Nr. 76: Path not found\nContinue"},
@@ -101,7 +134,14 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
        "Error!: Couldn't find an optimal compression.\n"},
       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, "Error Nr. 13: Type mismatch\nContinue"},
       {{"fit", work.file("none.ovp")}, "Error Nr. 53: File not found"},
-      {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, "bank 5 text 1: unknown character \"_\"\n"}};
+      {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, "bank 5 text 1: unknown character \"_\"\n"},
+      {{"po-import", project, po, "-o", work.file("x.ovp")},
+       "texts.po:18: bank 1 text 2: the character \"#\" has no code in the table\norvane-cli po-import: nothing was"},
+      {{"apply-patch", work.file("de.bps"), work.file("de.smc"), "-o", work.file("x.ovp")},
+       "orvane-cli apply-patch: This patch was made for another file"},
+      {{"checksum", work.file("de.smc")}, "orvane-cli checksum: the stored checksum is wrong (--fix writes it)\n"},
+      {{"checksum", work.file("blank.smc"), "--fix"}, "orvane-cli checksum: " + work.file("blank.smc") +
+                                                          ": no cartridge header found"}};
   for (const auto& [args, err] : failures) {
     const Result run = Call(args);
     EXPECT_EQ(run.exitCode, 1) << args[0];
@@ -113,6 +153,36 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
   const Result optimized = Call({"optimize", project, "-o", work.file("o.ovp")});
   EXPECT_TRUE(optimized.exitCode == 0 && optimized.err.empty() && optimized.out.starts_with("Used memory       : "));
   EXPECT_EQ(Call({"fit", project}).exitCode, 0);
+}
+
+// po-import --partial takes the good entries, diff shows them and exits with 1 while the projects differ, build
+// fixes the checksum and writes a patch, patch writes one too, and apply-patch turns the base into the build.
+TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
+  const std::string po = TranslatedPo({{"bank 1 text 1", "Hallo."}, {"bank 1 text 2", "a#b"}});
+  const Result partial = Call({"po-import", project, po, "-o", work.file("de.ovp"), "--partial"});
+  EXPECT_EQ(std::tuple(partial.exitCode, partial.out),
+            std::tuple(0, "1 imported, 5813 unchanged, 0 fuzzy, 1 refused\n"));
+  const Result diff = Call({"diff", project, work.file("de.ovp")});
+  EXPECT_EQ(std::tuple(diff.exitCode, diff.out),
+            std::tuple(1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + Hallo.\n"));
+  EXPECT_EQ(Call({"diff", project, project}).exitCode, 0);
+  EXPECT_EQ(Call({"po-export", project, "-o", work.file("b.po"), "--bank", "21"}).out, "50 entries written\n");
+  EXPECT_EQ(Call({"po-export", project, "-o", work.file("n.po"), "--only", "names"}).out, "1098 entries written\n");
+
+  ASSERT_EQ(Call({"build", work.file("de.ovp"), "-o", work.file("de.smc"), "--from", demo, "--keep-dictionary",
+                  "--fix-checksum", "--patch", work.file("de.bps")}).exitCode, 0);
+  const Result checked = Call({"checksum", work.file("de.smc")});
+  EXPECT_TRUE(checked.exitCode == 0 && checked.out.starts_with("HiROM header at 0x101C0: stored checksum 0x"));
+  ASSERT_EQ(Call({"patch", demo, work.file("de.smc"), "-o", work.file("de.ips")}).exitCode, 0);
+  for (const char* patch : {"de.bps", "de.ips"}) {
+    EXPECT_EQ(Call({"apply-patch", work.file(patch), demo, "-o", work.file("out.smc")}).exitCode, 0);
+    EXPECT_EQ(ReadWholeFile(work.file("out.smc")), ReadWholeFile(work.file("de.smc"))) << patch;
+  }
+  std::vector<uint8_t> changed = ReadWholeFile(demo);
+  changed[0x200000] ^= 0x40;
+  WriteFileAtomically(work.file("changed.smc"), changed);
+  EXPECT_EQ(Call({"checksum", work.file("changed.smc"), "--fix"}).exitCode, 0);
+  EXPECT_EQ(Call({"checksum", work.file("changed.smc")}).exitCode, 0);
 }
 
 }  // namespace
