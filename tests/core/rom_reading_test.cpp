@@ -40,15 +40,14 @@ std::unique_ptr<Document> Decode(const RomImage& rom, int16_t ladeOption = 0) {
   return doc;
 }
 
+// Any separator, either case, texts verbatim (8-bit, blanks, "=", NUL), the later line wins, CR, LF or both end
+// a line; the first bad line ends the file with its error and keeps what came before.
 TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
-  // Any separator, either case, texts verbatim (8-bit, blanks, "=", NUL), the later line wins, CR, LF or both end a
-  // line.
   const std::string good =
       std::string("A0=A\r\nef= \r\n41=\r\n4f= 2 \nB0=x=y\rC0\t\xE4\r\nC1 \xFF\r\na0=later\r\n00=") + '\0';
-  const std::vector<std::pair<int, std::string>> read = {
-      {0xA0, "later"}, {0xEF, " "},    {0x41, ""},     {0x4F, " 2 "},
-      {0xB0, "x=y"},   {0xC0, "\xE4"}, {0xC1, "\xFF"}, {0x00, std::string(1, '\0')},
-      {0xA1, "-"}};
+  const std::vector<std::pair<int, std::string>> read = {{0xA0, "later"}, {0xEF, " "},    {0x41, ""},
+                                                         {0x4F, " 2 "},   {0xB0, "x=y"},  {0xC0, "\xE4"},
+                                                         {0xC1, "\xFF"},  {0xA1, "-"},    {0x00, std::string(1, '\0')}};
   // file, the error it ends with (0: none), codes and the texts they hold afterwards ("-": untouched)
   const std::tuple<std::string, int, std::vector<std::pair<int, std::string>>> rows[] = {
       {good, 0, read},
@@ -62,9 +61,7 @@ TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
     Document doc;
     doc.Tabelle[2].fill("-");
     int thrown = 0;
-    try {
-      ReadTableFile(doc, std::vector<uint8_t>(file.begin(), file.end()));
-    } catch (const RunError& e) {
+    try { ReadTableFile(doc, std::vector<uint8_t>(file.begin(), file.end())); } catch (const RunError& e) {
       thrown = e.number();
     }
     EXPECT_EQ(thrown, error) << file;
@@ -152,22 +149,18 @@ TEST(Decoding, EveryByteOfEveryListAddsItsColumnsText) {
     const auto doc = Decode(f.image(), option);
     EXPECT_EQ(doc->Tabelle[1], column[1]);
     EXPECT_EQ(doc->Tabelle[2], column[2]);
-    Lines decoded;
-    const auto take = [&decoded](const auto& list, size_t first) {
-      decoded.insert(decoded.end(), list.begin() + first, list.end());
-    };
+    Lines got;
+    const auto take = [&got](const auto& list, size_t from) { got.insert(got.end(), list.begin() + from, list.end()); };
     for (int b = 1; b <= kBankCount; ++b)
       for (int t = 1; t <= doc->BankInfo[b].TextCount; ++t)
-        decoded.insert(decoded.end(), {doc->Texte[b][t].Aktuell, doc->Texte[b][t].Original});
+        got.insert(got.end(), {doc->Texte[b][t].Aktuell, doc->Texte[b][t].Original});
     take(doc->SpeicherNamen, 1), take(doc->StadtNamen, 1), take(doc->ItemInfos, 1), take(doc->TechBeschreibungen, 0);
     for (int i = 1; i <= kItemCount; ++i)
-      decoded.insert(decoded.end(), {std::to_string(doc->Items[i].Symbol), doc->Items[i].Name});
+      got.insert(got.end(), {std::to_string(doc->Items[i].Symbol), doc->Items[i].Name});
     take(doc->GegnerNamen, 0), take(doc->TechNamen, 0);
-    ASSERT_EQ(decoded.size(), expected[option].size());
-    for (size_t i = 0; i < decoded.size(); ++i)
-      ASSERT_EQ(decoded[i], expected[option][i]) << "value " << i << ", option " << option;
-    EXPECT_EQ(doc->ItemInfoAdressen[7], doc->ItemInfoAdressen[1]);
-    EXPECT_EQ(doc->ItemInfoAdressen[1], kItemInfoData + 1);
+    ASSERT_EQ(got.size(), expected[option].size());
+    for (size_t i = 0; i < got.size(); ++i) ASSERT_EQ(got[i], expected[option][i]) << "value " << i << ", " << option;
+    EXPECT_TRUE(doc->ItemInfoAdressen[7] == doc->ItemInfoAdressen[1] && doc->ItemInfoAdressen[1] == kItemInfoData + 1);
   }
 }
 
@@ -230,13 +223,10 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
   const std::string typical = TypicalTableFile() + "05=X\r\nF0=\r\n";
   const auto error = [](const char* text) { return Shown(MakeMessage("Error", text)) + "\n"; };
   const std::string badHeader = Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop)) + "\n";
-  const struct {
-    const char* rom;  // in the ROM folder; "" is the folder itself
-    std::string table, explicitTable;
-    LoadOutcome outcome;
-    std::string shown;
-    bool headerPassed;
-  } ways[] = {
+  // the ROM in the ROM folder ("": the folder itself), the table file beside it, an explicit table file, and
+  // the outcome with its messages and whether the header passed
+  const struct { const char* rom; std::string table, explicitTable; LoadOutcome outcome; std::string shown;
+                 bool headerPassed; } ways[] = {
       {"game.smc", typical, "", LoadOutcome::Loaded, "", true},
       {"outside.smc", typical, "", LoadOutcome::Loaded, "", true},
       {"short.smc", typical, "", LoadOutcome::Loaded, "", true},
@@ -251,8 +241,7 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
       {"game.smc", "A0=beside\r\n", "other.tbl", LoadOutcome::Loaded, "", true}};  // an explicit table wins
   WriteFileAtomically(roms.file("other.tbl"), std::string("A0=A\r\n"));
   for (const auto& way : ways) {
-    SCOPED_TRACE(std::string(way.rom) + " with " + (way.table.empty() ? "no table" : way.table.substr(0, 9)) + " " +
-                 way.explicitTable);
+    SCOPED_TRACE(std::string(way.rom) + " with " + way.table.substr(0, 9) + " " + way.explicitTable);
     std::filesystem::remove(roms.file("Orvane_Englisch.tbl"));
     if (!way.table.empty()) WriteTableFile(roms.path(), way.table == "\n" ? "" : way.table);
     Document doc;
@@ -265,9 +254,8 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     int calls = 0;
     RomLoadParams params{roms.file(way.rom), 1, program.path(),
                          way.explicitTable.empty() ? "" : roms.file(way.explicitTable)};
-    params.headerAccepted = [&] {
-      calls += 1 + prompter.messages().size() + doc.Texte[1][1].Aktuell.size();
-    };  // texts emptied, nothing shown
+    // Called once the texts are emptied, before anything is shown.
+    params.headerAccepted = [&] { calls += 1 + prompter.messages().size() + doc.Texte[1][1].Aktuell.size(); };
     ASSERT_EQ(RomLaden(doc, params, prompter), way.outcome);
     EXPECT_EQ(prompter.shown(), way.shown);
     EXPECT_EQ(calls, way.headerPassed ? 1 : 0);
