@@ -24,17 +24,13 @@ Bytes Edited(const Bytes& a, std::mt19937& rng) {
   for (int edits = 1 + static_cast<int>(pick(6)); edits > 0; --edits) {
     const size_t at = pick(b.size() + 1);
     const size_t length = 1 + pick(300);
+    const size_t end = std::min(b.size(), at + length);
+    const Bytes repeated(b.begin(), b.begin() + std::min(b.size(), length));
     switch (pick(6)) {
-      case 0:
-        for (size_t k = at; k < std::min(b.size(), at + length); ++k) b[k] = static_cast<uint8_t>(rng());
-        break;
+      case 0: std::generate(b.begin() + at, b.begin() + end, [&] { return static_cast<uint8_t>(rng()); }); break;
       case 1: b.insert(b.begin() + at, length, static_cast<uint8_t>(rng())); break;
-      case 2: b.erase(b.begin() + at, b.begin() + std::min(b.size(), at + length)); break;
-      case 3: {
-        const Bytes repeated(b.begin(), b.begin() + std::min(b.size(), length));
-        b.insert(b.begin() + at, repeated.begin(), repeated.end());
-        break;
-      }
+      case 2: b.erase(b.begin() + at, b.begin() + end); break;
+      case 3: b.insert(b.begin() + at, repeated.begin(), repeated.end()); break;
       case 4: b.resize(b.size() + length, static_cast<uint8_t>(pick(2))); break;
       default: b.resize(std::max(b.size(), length) - length); break;
     }
@@ -86,18 +82,13 @@ TEST(Patch, BpsRefusesAnotherBaseAndADamagedPatch) {
   Bytes headed(512, 0);
   headed.insert(headed.end(), a.begin(), a.end());
   WriteFileAtomically(folder.file("headed.smc"), headed);
-  const struct {
-    const char* base;
-    const char* says;
-  } cases[] = {{"base.smc", "This patch was made for another file: the base has CRC32"},
-               {"headed.smc", "It fits this ROM without its 512-byte copier header"}};
-  for (const auto& c : cases) {
+  for (const auto& [base, says] : {std::pair{"base.smc", "This patch was made for another file: the base has CRC32"},
+                                    {"headed.smc", "It fits this ROM without its 512-byte copier header"}}) {
+    std::string refused = "not refused";
     try {
-      ApplyPatchFile(folder.file("fix.bps"), folder.file(c.base), folder.file("out.smc"));
-      ADD_FAILURE() << c.base;
-    } catch (const PatchRefused& refused) {
-      EXPECT_NE(std::string(refused.what()).find(c.says), std::string::npos) << refused.what();
-    }
+      ApplyPatchFile(folder.file("fix.bps"), folder.file(base), folder.file("out.smc"));
+    } catch (const PatchRefused& e) { refused = e.what(); }
+    EXPECT_NE(refused.find(says), std::string::npos) << refused;
     EXPECT_FALSE(DateiExistiert(folder.file("out.smc")));
   }
   patch[patch.size() / 2] ^= 1;
@@ -119,7 +110,7 @@ TEST(Patch, IpsOffsetsStayInsideTheFormat) {
 
   const Bytes big(0x1000000 + 2, 0);
   Bytes changedBeyond = big;
-  changedBeyond[0x1000001] = 1;
+  changedBeyond[0x1000001] = 1;  // past the 24-bit offsets
   EXPECT_THROW(CreateIps(big, changedBeyond), PatchRefused);
   EXPECT_THROW(CreateIps(Bytes(0x1000010, 0), big), PatchRefused);  // shrinks to a size of 25 bits
   EXPECT_EQ(ApplyIps(CreateIps(big, Bytes(16, 3)), big), Bytes(16, 3));
