@@ -23,11 +23,7 @@ using testing::ReadFileText;
 using testing::TempFolder;
 
 const Document& Demo() {
-  static const Document demo = [] {
-    Document doc;
-    demo::MakeDemoDocument(doc);
-    return doc;
-  }();
+  static const Document demo = [] { Document doc; return demo::MakeDemoDocument(doc), doc; }();
   return demo;
 }
 
@@ -44,10 +40,7 @@ void EditPo(const std::string& path, const std::vector<std::pair<std::string, st
   PoReadResult po = ReadPoFile(path);
   for (PoEntry& entry : po.entries)
     for (const auto& [place, text] : edits)
-      if (entry.context == place) {
-        entry.msgstr = PoText(text);
-        entry.fuzzy = fuzzy;
-      }
+      if (entry.context == place) entry.msgstr = PoText(text), entry.fuzzy = fuzzy;
   WritePoFile(path, po.header, po.entries);
 }
 
@@ -63,9 +56,8 @@ TEST(PoExchange, ExportThenImportGivesBackTheProjectByteForByte) {
   EXPECT_NE(file.find("#. 35 bytes\nmsgctxt \"bank 1 text 2\"\n"), std::string::npos);
   EXPECT_NE(file.find("#. 10 bytes, at most 10 characters\nmsgctxt \"item 1 name\"\n"), std::string::npos);
   EXPECT_NE(file.find("#. 12 bytes, at most 40 characters\nmsgctxt \"item 0 description\"\n"), std::string::npos);
-  if (DateiExistiert("/usr/bin/msgfmt")) {
-    EXPECT_EQ(std::system(("/usr/bin/msgfmt -c --check-format -o /dev/null " + po + " 2>/dev/null").c_str()), 0);
-  }
+  const std::string check = "/usr/bin/msgfmt -c --check-format -o /dev/null " + po + " 2>/dev/null";
+  EXPECT_TRUE(!DateiExistiert("/usr/bin/msgfmt") || std::system(check.c_str()) == 0);
 
   Document original = Demo();
   const PoImportPlan plan = PlanPoImport(original, po);
@@ -80,9 +72,7 @@ TEST(PoExchange, EditedEntriesChangeExactlyTheirTextsAndFuzzyOnesAreSkipped) {
   TempFolder folder;
   const std::string po = folder.file("texts.po");
   ExportPo(Demo(), po, {});
-  EditPo(po, {{"bank 2 text 3", "New words."},
-              {"item 5 name", "Ash Staff"},
-              {"technique 3 name", "*Feuer"},
+  EditPo(po, {{"bank 2 text 3", "New words."}, {"item 5 name", "Ash Staff"}, {"technique 3 name", "*Feuer"},
               {"technique 7 description", "Hits twice."}});
   EditPo(po, {{"bank 3 text 1", "Not yet."}}, true);
 
@@ -90,12 +80,10 @@ TEST(PoExchange, EditedEntriesChangeExactlyTheirTextsAndFuzzyOnesAreSkipped) {
   const PoImportPlan plan = PlanPoImport(doc, po);
   EXPECT_EQ(plan.fuzzy, 1);
   ApplyPoImport(doc, plan);
-  const std::vector<TextChange> changes = DiffProjects(Demo(), doc);
-  ASSERT_EQ(changes.size(), 4u);
-  EXPECT_EQ(changes[0].place + "=" + changes[0].after, "bank 2 text 3=New words.");
-  EXPECT_EQ(changes[1].place + "=" + changes[1].after, "item 5 name=Ash Staff");
-  EXPECT_EQ(changes[2].place + "=" + changes[2].after, "technique 3 name=*Feuer");
-  EXPECT_EQ(changes[3].place + "=" + changes[3].after, "technique 7 description=Hits twice.");
+  std::string changed;
+  for (const TextChange& change : DiffProjects(Demo(), doc)) changed += change.place + "=" + change.after + "; ";
+  EXPECT_EQ(changed, "bank 2 text 3=New words.; item 5 name=Ash Staff; technique 3 name=*Feuer; "
+                     "technique 7 description=Hits twice.; ");
 }
 
 TEST(PoExchange, EveryByteValueSurvivesExportAndImport) {
@@ -132,14 +120,8 @@ std::string Entry(const std::string& place, const std::string& msgid, const std:
 
 TEST(PoExchange, RefusalsNameTheLineOfTheirEntry) {
   const Document& doc = Demo();
-  const std::string text = doc.Texte[1][1].Original;
-  const std::string item = doc.Items[1].Name;
-  const std::string info = doc.TechBeschreibungen[0];
-  struct Row {
-    std::string entries;  // after the three header lines
-    size_t line;
-    std::string problem;
-  };
+  const std::string text = doc.Texte[1][1].Original, item = doc.Items[1].Name, info = doc.TechBeschreibungen[0];
+  struct Row { std::string entries; size_t line; std::string problem; };  // the entries follow the header's lines
   const std::vector<Row> rows = {
       {Entry("bank 22 text 1", "x", "y"), 4, "bank 22 text 1: no text has this place"},
       {Entry("bank 1 text 1", "Another text.", "y"), 4, "the source text changed: the project has"},
@@ -170,8 +152,7 @@ TEST(PoExchange, RefusalsNameTheLineOfTheirEntry) {
   // The file's own character set: UTF-8 (or plain ASCII) only.
   for (const std::string charset : {"ISO-8859-1", "ASCII"}) {
     WriteFileAtomically(po, "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=" + charset + "\\n\"\n");
-    const PoImportPlan plan = PlanPoImport(doc, po);
-    EXPECT_EQ(plan.fileRefused, charset != "ASCII") << charset;
+    EXPECT_EQ(PlanPoImport(doc, po).fileRefused, charset != "ASCII") << charset;
   }
 }
 
