@@ -46,8 +46,7 @@ void NameListStory(const Kind& k) {
     ScriptedPrompter prompter(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
     Window w(doc, prompter);
     w.show();
-    QLineEdit* box = Box(&w, k.nameBox);
-    QLineEdit* info = k.infoBox ? Box(&w, k.infoBox) : nullptr;
+    QLineEdit *box = Box(&w, k.nameBox), *info = k.infoBox ? Box(&w, k.infoBox) : nullptr;
     Child<QListWidget>(&w, "Liste")->setCurrentRow(2);
     box->insert(QString::fromUtf8("→"));  // without a Windows-1252 byte: refused
     QCOMPARE(box->text() + (info ? info->text() : "") + " / " + w.windowTitle(),

@@ -1,7 +1,15 @@
 // The program's shell: the main window driven as a user drives it (the loads that fail and the one
 // that works, browsing and editing texts, the windows it opens, saving into a ROM and a project,
-// closing), and the Qt face of the core's message boxes.
+// closing), the team entries (File > Export/Import Translation with the findings shown before the
+// import, Rom > Create Patch from the loaded ROM to the last saved one, the remembered option that
+// fixes the cartridge checksum when saving), and the Qt face of the core's message boxes.
 
+#include "common/file_helpers.h"
+#include "demo/demo_document.h"
+#include "demo/demo_rom.h"
+#include "exchange/cartridge.h"
+#include "exchange/patch.h"
+#include "exchange/po_file.h"
 #include "main_window_harness.h"
 #include "shell/cp1252.h"
 #include "shell/qt_prompter.h"
@@ -18,7 +26,10 @@ const QString kLoaded =
 class ShellTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }  // no user settings
+  void initTestCase() {  // no user settings
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane Texteditor")).clear();
+  }
 
   void loadsThatFailAndTheOneThatWorks() {
     Harness h;
@@ -36,8 +47,8 @@ class ShellTest : public QObject {
       h.doc.TabelleGeaendert = true;
       QString seen;
       OnNextModal([&seen, load](QWidget* w) {
-        seen = w->windowTitle() + ": " + Lines(Child<QListWidget>(w, "FileList"));
-        seen += Child(w, "Command1")->isEnabled() ? "" : " -";
+        seen = w->windowTitle() + ": " + Lines(Child<QListWidget>(w, "FileList")) +
+               (Child(w, "Command1")->isEnabled() ? "" : " -");
         Child<QListWidget>(w, "FileList")->setCurrentRow(1);
         Click(w, "Option1");
         load ? Click(w, "Command1") : void(w->close());
@@ -97,10 +108,7 @@ class ShellTest : public QObject {
     for (const char* action :
          {"Kompression", "ItemsMenue", "TechMenue", "GegnerNamenMenue", "TitlesMenue", "Stadtnamen_Menue"}) {
       QString seen;
-      OnNextModal([&seen](QWidget* w) {
-        seen = w->objectName() + ": " + w->windowTitle();
-        w->close();
-      });
+      OnNextModal([&seen](QWidget* w) { seen = w->objectName() + ": " + w->windowTitle(), w->close(); });
       h.trigger(action);
       QVERIFY2(!h.window->findChild<QDialog*>(seen.section(':', 0, 0)), qPrintable(seen));
     }
@@ -160,9 +168,9 @@ class ShellTest : public QObject {
     QWidget search;
     other.window->setSearchWindow(&search);
     std::ofstream(other.folder.file("work.ovp")) << "[orvane texteditor v 1.00]\r\n";
-    const std::pair<std::optional<std::string>, QString> loads[] = {{std::nullopt, "10 " + kIdle},
-                                                                    {other.folder.file("work.ovp"), "00 " + kIdle},
-                                                                    {h.folder.file("work.ovp"), "00 " + kLoaded}};
+    const std::pair<std::optional<std::string>, QString> loads[] = {
+        {std::nullopt, "10 " + kIdle}, {other.folder.file("work.ovp"), "00 " + kIdle},
+        {h.folder.file("work.ovp"), "00 " + kLoaded}};
     for (const auto& [project, state] : loads) {
       search.show();
       other.doc.TabelleGeaendert = true;
@@ -186,12 +194,73 @@ class ShellTest : public QObject {
     h.doc.Geaendert = true;
     h.prompter.queue(Answer::No);
     QVERIFY(!h.window->close() && !QFile::exists(settings.c_str()));
-    const Message question{"Warning!",        "You haven't saved your changes!\r\nDo you still want to quit?",
-                           Buttons::YesNo,    Answer::No,
-                           Icon::Exclamation, true};
-    QCOMPARE(Shown(h.prompter.last()), Shown(question));
+    QCOMPARE(h.prompter.shown(), Shown({"Warning!", "You haven't saved your changes!\r\nDo you still want to quit?",
+                                        Buttons::YesNo, Answer::No, Icon::Exclamation, true}) + "\n");
     h.prompter.queue(Answer::Yes);
     QVERIFY(h.window->close() && QFile::exists(settings.c_str()));
+  }
+
+  void poImportShowsItsFindingsAndImportsTheGoodEntries() {
+    Harness h;
+    RomFixture rom;
+    rom.SetText(1, 1, Codes("Hello there"));
+    rom.SetText(1, 2, Codes("Second"));
+    h.load("game.smc", rom);
+    h.chooser.answer = h.folder.file("texts.po");
+    h.trigger("ExportPo");
+    QCOMPARE(h.prompter.last().text, "5815 entries written.");
+
+    PoReadResult file = ReadPoFile(*h.chooser.answer);
+    file.entries[0].msgstr = "Hi there";
+    file.entries[1].msgstr = "a#b";
+    WritePoFile(*h.chooser.answer, file.header, file.entries);
+    QString seen;
+    OnNextModal([&seen](QWidget* w) {
+      seen = w->objectName() + ": " + Lines(Child<QListWidget>(w, "Findings")) + " / " +
+             Child<QLabel>(w, "Summary")->text().section('.', 0, 0);
+      Click(w, "ImportButton");
+    });
+    h.trigger("ImportPo");
+    QCOMPARE(seen,
+             "PoImportDialog: texts.po:18: bank 1 text 2: the character \"#\" has no code in the table / 1 "
+             "imported, 5813 unchanged, 0 fuzzy, 1 refused");
+    QCOMPARE(h.doc.Texte[1][1].Aktuell + " / " + h.doc.Texte[1][2].Aktuell + (h.doc.Geaendert ? " changed" : ""),
+             "Hi there / Second changed");
+    QCOMPARE(Child<QListWidget>(h.window.get(), "Textliste")->item(0)->text(), "Hi there");
+  }
+
+  void savedRomGetsItsChecksumAndThePatchLeadsThere() {
+    Harness h;
+    QVERIFY(!Child<QAction>(h.window.get(), "FixChecksum")->isChecked());
+    Child<QAction>(h.window.get(), "FixChecksum")->setChecked(true);
+    QVERIFY(Child<QAction>(Harness().window.get(), "FixChecksum")->isChecked());  // remembered for the next start
+
+    const std::string demo = h.folder.file("demo.smc");
+    WriteFileAtomically(demo, demo::BuildDemoRom());
+    WriteFileAtomically(h.folder.file("Orvane_Englisch.tbl"), demo::DemoTableFile());
+    h.load("demo.smc");
+    h.trigger("CreatePatch");
+    QCOMPARE(h.said(), "Create Patch");  // nothing saved yet
+
+    h.doc.Texte[1][1].Aktuell = "Changed.";
+    h.doc.TabelleGeaendert = true;
+    h.chooser.answer = h.folder.file("de.smc");
+    h.trigger("RomSpeichern");
+    QCOMPARE(h.said(), "Create Patch | Finished! | Info");  // no read-back finding
+    const std::vector<uint8_t> rom = ReadWholeFile(*h.chooser.answer);
+    const std::optional<CartridgeHeader> header = FindCartridgeHeader(rom);
+    QVERIFY(header && ComputeChecksum(rom, *header) == header->storedChecksum);
+
+    h.chooser.answer = h.folder.file("de.bps");
+    h.trigger("CreatePatch");
+    ApplyPatchFile(h.folder.file("de.bps"), demo, h.folder.file("out.smc"));
+    QCOMPARE(ReadWholeFile(h.folder.file("out.smc")), rom);
+
+    h.chooser.answer = demo;  // saved into the loaded ROM itself: no original is left to patch from
+    h.trigger("RomSpeichern");
+    h.trigger("CreatePatch");
+    QVERIFY(h.prompter.last().text.find("saved into the loaded ROM itself") != std::string::npos);
+    Child<QAction>(h.window.get(), "FixChecksum")->setChecked(false);
   }
 
   // Each box shows the message's icon and buttons (the default in brackets), blocks the whole
@@ -214,8 +283,7 @@ class ShellTest : public QObject {
             seen += QString(button == box->standardButton(box->defaultButton()) ? " [%1]" : " %1")
                         .arg(QMetaEnum::fromType<B::StandardButtons>().valueToKey(button));
         if (w->windowModality() != Qt::ApplicationModal) seen += " not modal";
-        if (press == B::Escape) box->reject();
-        else (press == B::NoButton ? box->defaultButton() : box->button(press))->click();
+        press == B::Escape ? box->reject() : (press ? box->button(press) : box->defaultButton())->click();
       });
       const int answer = int(shell::QtPrompter().ask({"T", "a\r\nb", buttons, defaultAnswer, icon}));
       QCOMPARE(seen + ": " + QStringList({"Ok", "Cancel", "Yes", "No"})[answer], QString("T a\nb ") + expected);
