@@ -12,18 +12,10 @@ using Lines = std::vector<std::string>;
 
 TEST(DisplayForm, ShowsTheFourCodesAsBreaksAndDropsUnknownOnes) {
   const std::pair<std::string, std::string> rows[] = {
-      {"A[L_]B[WS]C", "A\r\nB\r\n\r\n   C"},
-      {"A[LS]B", "A\r\n   B"},
-      {"A[W_]B", "A\r\n\r\nB"},
-      {"{1A}Kael...", "{1A}Kael..."},
-      {"", ""},
+      {"A[L_]B[WS]C", "A\r\nB\r\n\r\n   C"}, {"A[LS]B", "A\r\n   B"}, {"A[W_]B", "A\r\n\r\nB"},
+      {"{1A}Kael...", "{1A}Kael..."}, {"", ""},
       // An unknown code vanishes with its three characters; the closing one is not checked.
-      {"A[XY]B", "AB"},
-      {"A[l_]B", "AB"},
-      {"A[L_xB", "A\r\nB"},
-      {"A[[L_]]B", "A]]B"},
-      {"AB[L", "AB"},
-      {"AB[", "AB"}};
+      {"A[XY]B", "AB"}, {"A[l_]B", "AB"}, {"A[L_xB", "A\r\nB"}, {"A[[L_]]B", "A]]B"}, {"AB[L", "AB"}, {"AB[", "AB"}};
   for (const auto& [stored, shown] : rows) EXPECT_EQ(DisplayForm(stored), shown) << stored;
 }
 
@@ -35,17 +27,10 @@ TEST(StoredFromLines, BreaksIndentationAndEmptyLines) {
       {{"A", "B", "C", "D", "E", "F", "G", "H", "I"}, "A[L_]B[L_]C[L_]D[W_]E[L_]F[L_]G[L_]H[W_]I"},
       {{"A", "B", "C", "D", "   E"}, "A[L_]B[L_]C[L_]D[WS]E"},
       {{"A", "", "B", "C", "D", "E", "F"}, "A[W_]B[L_]C[L_]D[L_]E[W_]F"},
-      {{"A", "  ", "B"}, "A[W_]B"},
-      {{"A", "", "   B"}, "A[WS]B"},  // a line of blanks counts as empty
+      {{"A", "  ", "B"}, "A[W_]B"}, {{"A", "", "   B"}, "A[WS]B"},  // a line of blanks counts as empty
       // Only three blanks are an indentation, and not on the first line.
-      {{"A", "    B"}, "A[LS] B"},
-      {{"A", "  B"}, "A[L_]  B"},
-      {{"   A", "B"}, "   A[L_]B"},
-      {{"A", "", "", "B"}, "A[W_][L_]B"},
-      {{"A", ""}, "A[W_]"},
-      {{"A", "", ""}, "A[W_]"},
-      {{""}, ""},
-      {{}, ""},
+      {{"A", "    B"}, "A[LS] B"}, {{"A", "  B"}, "A[L_]  B"}, {{"   A", "B"}, "   A[L_]B"},
+      {{"A", "", "", "B"}, "A[W_][L_]B"}, {{"A", ""}, "A[W_]"}, {{"A", "", ""}, "A[W_]"}, {{""}, ""}, {{}, ""},
       // Only the first 255 lines and 255 characters of a line are read.
       {Lines(300, "x"), full},
       {{std::string(300, 'q'), "B"}, std::string(255, 'q') + "[L_]B"}};

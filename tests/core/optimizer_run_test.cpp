@@ -117,7 +117,6 @@ TEST(AutomaticRun, IsAFastRunWithTwentySamplesThatFillsTheClearedDictionary) {
 
 // Stops at the n-th poll after "Analyzing Results..." appeared, that is before selection pass n.
 struct StopInSelection : RecordingProgress {
-  explicit StopInSelection(int pass) : pass(pass) {}
   bool keepGoing() override { return captions.size() < 2 || ++polls < pass; }
   int pass, polls = 0;
 };
@@ -126,11 +125,11 @@ struct StopInSelection : RecordingProgress {
 // cleared, one before the second keeps the first pass's pick; a failure clears it.
 TEST(AutomaticRun, StopsAndFailureLeaveTheDictionaryAsTheirMomentFindsIt) {
   RecordingProgress counting(3), failing;
-  StopInSelection first(1), second(2);
-  for (const auto& [progress, texts, left] : {std::tuple<RecordingProgress*, std::string, std::string>{
-                                                  &counting, "abababababcdcdcd", "o33 o34 o159"},
-                                              {&first, "abababababcdcdcd", "  "}, {&second, "abababababcdcdcd", "ab  "},
-                                              {&failing, "ab", "  "}}) {
+  StopInSelection first, second;
+  first.pass = 1, second.pass = 2;
+  for (const auto& [progress, texts, left] :
+       {std::tuple<RecordingProgress*, std::string, std::string>{&counting, "abababababcdcdcd", "o33 o34 o159"},
+        {&first, "abababababcdcdcd", "  "}, {&second, "abababababcdcdcd", "ab  "}, {&failing, "ab", "  "}}) {
     Document doc;
     PutDialogue(doc, {std::vector<std::string>(30, texts)});
     for (int code = 33; code <= 159; ++code) doc.Tabelle[1][code] = "o" + std::to_string(code);

@@ -84,9 +84,8 @@ std::string Difference(const Lines& a, const Lines& b) {
 }
 
 std::string Question(int number, const std::string& description) {
-  return Shown(MakeMessage("Error Nr. " + std::to_string(number), description + "\r\nContinue program?", Icon::None,
-                           Buttons::YesNo)) +
-         "\n";
+  const std::string title = "Error Nr. " + std::to_string(number);
+  return Shown(MakeMessage(title, description + "\r\nContinue program?", Icon::None, Buttons::YesNo)) + "\n";
 }
 
 class ProjectFile : public ::testing::Test {
@@ -121,11 +120,7 @@ TEST_F(ProjectFile, SaveWritesEveryValueInItsLine) {
 // question answered with `answer`. Lines end at LF, a CR before it (or at the end) is part of the
 // line end; they are read in order; a missing one is asked about (Yes reads nothing); the first
 // and the section header lines must be exactly there; a symbol is a number 0..255, blanks around.
-struct Expectation {
-  ProjectOutcome outcome;
-  std::string shown;
-  Lines lines;
-};
+struct Expectation { ProjectOutcome outcome; std::string shown; Lines lines; };
 Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
   std::string shown;
   const auto ask = [&](int number, const char* description) {
@@ -171,11 +166,7 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
   // The whole file, with bare LF line ends, its last line end missing, lines two and three holding anything; no file;
   std::vector<std::optional<std::string>> files{whole, Join(full, "\n"), whole.substr(0, whole.size() - 2),
                                                 whole.substr(0, whole.size() - 1), std::nullopt};
-  const auto changed = [&](size_t n, std::string line) {
-    Lines l = full;
-    l[n] = line;
-    files.push_back(Join(l));
-  };
+  const auto changed = [&](size_t n, std::string line) { Lines l = full; l[n] = line, files.push_back(Join(l)); };
   changed(1, "anything"), changed(2, "[tabels] or not");
   // cut after any line, inside one, or before, inside and after each header; a header changed.
   for (size_t line : {1, 200, 513, 5001, 11283}) files.push_back(Join(Lines(full.begin(), full.begin() + line)));
