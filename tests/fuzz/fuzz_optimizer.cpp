@@ -29,12 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int c = kDictionaryFirst; mode == 3 && c <= kDictionaryLast && doc.Tabelle[1][c].size() == 2; ++c)
     picks.push_back(doc.Tabelle[1][c]);
   if (mode == 2) picks = ChooseSmallestDictionary(doc, limit, progress).picks;
-  if (mode < 2)
-    picks =
-        RunOptimizer(
-            doc, {mode ? OptimizerMode::Fast : OptimizerMode::Accurate, seed % 40 + 1, mode ? 3 : 1, limit, 1, seed},
-            progress, prompter)
-            .picks;
+  const OptimizerParams params{mode ? OptimizerMode::Fast : OptimizerMode::Accurate, seed % 40 + 1, mode ? 3 : 1,
+                               limit, 1, seed};
+  if (mode < 2) picks = RunOptimizer(doc, params, progress, prompter).picks;
   size_t budget = kDictionaryEntries;
   // A frequency pick is a pair without notation, punctuation, two spaces or a line code's inner letters.
   for (const std::string& pick : picks)

@@ -62,10 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (mode & 4) return Decode(RomImage(std::vector<uint8_t>(bytes.begin(), bytes.end())), mode & 1), 0;
   static RomImage rom = testing::RealisticRom(7).image();
   static const std::vector<int32_t> anchors = [] {
-    std::vector<int32_t> a{kDictionaryPointers, kDictionaryData,    kTitelZeigerTabelle, kTitelDatenStart,
-                           kStadtZeigerStart,   kStadtDatenStart,   kItemRecords,        kEnemyRecords,
-                           kTechRecords,        kItemInfoPointers,  kItemInfoData,       kTechInfoPointers,
-                           kTechInfoData,       kFullImageSize - 16};
+    std::vector<int32_t> a{kDictionaryPointers, kDictionaryData, kTitelZeigerTabelle, kTitelDatenStart,
+                           kStadtZeigerStart, kStadtDatenStart, kItemRecords, kEnemyRecords, kTechRecords,
+                           kItemInfoPointers, kItemInfoData, kTechInfoPointers, kTechInfoData, kFullImageSize - 16};
     for (const BankPlace& bank : kBankPlaces) a.insert(a.end(), {bank.pointerTable, bank.dataStart, bank.dataEnd - 8});
     return a;
   }();

@@ -101,8 +101,7 @@ void RomFixture::ShareItemInfo(int index, int other) {
 }
 
 void RomFixture::PutRecord(int32_t first, int index, int count, Bytes record, uint8_t pad) {
-  if (index < 0 || index >= count || record.size() > size_t{kRecordSize})
-    throw std::out_of_range("no such record or name too long");
+  if (index < 0 || index >= count || record.size() > size_t{kRecordSize}) throw std::out_of_range("no such record");
   record.resize(kRecordSize, pad);
   PutBytes(first + kRecordSize * index, record);
 }
