@@ -15,5 +15,7 @@ int main(int argc, char** argv) {
   prompter.setParent(&window);
   chooser.setParent(&window);
   window.show();
+  // A ROM or project named on the command line opens as if chosen in "Load Rom" / "Load Project".
+  if (const QStringList args = QApplication::arguments(); args.size() > 1) window.openFile(args.at(1));
   return app.exec();
 }

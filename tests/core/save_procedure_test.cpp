@@ -96,18 +96,22 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
       {kBadBrace, loaded, {Answer::Yes}, 0, "Error Nr. 13;Finished!;Info;", SaveOutcome::Finished, kChanged},
       {kBadBrace, loaded, {Answer::No}, 0, "Error Nr. 13;", SaveOutcome::Stopped, kUnknown},
       {kLongInfos, loaded, {}, 0, "Finished!;Info;Not everything fitted!;", SaveOutcome::Finished, kChanged},
-      {kNoSource, readOnly, {Answer::No}, 0, "Error Nr. 70;", SaveOutcome::Stopped, kOld},
-      {kNoSource, readOnly, {Answer::Yes, Answer::Yes}, 0, "Error Nr. 70;Error Nr. 70;", SaveOutcome::Stopped, kOld},
+      {kNoSource, readOnly, {Answer::No}, 0, "Orvane Texteditor;", SaveOutcome::Cancelled, kOld},
+      {kNoSource, readOnly, {Answer::Yes, Answer::No}, 0, "Orvane Texteditor;Error Nr. 70;", SaveOutcome::Stopped, kOld},
+      {kNoSource, readOnly, {Answer::Yes, Answer::Yes, Answer::Yes}, 0, "Orvane Texteditor;Error Nr. 70;Error Nr. 70;",
+       SaveOutcome::Stopped, kOld},
       {kNoSource, missing, {Answer::Yes, Answer::Yes}, 0, "Error Nr. 76;Error Nr. 76;", SaveOutcome::Stopped, kNone},
       {kNoSource, taken, {Answer::No}, 0, "Error Nr. 75;", SaveOutcome::Stopped, kUnknown}};
   const std::map<std::string, std::string> shown{
       {"Warning!!!", "The compression should be optimized to avoid errors. Continue anyway?|100"},
       {"Error Nr. 13", "Type mismatch\r\nContinue program?|202"},
+      {"Orvane Texteditor", readOnly + " already exists.\r\nDo you want to replace it?|223"},
       {"Error Nr. 70", "Permission denied\r\nContinue program?|202"},
       {"Error Nr. 75", "Path/File access error\r\nContinue program?|202"},
       {"Error Nr. 76", "Path not found\r\nContinue program?|202"},
       {"Not everything fitted!", "These entries did not fit into their areas and were not written:\r\nItem-Info "}};
   fs::create_directory(taken);
+  params.keepBackup = params.confirmReplace = true;
   for (const Path& path : paths) {
     SCOPED_TRACE(path.titles);
     WriteFileAtomically(readOnly, Bytes{1, 2, 3});
@@ -130,6 +134,10 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
       EXPECT_TRUE(!shown.count(m.title) || testing::Shown(m).starts_with(m.title + "|" + shown.at(m.title)));
     EXPECT_TRUE(path.setup != kLongInfos || testing::Shown(prompter.last()).ends_with("|020!"));
     const Bytes after = path.target && fs::is_regular_file(*path.target) ? ReadWholeFile(*path.target) : Bytes{};
+    // The file a save replaced is kept as NAME.bak.
+    const bool kept = path.target && fs::exists(*path.target + ".bak");
+    EXPECT_TRUE(kept ? ReadWholeFile(*path.target + ".bak") == before : outcome != SaveOutcome::Finished);
+    if (kept) fs::remove(*path.target + ".bak");
     EXPECT_TRUE(path.left == kUnknown || (after == before) == (path.left != kChanged));
     EXPECT_TRUE(path.left != kNone || !fs::exists(folder.file("missing")));
     EXPECT_EQ(requests.empty() ? "" : requests[0].title + requests[0].filter,

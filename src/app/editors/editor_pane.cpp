@@ -17,6 +17,7 @@ EditorPane::EditorPane(QWidget* parent) : QTextEdit(parent) {
   // A word longer than a line is cut where the line ends, as an edit box does.
   setWordWrapMode(QTextOption::WordWrap);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setTabChangesFocus(true);  // a tab character has no code in any table
   // Lines end at the column count, so there is nothing to scroll sideways to; a very wide font
   // still follows the cursor.
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -53,7 +54,15 @@ void EditorPane::keepColumnsWide() {
 }
 
 void EditorPane::showStored(const std::string& stored) {
-  setPlainText(shell::ToQt(DisplayForm(stored)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  shown_ = shell::ToQt(DisplayForm(stored)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  setPlainText(shown_);
+  shown_ = toPlainText();
+}
+
+void EditorPane::putStored(const std::string& stored) {
+  const QString kept = shown_;
+  showStored(stored);
+  shown_ = kept;
 }
 
 std::vector<std::string> EditorPane::displayedLines() const {

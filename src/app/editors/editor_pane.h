@@ -15,6 +15,10 @@ class EditorPane : public QTextEdit {
 
   // Shows a text given in its stored form (line and window codes become line breaks).
   void showStored(const std::string& stored);
+  // Puts a stored text into the pane as if it had been typed: the pane counts as edited.
+  void putStored(const std::string& stored);
+  // The pane holds other text than showStored() last put into it.
+  bool edited() const { return toPlainText() != shown_; }
 
   // The lines as the pane displays them: every wrapped piece is a line of its own, without its
   // break; the blank at a wrap point stays at the end of the first piece.
@@ -26,6 +30,8 @@ class EditorPane : public QTextEdit {
 
  private:
   void keepColumnsWide();
+
+  QString shown_;
 };
 
 }  // namespace orvane::editors

@@ -1,6 +1,7 @@
 #include "editors/editor_windows_hookup.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 
@@ -16,15 +17,22 @@
 namespace orvane::editors {
 namespace {
 
-// Each opening builds the window afresh from the document and discards it on closing.
+// Each opening builds the window afresh from the document and discards it on closing; what it
+// stored reaches the main window's status and problems.
+template <class Window>
+void OpenModal(shell::MainWindow& main, int row) {
+  Window window(main.document(), main.prompter(), &main);
+  if (auto* list = window.template findChild<QListWidget*>(QStringLiteral("Liste")); list && row > 0)
+    list->setCurrentRow(std::min(row, list->count() - 1));
+  window.exec();
+  main.documentChanged();
+}
+
 template <class Window>
 void OpenModalOn(shell::MainWindow& main, const char* actionName) {
   QAction* action = main.findChild<QAction*>(actionName);
   Q_ASSERT(action);
-  QObject::connect(action, &QAction::triggered, &main, [&main] {
-    Window window(main.document(), main.prompter(), &main);
-    window.exec();
-  });
+  QObject::connect(action, &QAction::triggered, &main, [&main] { OpenModal<Window>(main, 0); });
 }
 
 }  // namespace
@@ -46,10 +54,25 @@ void ConnectEditorWindows(shell::MainWindow& main) {
       open->setAttribute(Qt::WA_DeleteOnClose);
       main.setSearchWindow(open);
     }
+    // Beside the main window, so the editor pane stays in sight.
+    if (!open->isVisible()) open->move(main.frameGeometry().topRight() + QPoint(8, 0));
     open->show();
     open->raise();
     open->activateWindow();
   });
+}
+
+void OpenNameWindowAt(shell::MainWindow& main, const TextPlace& place) {
+  switch (place.list) {
+    case TextList::SaveTitles: return OpenModal<Speichernamen>(main, place.index - 1);
+    case TextList::Locations: return OpenModal<Stadt>(main, place.index - 1);
+    case TextList::ItemNames: return OpenModal<ItemsForm>(main, place.index - 1);
+    case TextList::ItemInfos: return OpenModal<ItemsForm>(main, place.index - 2);  // item i has description i + 1
+    case TextList::Enemies: return OpenModal<Gegnereditor>(main, place.index);
+    case TextList::TechNames:
+    case TextList::TechInfos: return OpenModal<Techniken>(main, place.index);
+    case TextList::Dialogue: break;
+  }
 }
 
 }  // namespace orvane::editors

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 #include "editors/editor_pane.h"
 #include "editors/editor_windows_hookup.h"
@@ -25,6 +28,23 @@ QPushButton* MakeButton(const QString& caption, const char* name, QRect place, Q
   return button;
 }
 
+// Calls `act` whenever `widget` changes its size.
+class ResizeWatcher : public QObject {
+ public:
+  ResizeWatcher(QWidget* widget, std::function<void()> act) : QObject(widget), act_(std::move(act)) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) act_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> act_;
+};
+
+void OnResize(QWidget* widget, std::function<void()> act) { new ResizeWatcher(widget, std::move(act)); }
+
 }  // namespace
 
 MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, std::string programFolder,
@@ -35,9 +55,12 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
   QDir::setCurrent(QString::fromStdString(programFolder_));
   buildControls();
   buildMenus();
+  buildWorkbench();
   editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));
   ReadSettings(doc_, settingsPath().toStdString());
+  setAcceptDrops(true);
+  restoreWindowState();
 }
 
 QString MainWindow::settingsPath() const {
@@ -46,9 +69,12 @@ QString MainWindow::settingsPath() const {
 
 void MainWindow::setCaption(const QString& caption) { setWindowTitle(caption); }
 
+// The window opens at the described size and may grow: the panes and the list take the room (the
+// panes still wrap at their fixed column), the buttons keep to the right edge, the progress bar and
+// "Cancel" to the bottom. A splitter shares the height between the panes and the list.
 void MainWindow::buildControls() {
   auto* client = new QWidget(this);
-  client->setFixedSize(Px(10560), Px(7695));
+  client->setMinimumSize(Px(10560), Px(7695));
   QFont formFont(QStringLiteral("Microsoft Sans Serif"));
   formFont.setStyleHint(QFont::SansSerif);
   client->setFont(formFont);
@@ -57,63 +83,102 @@ void MainWindow::buildControls() {
   label1_ = new QLabel(QStringLiteral("Editor:"), client);
   label1_->setObjectName(QStringLiteral("Label1"));
   label1_->setGeometry(PxRect(120, 120, 615, 255));
-  label2_ = new QLabel(QStringLiteral("Original:"), client);
-  label2_->setObjectName(QStringLiteral("Label2"));
-  label2_->setGeometry(PxRect(120, 2400, 1215, 255));
 
-  editorPane_ = new editors::EditorPane(client);
+  splitter_ = new QSplitter(Qt::Vertical, client);
+  splitter_->setObjectName(QStringLiteral("PaneSplitter"));
+  splitter_->setHandleWidth(Px(105));
+  splitter_->setChildrenCollapsible(false);
+  panes_ = new QWidget(splitter_);
+  label2_ = new QLabel(QStringLiteral("Original:"), panes_);
+  label2_->setObjectName(QStringLiteral("Label2"));
+  editorPane_ = new editors::EditorPane(panes_);
   editorPane_->setObjectName(QStringLiteral("RomText0"));
-  editorPane_->setGeometry(PxRect(120, 480, 8535, 1815));
-  romPane_ = new editors::EditorPane(client);
+  romPane_ = new editors::EditorPane(panes_);
   romPane_->setObjectName(QStringLiteral("RomText1"));
-  romPane_->setGeometry(PxRect(120, 2760, 8535, 1815));
   romPane_->setReadOnly(true);
   QPalette face = romPane_->palette();
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   romPane_->setPalette(face);
   editorPane_->raise();  // when the ROM pane is hidden the editor covers the "Original:" label too
+  OnResize(panes_, [this] { layoutPanes(); });
 
-  textBlockNr_ = new QGroupBox(QStringLiteral("Textblock : 1"), client);
+  auto* listPart = new QWidget(splitter_);
+  textBlockNr_ = new QGroupBox(QStringLiteral("Textblock : 1"), listPart);
   textBlockNr_->setObjectName(QStringLiteral("textBlockNr"));
-  textBlockNr_->setGeometry(PxRect(120, 4680, 8535, 615));
+  textBlockNr_->setFixedHeight(Px(615));
   scrollBank_ = new QScrollBar(Qt::Horizontal, textBlockNr_);
   scrollBank_->setObjectName(QStringLiteral("ScrollBank"));
-  scrollBank_->setGeometry(PxRect(120, 240, 8295, 255));
   scrollBank_->setRange(1, kBankCount);
   scrollBank_->setPageStep(1);
   scrollBank_->setEnabled(false);
   connect(scrollBank_, &QScrollBar::valueChanged, this, &MainWindow::onBankChanged);
+  OnResize(textBlockNr_, [this] { scrollBank_->setGeometry(Px(120), Px(240), textBlockNr_->width() - Px(240), Px(255)); });
 
-  textliste_ = new QListWidget(client);
+  textliste_ = new QListWidget(listPart);
   textliste_->setObjectName(QStringLiteral("Textliste"));
-  textliste_->setGeometry(PxRect(120, 5400, 8535, 1680));
   QFont listFont(QStringLiteral("Trebuchet MS"));
   listFont.setBold(true);
   listFont.setPointSizeF(9.75);
   textliste_->setFont(listFont);
   textliste_->setUniformItemSizes(true);  // banks hold up to 1203 texts
   connect(textliste_, &QListWidget::currentRowChanged, this, &MainWindow::onTextSelected);
+  auto* listLayout = new QVBoxLayout(listPart);
+  listLayout->setContentsMargins(0, 0, 0, 0);
+  listLayout->setSpacing(Px(105));
+  listLayout->addWidget(textBlockNr_);
+  listLayout->addWidget(textliste_, 1);
+  splitter_->setSizes({Px(4095), Px(2400)});
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 1);
 
   status_ = new QProgressBar(client);
   status_->setObjectName(QStringLiteral("Status"));
-  status_->setGeometry(PxRect(120, 7200, 8535, 375));
   status_->setRange(0, 100);
   status_->setValue(0);
   status_->setTextVisible(false);
   status_->hide();
 
-  textSpeichern_ = MakeButton(QStringLiteral("Save"), "TextSpeichern", PxRect(9000, 480, 1335, 375), client);
+  textSpeichern_ = MakeButton(QStringLiteral("&Save"), "TextSpeichern", PxRect(9000, 480, 1335, 375), client);
   textSpeichern_->setEnabled(false);
   connect(textSpeichern_, &QPushButton::clicked, this, &MainWindow::saveText);
-  suchenKnopf_ = MakeButton(QStringLiteral("Search Text"), "SuchenKnopf", PxRect(9000, 960, 1335, 375), client);
+  suchenKnopf_ = MakeButton(QStringLiteral("Search &Text"), "SuchenKnopf", PxRect(9000, 960, 1335, 375), client);
   suchenKnopf_->setEnabled(false);
-  schrift_ = MakeButton(QStringLiteral("Change Font"), "Schrift", PxRect(9000, 1440, 1335, 375), client);
+  schrift_ = MakeButton(QStringLiteral("Change &Font"), "Schrift", PxRect(9000, 1440, 1335, 375), client);
   connect(schrift_, &QPushButton::clicked, this, &MainWindow::openFontWindow);
-  verstecken_ = MakeButton(QStringLiteral("Hide"), "Verstecken", PxRect(9000, 2760, 1335, 375), client);
+  revert_ = MakeButton(QStringLiteral("Re&vert"), "Revert", PxRect(9000, 1920, 1335, 375), client);
+  revert_->setEnabled(false);
+  verstecken_ = MakeButton(QStringLiteral("&Hide"), "Verstecken", PxRect(9000, 2760, 1335, 375), client);
   connect(verstecken_, &QPushButton::clicked, this, &MainWindow::toggleRomPane);
-  abbruch_ = MakeButton(QStringLiteral("Cancel"), "SpeicherAbbruchButton", PxRect(8880, 7200, 1455, 375), client);
+  filter_ = new QComboBox(client);
+  filter_->setObjectName(QStringLiteral("TextFilter"));
+  filter_->addItems({QStringLiteral("All texts"), QStringLiteral("Changed"), QStringLiteral("Unchanged")});
+  filter_->setGeometry(PxRect(9000, 3240, 1335, 375));
+  abbruch_ = MakeButton(QStringLiteral("&Cancel"), "SpeicherAbbruchButton", PxRect(8880, 7200, 1455, 375), client);
   abbruch_->hide();
   connect(abbruch_, &QPushButton::clicked, this, [this] { schreibenLaeuft_ = false; });
+
+  OnResize(client, [this, client] {
+    const int width = client->width(), height = client->height();
+    splitter_->setGeometry(Px(120), Px(480), width - Px(2025), height - Px(480 + 615));
+    status_->setGeometry(Px(120), height - Px(495), width - Px(2025), Px(375));
+    abbruch_->move(width - Px(1680), height - Px(495));
+    for (QWidget* right : std::initializer_list<QWidget*>{textSpeichern_, suchenKnopf_, schrift_, revert_,
+                                                          verstecken_, filter_})
+      right->move(width - Px(1560), right->y());
+  });
+}
+
+// Both panes share the height; with the ROM pane hidden the editor pane takes it all.
+void MainWindow::layoutPanes() {
+  const int width = panes_->width(), height = panes_->height();
+  if (romPane_->isHidden()) {
+    editorPane_->setGeometry(0, 0, width, height);
+    return;
+  }
+  const int pane = (height - Px(465)) / 2;
+  editorPane_->setGeometry(0, 0, width, pane);
+  label2_->setGeometry(0, pane + Px(105), Px(1215), Px(255));
+  romPane_->setGeometry(0, pane + Px(465), width, height - pane - Px(465));
 }
 
 void MainWindow::closeSearchWindow() {

@@ -2,8 +2,10 @@
 // Main: the one window that lives for the whole run. Its parts are spread over files named for what
 // they hold: layout and controls (main_window.cpp), menus, enabling and closing
 // (main_window_menus.cpp), the text editor with list and bank scroll bar (main_window_editor.cpp),
-// the long operations (main_window_operations.cpp) and the exchange with a team: PO files, patches,
-// the checksum option (main_window_exchange.cpp).
+// the long operations (main_window_operations.cpp), the exchange with a team: PO files, patches,
+// the checksum option (main_window_exchange.cpp), the workbench around the editor: status, problems,
+// keys, the question before typed text is lost (main_window_workbench.cpp), and files opened by
+// name, dropped or recent, with the remembered window state (main_window_files.cpp).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,14 +13,18 @@
 #include <string>
 #include <vector>
 
+#include "check/problems.h"
 #include "common/file_chooser.h"
 #include "common/prompter.h"
 #include "document.h"
 
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
+class QSplitter;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -34,6 +40,9 @@ class EditorPane;
 }
 
 namespace orvane::shell {
+
+class FitStatus;
+class ProblemsDock;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -76,8 +85,22 @@ class MainWindow : public QMainWindow {
   void importTranslation();
   void createPatch();
 
+  // Loads a ROM (.smc, .fig, .swc) or a project (.ovp) as "Load Rom" (option Normal) or "Load
+  // Project" would with this file chosen.
+  void openFile(const QString& path);
+  // Before the shown text is left: when the editor pane holds unsaved typing, asks whether to save
+  // it (Yes saves as "Save" does); false when the user chose to stay.
+  bool leaveText();
+  // The texts changed outside the editor pane: the status and the problems are measured anew.
+  void documentChanged();
+  void revertText();
+  void goToText();
+  void showKeys();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildControls();
@@ -93,6 +116,24 @@ class MainWindow : public QMainWindow {
   void onTextSelected(int row);
   void openFontWindow();
   void openAbout();
+  void layoutPanes();
+  void buildWorkbench();
+  bool textShown() const;
+  void storePane();
+  void labelRow(QListWidgetItem* item, int text) const;
+  void applyFilter();
+  void moveText(int step);
+  void moveBank(int step);
+  void saveAndNext();
+  void refreshProblems();
+  void showProblem(int index);
+  bool problemsAllowSave();
+  void loadRomFrom(std::function<void(Document&)> chooser);
+  void loadProjectWith(FileChooser& chooser);
+  void rememberFile(const std::string& path);
+  void fillRecentMenu();
+  void restoreWindowState();
+  void saveWindowState();
 
   Document& doc_;
   Prompter& prompter_;
@@ -103,6 +144,8 @@ class MainWindow : public QMainWindow {
   std::vector<bool> enabledBeforeLock_;
   std::string lastSavedRom_;  // the file "Save in Rom" wrote last: the target of "Create Patch…"
   QPointer<QWidget> searchWindow_;
+  std::vector<ProblemRow> readBack_;  // what the last written ROM did not give back
+  bool leaving_ = false;              // the shown text is being left after leaveText() agreed
 
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
@@ -117,6 +160,14 @@ class MainWindow : public QMainWindow {
   QPushButton* schrift_ = nullptr;
   QPushButton* verstecken_ = nullptr;
   QPushButton* abbruch_ = nullptr;
+  QPushButton* revert_ = nullptr;
+  QComboBox* filter_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QWidget* panes_ = nullptr;  // the two panes and the "Original:" label, above the splitter handle
+  FitStatus* fit_ = nullptr;
+  ProblemsDock* problems_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QAction* keepBackup_ = nullptr;
 
   QMenu* dateiMenue_ = nullptr;
   QMenu* romMenue_ = nullptr;

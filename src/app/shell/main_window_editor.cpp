@@ -10,7 +10,6 @@
 #include "rom/display_form.h"
 #include "shell/cp1252.h"
 #include "shell/main_window.h"
-#include "shell/twips.h"
 
 namespace orvane::shell {
 
@@ -27,20 +26,24 @@ void MainWindow::ZeigeText() {
   const TextPaar& text = doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText];
   editorPane_->showStored(text.Aktuell);
   romPane_->showStored(text.Original);
+  revert_->setEnabled(true);
 }
 
+// Each row starts with the text's number, a "*" after it when the text differs from its original.
 void MainWindow::TextlisteFuellen() {
   textliste_->clear();
   if (doc_.AktuelleBank < 1 || doc_.AktuelleBank > kBankCount) return;
   const int count = doc_.BankInfo[doc_.AktuelleBank].TextCount;
-  QStringList entries;
-  entries.reserve(count);
-  for (int t = 1; t <= count; ++t) entries << ToQt(doc_.Texte[doc_.AktuelleBank][t].Aktuell);
-  textliste_->addItems(entries);
+  for (int t = 1; t <= count; ++t) labelRow(new QListWidgetItem(textliste_), t);
   textliste_->setCurrentRow(doc_.AktuellerText - 1);  // shows the text as if it had been clicked
 }
 
 void MainWindow::onBankChanged(int bank) {
+  if (bank != doc_.AktuelleBank && !leaveText()) {
+    const QSignalBlocker stay(scrollBank_);
+    scrollBank_->setValue(doc_.AktuelleBank);
+    return;
+  }
   doc_.AktuellerText = 1;
   doc_.AktuelleBank = bank;
   ZeigeText();
@@ -49,34 +52,36 @@ void MainWindow::onBankChanged(int bank) {
 
 void MainWindow::onTextSelected(int row) {
   if (row < 0) return;  // the list was just emptied
+  if (row != doc_.AktuellerText - 1 && !leaveText()) {
+    const QSignalBlocker stay(textliste_);
+    textliste_->setCurrentRow(doc_.AktuellerText - 1);
+    return;
+  }
   doc_.AktuellerText = row + 1;
   ZeigeText();
   textBlockNr_->setTitle(QStringLiteral("Bank:") + ToQt(SignedLabelNumber(scrollBank_->value())) +
                          QStringLiteral("     Text:") + ToQt(SignedLabelNumber(row + 1)));
 }
 
+// One question for the whole move: the bank change and the pick in its list ask nothing more.
 void MainWindow::showBankText(int bank, int textIndex0) {
+  if (!leaveText()) return;
+  leaving_ = true;
   scrollBank_->setValue(bank);
   textliste_->setCurrentRow(textIndex0);
+  leaving_ = false;
 }
 
+// The list keeps its place: only the saved row changes.
 void MainWindow::saveText() {
   if (!ValidBankText(doc_, doc_.AktuelleBank, doc_.AktuellerText)) return;
-  doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText].Aktuell = StoredFromLines(editorPane_->displayedLines());
-  TextlisteFuellen();
-  doc_.Geaendert = true;
+  storePane();
 }
 
 void MainWindow::toggleRomPane() {
-  if (!romPane_->isHidden()) {
-    romPane_->hide();
-    editorPane_->setGeometry(PxRect(120, 480, 8535, 4095));
-    verstecken_->setText(QStringLiteral("Show"));
-  } else {
-    romPane_->show();
-    editorPane_->setGeometry(PxRect(120, 480, 8535, 1815));
-    verstecken_->setText(QStringLiteral("Hide"));
-  }
+  romPane_->setHidden(!romPane_->isHidden());
+  verstecken_->setText(romPane_->isHidden() ? QStringLiteral("&Show") : QStringLiteral("&Hide"));
+  layoutPanes();
 }
 
 }  // namespace orvane::shell

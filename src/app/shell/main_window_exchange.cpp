@@ -13,6 +13,7 @@
 #include "exchange/po_import_dialog.h"
 #include "shell/cp1252.h"
 #include "shell/main_window.h"
+#include "shell/problems_dock.h"
 #include "writer/save_procedure.h"
 
 namespace orvane::shell {
@@ -58,6 +59,8 @@ void MainWindow::buildExchangeMenus() {
 SaveParams MainWindow::saveParams() const {
   SaveParams params;
   params.fixChecksum = fixChecksum_->isChecked();
+  params.keepBackup = keepBackup_->isChecked();
+  params.confirmReplace = true;
   return params;
 }
 
@@ -66,7 +69,12 @@ void MainWindow::reportSaved(const SavedRom& saved) {
   if (fixChecksum_->isChecked() && !saved.checksumFixed)
     prompter_.ask(
         MakeMessage("Checksum", "This ROM has no cartridge header: its checksum was not fixed.", Icon::Exclamation));
-  if (!saved.readBack.empty()) prompter_.ask(ReadBackMessage(saved.readBack));
+  readBack_ = ReadBackProblems(doc_, saved.readBack);
+  refreshProblems();
+  if (!saved.readBack.empty()) {
+    problems_->show();
+    prompter_.ask(ReadBackMessage(saved.readBack));
+  }
 }
 
 void MainWindow::exportTranslation() {
@@ -100,6 +108,7 @@ void MainWindow::importTranslation() {
   ApplyPoImport(doc_, plan);
   TextlisteFuellen();
   ZeigeText();
+  documentChanged();
 }
 
 void MainWindow::createPatch() {

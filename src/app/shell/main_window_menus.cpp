@@ -78,6 +78,7 @@ void MainWindow::enableAfterLoad() {
   scrollBank_->setRange(1, kBankCount);
   textSpeichern_->setEnabled(true);
   suchenKnopf_->setEnabled(true);
+  revert_->setEnabled(true);
 }
 
 // While a long operation runs nothing may start another one or change the document; only Cancel
@@ -87,7 +88,7 @@ void MainWindow::enableAfterLoad() {
 void MainWindow::lockForLongOperation(bool locked, bool romSave) {
   const std::array<QAction*, 4> menus = {dateiMenue_->menuAction(), romMenue_->menuAction(),
                                          editorMenue_->menuAction(), aboutMenue_};
-  const std::array<QWidget*, 4> buttons = {textSpeichern_, suchenKnopf_, schrift_, verstecken_};
+  const std::array<QWidget*, 5> buttons = {textSpeichern_, suchenKnopf_, schrift_, verstecken_, revert_};
   if (locked) {
     enabledBeforeLock_.clear();
     for (QAction* menu : menus) enabledBeforeLock_.push_back(menu->isEnabled());
@@ -110,7 +111,7 @@ void MainWindow::openFontWindow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (schreibenLaeuft_) {
+  if (schreibenLaeuft_ || !leaveText()) {
     event->ignore();
     return;
   }
@@ -126,6 +127,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closeSearchWindow();
   }
   WriteSettings(doc_, settingsPath().toStdString());
+  saveWindowState();
   // Every other window goes with the main window.
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != this && window->isVisible()) window->close();

@@ -57,9 +57,15 @@ class StartReportingSink : public ProgressSink {
 }  // namespace
 
 void MainWindow::loadRom() {
+  if (!leaveText()) return;
+  loadRomFrom(romChooser_ ? romChooser_ : [this](Document& doc) {
+    rom::LoadFileDialog::Choose(doc, QDir::currentPath(), this);
+  });
+}
+
+void MainWindow::loadRomFrom(std::function<void(Document&)> chooser) {
   doc_.TabelleGeaendert = false;
-  if (romChooser_) romChooser_(doc_);
-  else rom::LoadFileDialog::Choose(doc_, QDir::currentPath(), this);
+  chooser(doc_);
   if (doc_.LadeOption == -1) return;
 
   RomLoadParams params;
@@ -67,8 +73,8 @@ void MainWindow::loadRom() {
   params.ladeOption = doc_.LadeOption;
   params.programFolder = programFolder_;
   params.headerAccepted = [this] {
-    editorPane_->clear();
-    romPane_->clear();
+    editorPane_->showStored({});
+    romPane_->showStored({});
     textliste_->clear();
     closeSearchWindow();
     romSpeichern_->setEnabled(true);
@@ -80,6 +86,7 @@ void MainWindow::loadRom() {
 
   enableAfterLoad();
   showLoadedDocument();
+  rememberFile(params.romPath);
 }
 
 // The end of every successful load: bank 1, text 1, nothing changed yet.
@@ -94,9 +101,12 @@ void MainWindow::showLoadedDocument() {
   }
   ZeigeText();
   TextlisteFuellen();
+  readBack_.clear();
+  documentChanged();
 }
 
 void MainWindow::saveInRom() {
+  if (!problemsAllowSave()) return;
   QtProgressSink bar(doc_, status_, [this] { return schreibenLaeuft_; }, [this](const QString& c) { setCaption(c); });
   StartReportingSink sink(bar, [this] {
     lockForLongOperation(true, true);
@@ -128,13 +138,33 @@ void MainWindow::saveProject() {
   setCaption(ToQt(doc_.Fenstertitel));
 }
 
+namespace {
+
+// Remembers the file the user chose.
+class RememberingChooser : public FileChooser {
+ public:
+  explicit RememberingChooser(FileChooser& inner) : inner_(inner) {}
+  std::optional<std::string> choose(const FileRequest& request) override { return chosen = inner_.choose(request); }
+  std::optional<std::string> chosen;
+
+ private:
+  FileChooser& inner_;
+};
+
+}  // namespace
+
 void MainWindow::loadProject() {
+  if (leaveText()) loadProjectWith(chooser_);
+}
+
+void MainWindow::loadProjectWith(FileChooser& given) {
+  RememberingChooser chooser(given);
   QtProgressSink bar(doc_, status_, [] { return true; }, [this](const QString& c) { setCaption(c); });
   StartReportingSink sink(bar, [this] {
     lockForLongOperation(true, false);
     status_->show();
   });
-  const ProjectOutcome outcome = LoadProject(doc_, chooser_, prompter_, sink);
+  const ProjectOutcome outcome = LoadProject(doc_, chooser, prompter_, sink);
   if (outcome != ProjectOutcome::Cancelled) closeSearchWindow();
   if (sink.started()) lockForLongOperation(false, false);
   status_->setValue(0);
@@ -143,6 +173,7 @@ void MainWindow::loadProject() {
   if (outcome != ProjectOutcome::Done) return;
   enableAfterLoad();
   showLoadedDocument();
+  if (chooser.chosen) rememberFile(*chooser.chosen);
 }
 
 }  // namespace orvane::shell

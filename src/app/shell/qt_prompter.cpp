@@ -39,6 +39,9 @@ Answer QtPrompter::ask(const Message& message) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
   }
   box.setDefaultButton(ToQtButton(message.defaultAnswer));
   // Every message box blocks the whole application, also the modal window that asked (a box modal
@@ -52,7 +55,7 @@ Answer QtPrompter::ask(const Message& message) {
     case QMessageBox::Ok: return Answer::Ok;
     default:  // closed with Escape or the close box: the "no" of its buttons
       return message.buttons == Buttons::YesNo ? Answer::No
-             : message.buttons == Buttons::OkCancel ? Answer::Cancel : Answer::Ok;
+             : message.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
   }
 }
 

@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Exclamation, Stop };
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -93,6 +93,14 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
       chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
   const std::string& target = *chosen;
+  const bool replaces = DateiExistiert(target);
+  std::error_code same;
+  if (params_.confirmReplace && replaces && !(DateiExistiert(doc_.RomPfadGeladen) && fs::equivalent(target, doc_.RomPfadGeladen, same))) {
+    Message question = MakeMessage(ApplicationTitle(doc_), target + " already exists." + kCrLf + "Do you want to replace it?",
+                                   Icon::Exclamation, Buttons::YesNo);
+    question.defaultAnswer = Answer::No;
+    if (prompter_.ask(question) != Answer::Yes) return SaveOutcome::Cancelled;
+  }
 
   if (!doc_.RomPfadGeladen.empty() && !DateiExistiert(target)) {
     KopiereDatei(doc_.RomPfadGeladen, target, prompter_, ApplicationTitle(doc_));
@@ -113,6 +121,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   // What was written before a stop stays, as it would in a file written byte by byte.
   const Step commit = Guarded([&] {
     CheckWritable(target);
+    if (replaces && params_.keepBackup) WriteFileAtomically(target + ".bak", ReadWholeFile(target));
     WriteFileAtomically(target, image_.bytes());
   });
   // A file that could not be replaced holds none of this save: no success report, and the

@@ -20,6 +20,8 @@ struct SaveParams {
   uint64_t seed = 0;              // seed of the automatic optimizer; 0 takes one from the clock
   std::function<double()> clock;  // seconds since midnight; empty uses the system clock
   bool fixChecksum = false;       // write the cartridge checksum once the texts are in
+  bool keepBackup = false;        // a file the save replaces is kept once as NAME.bak beside it
+  bool confirmReplace = false;    // ask before replacing an existing file other than the loaded ROM
 };
 
 // What a completed save leaves for its caller.

@@ -1,0 +1,196 @@
+// The main window as a translator's workbench: the status bar with the live fit, the problems list,
+// the keys, the question before typed text would be lost, "Revert", and the text list's numbers,
+// marks and filter.
+
+#include <QComboBox>
+#include <QDockWidget>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include "check/problems.h"
+#include "editors/editor_pane.h"
+#include "editors/editor_windows_hookup.h"
+#include "rom/display_form.h"
+#include "shell/cp1252.h"
+#include "shell/fit_status.h"
+#include "shell/go_to_dialog.h"
+#include "shell/main_window.h"
+#include "shell/problems_dock.h"
+
+namespace orvane::shell {
+
+namespace {
+
+struct Key {
+  const char* keys;
+  const char* what;
+};
+
+constexpr Key kKeys[] = {
+    {"Ctrl+S", "Save the text"},
+    {"Ctrl+Enter", "Save the text and show the next one"},
+    {"Ctrl+PgDown / Ctrl+PgUp", "Next / previous text"},
+    {"Ctrl+Shift+PgDown / Ctrl+Shift+PgUp", "Next / previous bank"},
+    {"Ctrl+G", "Go to a bank and text"},
+    {"Ctrl+F", "Search Text"},
+    {"Ctrl+R", "Revert: the original text back into the editor"},
+    {"Tab / Shift+Tab", "Leave the text pane"},
+    {"F1", "This list"},
+};
+
+}  // namespace
+
+void MainWindow::buildWorkbench() {
+  fit_ = new FitStatus(doc_, this);
+  setStatusBar(fit_);
+  problems_ = new ProblemsDock(this);
+  addDockWidget(Qt::BottomDockWidgetArea, problems_);
+  problems_->hide();
+  connect(problems_, &ProblemsDock::activated, this, &MainWindow::showProblem);
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("ViewMenue"));
+  menuBar()->insertMenu(aboutMenue_, view);
+  QAction* toggle = problems_->toggleViewAction();
+  toggle->setObjectName(QStringLiteral("ShowProblems"));
+  view->addAction(toggle);
+
+  connect(editorPane_, &QTextEdit::textChanged, this,
+          [this] { fit_->typed(StoredFromLines(editorPane_->displayedLines())); });
+  connect(filter_, &QComboBox::currentIndexChanged, this, &MainWindow::applyFilter);
+  connect(revert_, &QPushButton::clicked, this, &MainWindow::revertText);
+
+  const auto key = [this](QKeySequence keys, auto act) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, act);
+  };
+  key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { textSpeichern_->animateClick(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_Return), &MainWindow::saveAndNext);
+  key(QKeySequence(Qt::CTRL | Qt::Key_Enter), &MainWindow::saveAndNext);
+  key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { moveText(1); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { moveText(-1); });
+  key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), [this] { moveBank(1); });
+  key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), [this] { moveBank(-1); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_G), &MainWindow::goToText);
+  key(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+    if (suchenKnopf_->isEnabled()) suchenKnopf_->click();
+  });
+  key(QKeySequence(Qt::CTRL | Qt::Key_R), [this] {
+    if (revert_->isEnabled()) revert_->click();
+  });
+  key(QKeySequence(Qt::Key_F1), &MainWindow::showKeys);
+}
+
+bool MainWindow::textShown() const { return textSpeichern_->isEnabled() && doc_.AktuelleBank >= 1; }
+
+bool MainWindow::leaveText() {
+  if (leaving_ || !editorPane_->edited() || !textShown()) return true;
+  Message question = MakeMessage(doc_.Fenstertitel, "Save the changes to this text?", Icon::Exclamation);
+  question.buttons = Buttons::YesNoCancel;
+  question.defaultAnswer = Answer::Yes;
+  const Answer answer = prompter_.ask(question);
+  if (answer == Answer::Yes) storePane();
+  return answer != Answer::Cancel;
+}
+
+// The pane's lines into the shown text, as "Save" stores them.
+void MainWindow::storePane() {
+  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
+  if (bank < 1 || bank > kBankCount || text < 1 || text > doc_.BankInfo[bank].TextCount) return;
+  doc_.Texte[bank][text].Aktuell = StoredFromLines(editorPane_->displayedLines());
+  doc_.Geaendert = true;
+  if (QListWidgetItem* item = textliste_->item(text - 1)) labelRow(item, text);
+  editorPane_->showStored(doc_.Texte[bank][text].Aktuell);
+  fit_->stored(text);
+  refreshProblems();
+}
+
+void MainWindow::labelRow(QListWidgetItem* item, int text) const {
+  const TextPaar& pair = doc_.Texte[doc_.AktuelleBank][text];
+  const bool changed = pair.Aktuell != pair.Original;
+  item->setText(QString::number(text) + (changed ? QStringLiteral("* ") : QStringLiteral("  ")) + ToQt(pair.Aktuell));
+  item->setData(Qt::UserRole, changed);
+  item->setForeground(changed ? QBrush(QColor(0, 70, 160)) : QBrush());
+  const int want = filter_->currentIndex();  // all, changed, unchanged
+  item->setHidden(want != 0 && changed != (want == 1));
+}
+
+void MainWindow::applyFilter() {
+  for (int row = 0; row < textliste_->count(); ++row) labelRow(textliste_->item(row), row + 1);
+  if (QListWidgetItem* current = textliste_->currentItem()) textliste_->scrollToItem(current);
+}
+
+void MainWindow::moveText(int step) {
+  for (int row = textliste_->currentRow() + step; row >= 0 && row < textliste_->count(); row += step)
+    if (!textliste_->item(row)->isHidden()) return textliste_->setCurrentRow(row);
+}
+
+void MainWindow::moveBank(int step) {
+  if (scrollBank_->isEnabled()) scrollBank_->setValue(scrollBank_->value() + step);
+}
+
+void MainWindow::saveAndNext() {
+  if (!textSpeichern_->isEnabled()) return;
+  saveText();
+  moveText(1);
+}
+
+void MainWindow::revertText() {
+  if (!textShown()) return;
+  editorPane_->putStored(doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText].Original);
+}
+
+void MainWindow::goToText() {
+  if (!scrollBank_->isEnabled()) return;
+  GoToDialog dialog(doc_, this);
+  if (dialog.exec() == QDialog::Accepted) showBankText(dialog.bank(), dialog.text() - 1);
+}
+
+void MainWindow::showKeys() {
+  std::string text;
+  for (const Key& key : kKeys) text += std::string(text.empty() ? "" : kCrLf) + key.keys + ": " + key.what;
+  prompter_.ask(MakeMessage("Keys", text, Icon::Information));
+}
+
+void MainWindow::refreshProblems() {
+  std::vector<ProblemRow> rows = FindProblems(doc_);
+  rows.insert(rows.end(), readBack_.begin(), readBack_.end());
+  problems_->setRows(std::move(rows));
+}
+
+// The texts changed outside the editor pane (a load, a window's "Save", an import).
+void MainWindow::documentChanged() {
+  fit_->reset();
+  refreshProblems();
+}
+
+void MainWindow::showProblem(int index) {
+  if (index < 0 || index >= static_cast<int>(problems_->rows().size())) return;
+  const ProblemRow& row = problems_->rows()[static_cast<size_t>(index)];
+  if (!row.place) {
+    if (QAction* dictionary = findChild<QAction*>(QStringLiteral("Kompression"))) dictionary->trigger();
+  } else if (row.place->list == TextList::Dialogue) {
+    showBankText(row.place->bank, row.place->index - 1);
+  } else {
+    editors::OpenNameWindowAt(*this, *row.place);
+  }
+}
+
+// Before "Save in Rom": the problems shown, and one question whether to go on. The read-back rows
+// are about the last written ROM, and a dictionary not yet settled is optimized before it is written.
+bool MainWindow::problemsAllowSave() {
+  refreshProblems();
+  const auto count = std::count_if(problems_->rows().begin(), problems_->rows().end(), [this](const ProblemRow& row) {
+    return row.kind != ProblemKind::ReadBack && (row.kind != ProblemKind::Dictionary || doc_.TabelleGeaendert);
+  });
+  if (count == 0) return true;
+  problems_->show();
+  problems_->raise();
+  return prompter_.ask(MakeMessage("Problems",
+                                   std::to_string(count) + " entries will not be written as typed (see \"Problems\")." +
+                                       kCrLf + "Save in Rom anyway?",
+                                   Icon::Exclamation, Buttons::YesNo)) == Answer::Yes;
+}
+
+}  // namespace orvane::shell

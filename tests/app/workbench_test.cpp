@@ -1,0 +1,128 @@
+// The main window as a translator's workbench: the keys, the question before typed text would be
+// lost on every way of leaving a text, the status figures against the core's fit, the problems list
+// and its jumps, the text list's marks and filter, files opened by name, and a window that grows.
+
+#include "check/fit.h"
+#include "main_window_harness.h"
+#include "project/project_file.h"
+#include "shell/problems_dock.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+QString Label(const Harness& h, const char* name) { return Child<QLabel>(h.window.get(), name)->text(); }
+
+}  // namespace
+
+class WorkbenchTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane Texteditor")).clear();
+  }
+
+  // Each way of leaving text 1 of bank 1 with typing in the pane, under each answer: Yes stores the
+  // typing and goes, No goes without it, Cancel stays with the typing in the pane. An untouched pane
+  // is left without a question.
+  void everyWayOfLeavingATextAsksFirst() {
+    using Leave = std::function<void(Harness&)>;
+    const auto keys = [](Qt::KeyboardModifiers mods) {
+      return [mods](Harness& h) { QTest::keyClick(h.find("RomText0"), Qt::Key_PageDown, mods); };
+    };
+    const std::tuple<const char*, Leave, QString> ways[] = {
+        {"list", [](Harness& h) { Child<QListWidget>(h.window.get(), "Textliste")->setCurrentRow(2); }, "1 3"},
+        {"bank", [](Harness& h) { Child<QScrollBar>(h.window.get(), "ScrollBank")->setValue(2); }, "2 1"},
+        {"search", [](Harness& h) { h.window->showBankText(4, 2); }, "4 3"},
+        {"next", keys(Qt::ControlModifier), "1 2"},
+        {"next bank", keys(Qt::ControlModifier | Qt::ShiftModifier), "2 1"},
+        {"go to",
+         [](Harness& h) {
+           OnNextModal([](QWidget* w) {
+             Child<QSpinBox>(w, "GoToBank")->setValue(5);
+             Child<QSpinBox>(w, "GoToText")->setValue(7);
+             static_cast<QDialog*>(w)->accept();
+           });
+           h.window->goToText();
+         },
+         "5 7"},
+        {"load", [](Harness& h) { h.load("game.smc"); }, "1 1"},
+        {"close", [](Harness& h) { h.window->close(); }, "closed"}};
+    const QString question = "Orvane Texteditor V 1.0";
+    for (const auto& [way, leave, end] : ways) {
+      for (const std::optional<Answer> answer : {std::optional<Answer>(), {Answer::Yes}, {Answer::No}, {Answer::Cancel}}) {
+        Harness h;
+        h.load("game.smc", RomFixture());
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.find("RomText0")->setFocus();
+        if (answer) h.prompter.queue(*answer), h.prompter.queue(Answer::Yes);
+        if (answer) h.find("RomText0")->setProperty("plainText", "Typed");
+        leave(h);
+        const QString at = h.window->isVisible() ? QString("%1 %2").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText)
+                                                 : "closed";
+        const QString seen = at + " [" + QString::fromStdString(h.doc.Texte[1][1].Aktuell) + "] " + h.said();
+        const bool yes = answer == Answer::Yes, stay = answer == Answer::Cancel;
+        const QString typed = yes && way != QString("load") ? "Typed" : "";
+        const QString asked = !answer ? "" : yes && way == QString("close") ? question + " | Warning!" : question;
+        QCOMPARE(seen, (stay ? "1 1" : end) + " [" + typed + "] " + asked);
+        if (stay) QCOMPARE(h.find("RomText0")->property("plainText").toString(), "Typed");
+      }
+    }
+  }
+
+  // A text typed into a bank that overflows: the status shows the core's figures, the free figure in
+  // red with the overflow; "Save" marks the row, the filter follows, and the problems list has the
+  // rows of the document, each double click showing its place.
+  void statusProblemsAndTheList() {
+    Harness h;
+    h.load("game.smc", RomFixture());
+    for (int t = 2; t <= h.doc.BankInfo[1].TextCount; ++t) h.doc.Texte[1][t] = {std::string(60, 'x'), std::string(60, 'x')};
+    h.window->documentChanged();
+    h.find("RomText0")->setProperty("plainText", "Kael waits.");
+    Document typed = h.doc;
+    typed.Texte[1][1].Aktuell = "Kael waits.";
+    const AreaFit bank = MeasureFit(typed).banks[0];
+    QCOMPARE(Label(h, "FitText") + " | " + Label(h, "FitBank") + " | " + Label(h, "FitChanged"),
+             QString("Text 1: %1 bytes | Bank 1: %2 of %3 bytes used, %4 bytes too many | 1 of %5 texts changed")
+                 .arg(DialogueTextBytes(SaveEncoder(typed), "Kael waits."))
+                 .arg(bank.used).arg(bank.capacity).arg(-bank.free()).arg(h.doc.BankInfo[1].TextCount));
+    QVERIFY(Child<QLabel>(h.window.get(), "FitBank")->styleSheet().contains("red"));
+
+    auto* list = Child<QListWidget>(h.window.get(), "Textliste");
+    Click(h.window.get(), "TextSpeichern");
+    auto* filter = Child<QComboBox>(h.window.get(), "TextFilter");
+    QString rows;
+    for (const int shown : {0, 1, 2}) {
+      filter->setCurrentIndex(shown);
+      int visible = 0;
+      for (int row = 0; row < list->count(); ++row) visible += !list->item(row)->isHidden();
+      rows += QString(" %1").arg(visible);
+    }
+    QCOMPARE(list->item(0)->text() + " " + list->item(1)->text().left(5) + rows,
+             QString("1* Kael waits. 2  xx %1 1 %2").arg(h.doc.BankInfo[1].TextCount).arg(h.doc.BankInfo[1].TextCount - 1));
+
+    h.doc.Texte[3][4].Aktuell = "{ZZ}";
+    h.doc.StadtNamen[9] = "tab\there";
+    h.window->documentChanged();
+    auto* problems = Child<shell::ProblemsDock>(h.window.get(), "ProblemsDock");
+    QStringList kinds;
+    for (const ProblemRow& row : problems->rows())
+      kinds << QString::fromStdString(std::string(KindName(row.kind)) + " " + row.where);
+    QCOMPARE(kinds.join(", "), "Dictionary dictionary, Overflow bank 1 text 292, Escape bank 3 text 4, Character location 9");
+    // A double click shows a dialogue text, or opens the name's window at its entry.
+    emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(2), 0);
+    QString opened;
+    OnNextModal([&opened](QWidget* w) {
+      opened = w->objectName() + " " + Child<QListWidget>(w, "Liste")->currentItem()->text();
+      w->close();
+    });
+    emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(3), 0);
+    QCOMPARE(QString("%1 %2 ").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText) + opened, "3 4 Stadt tab\there");
+  }
+};
+
+QTEST_MAIN(WorkbenchTest)
+#include "workbench_test.moc"
