@@ -132,6 +132,37 @@ class ShellTest : public QObject {
     QCOMPARE(first + " / " + Lines(results) + " / " + h.shown() + " / " + list->currentItem()->text(),
              "Found in Bank: 3  Textnummer: 12 / Textsearch got 1 results / Found in Bank: 1  Textnummer: 1,Found in "
              "Bank: 3  Textnummer: 12 / Bank: 3     Text: 12 / Kael\nand Kael again / old / 12* Kael[L_]and Kael again");
+    // Without "Match case" or in the original texts the search finds more or elsewhere, the match
+    // marked in each snippet; "Replace all" (working texts only) asks before the shown text is left,
+    // tells the count and asks again, then shows the replaced texts.
+    h.doc.Texte[2][1].Original = "Zyxw";
+    h.doc.Geaendert = false;
+    const auto set = [search](const char* pattern, bool matchCase, int scope) {
+      Box(search, "Suchfeld")->setText(pattern);
+      Child<QCheckBox>(search, "GrossKlein")->setChecked(matchCase);
+      Child<QComboBox>(search, "SuchBereich")->setCurrentIndex(scope);
+    };
+    set("zyxw", false, 1);  // no replacing in the original texts
+    Click(search, "SucheStarten");
+    QCOMPARE(Lines(results) + results->item(0)->data(Qt::UserRole + 1).toString().section("<b>", 1, 1) +
+                 QString::number(Child<QPushButton>(search, "AlleErsetzen")->isEnabled()), "Found in Bank: 2  Textnummer: 1Zyxw</b></span></span>0");
+    Box(search, "ErsetzenFeld")->setText("Ilsa");
+    const QString leave = "Save the changes to this text?|", replace = "Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
+    for (const auto& [pattern, answers, expected] : std::initializer_list<std::tuple<const char*, std::vector<Answer>, QString>>{
+             {"zz", {Answer::No}, leave + "No working text holds \"zz\". / Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::Cancel}, leave + "Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::No, Answer::No}, leave + replace + "Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::No, Answer::Yes}, leave + replace + "Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
+      h.find("RomText0")->setProperty("plainText", "typed");
+      set(pattern, false, 0);
+      const size_t asked = h.prompter.messages().size();
+      for (Answer a : answers) h.prompter.queue(a);
+      Click(search, "AlleErsetzen");
+      QString said;
+      for (size_t m = asked; m < h.prompter.messages().size(); ++m) said += QString::fromStdString(h.prompter.messages()[m].text) + (m == asked ? "|" : " / ");
+      QCOMPARE(said + shell::ToQt(h.doc.Texte[3][12].Aktuell) + QString(" %1 ").arg(h.doc.Geaendert) + h.find("RomText0")->property("plainText").toString(), expected);
+    }
+    QCOMPARE(search->windowTitle() + " " + list->currentItem()->text(), "Textsearch: 4 replaced 12* Ilsa[L_]and Ilsa again");
     Child<QScrollBar>(h.window.get(), "ScrollBank")->setValue(1);  // another bank starts at its first text
     QCOMPARE(list->currentRow(), 0);
     QPointer<QWidget> watched(search);

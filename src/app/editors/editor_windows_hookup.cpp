@@ -50,7 +50,14 @@ void ConnectEditorWindows(shell::MainWindow& main) {
   // A second press brings the open search window forward instead of opening another.
   QObject::connect(searchButton, &QPushButton::clicked, &main, [&main, open = QPointer<SearchDialog>()]() mutable {
     if (!open) {
-      open = new SearchDialog(main.document(), [&main](int bank, int text) { main.showBankText(bank, text); }, &main);
+      SearchDialog::Hooks hooks{[&main](int bank, int text) { main.showBankText(bank, text); },
+                                [&main] { return main.leaveText(); },
+                                [&main] {
+                                  main.TextlisteFuellen();
+                                  main.ZeigeText();
+                                  main.documentChanged();
+                                }};
+      open = new SearchDialog(main.document(), main.prompter(), std::move(hooks), &main);
       open->setAttribute(Qt::WA_DeleteOnClose);
       main.setSearchWindow(open);
     }
