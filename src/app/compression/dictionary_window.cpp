@@ -20,6 +20,13 @@
 namespace orvane::compression {
 namespace {
 
+// A list row shows an entry's leading and trailing blanks as middle dots; the entry keeps its blanks.
+QString ShownBlanks(QString entry) {
+  for (qsizetype i = 0; i < entry.size() && entry[i] == ' '; ++i) entry[i] = QChar(0xB7);
+  for (qsizetype i = entry.size() - 1; i >= 0 && entry[i] == ' '; --i) entry[i] = QChar(0xB7);
+  return entry;
+}
+
 QGroupBox* Frame(const QString& caption, const char* name, QWidget* parent) {
   auto* frame = new QGroupBox(caption, parent);
   frame->setObjectName(name);
@@ -108,7 +115,7 @@ Komprimmierung::Komprimmierung(Document& doc, Prompter& prompter, QWidget* paren
 void Komprimmierung::setLines(std::vector<std::string> lines) {
   lines_ = std::move(lines);
   silbenliste_->clear();
-  for (const std::string& line : lines_) silbenliste_->addItem(shell::ToQt(line));
+  for (const std::string& line : lines_) silbenliste_->addItem(ShownBlanks(shell::ToQt(line)));
   BerechneBelegung();
 }
 
@@ -125,7 +132,7 @@ void Komprimmierung::entryTyped(const QString& text) {
   // Without a selected line (after a run) there is nothing to change.
   if (guard_ || row < 0 || row >= static_cast<int>(lines_.size())) return;
   lines_[row] = shell::FromQt(text, nullptr);
-  silbenliste_->item(row)->setText(text);
+  silbenliste_->item(row)->setText(ShownBlanks(text));
   BerechneBelegung();
   markChanged();
   ZeigeStatistik();

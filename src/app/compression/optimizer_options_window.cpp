@@ -27,6 +27,8 @@ KomprimOptionen::KomprimOptionen(Document& doc, QWidget* parent)
     : QDialog(parent), doc_(doc), seekFrame_(new QGroupBox(this)), slider_(new QSlider(Qt::Horizontal, this)) {
   setObjectName("KomprimOptionen");
   setWindowTitle(QString::fromUtf8("Wähle eine Suchoption aus!"));
+  // Wide enough for the whole caption beside the title bar's icon and buttons.
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 5 / 4 + 140);
 
   auto* styleFrame = new QGroupBox(tr("Style"), this);
   styleFrame->setObjectName("Frame1");

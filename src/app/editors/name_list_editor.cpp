@@ -44,6 +44,8 @@ void NameListEditor::usePlainLayout() {
   layout->addWidget(nameBox_);
   layout->addWidget(list_, 1);
   layout->addWidget(saveButton_);
+  // Resizable; by default tall enough for about twenty rows.
+  resize(360, list_->fontMetrics().height() * 20 + 120);
 }
 
 QLineEdit* NameListEditor::addDescriptionBox(const char* name, int limit, bool growsWithBraces,

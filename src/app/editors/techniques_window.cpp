@@ -27,6 +27,8 @@ Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
   QLineEdit* description = addDescriptionBox(
       "Text2", kTechInfoLimit, true, {doc.TechBeschreibungen.begin(), doc.TechBeschreibungen.end()}, 0);
   description->setFont(QFont("Times New Roman"));
+  // Room for the whole description, typed in wide lower-case letters.
+  description->setMinimumWidth(description->fontMetrics().horizontalAdvance(QString(kTechInfoLimit, QLatin1Char('m'))) + 12);
   (new QVBoxLayout(infoFrame))->addWidget(description);
 
   auto* right = new QVBoxLayout;
