@@ -6,6 +6,8 @@
 #include "compression/dictionary_window.h"
 #include "compression/optimizer.h"
 #include "compression/optimizer_options_window.h"
+#include "compression/button_pictures.h"
+#include "editors/item_symbol_pictures.h"
 #include "editors/enemy_names_window.h"
 #include "editors/items_window.h"
 #include "editors/locations_window.h"
@@ -142,6 +144,11 @@ class EditingWindowsTest : public QObject {
             doc.Tabelle[1][kDictionaryFirst] == "  a b" && rows >= 18 && list->height() / list->sizeHintForRow(0) > rows &&
             Box(&techniques, "Text2")->width() > Box(&techniques, "Text2")->fontMetrics().horizontalAdvance(QString(40, 'm')) &&
             options.width() > options.fontMetrics().horizontalAdvance(options.windowTitle()));
+  }
+  // Pictures are drawn sharp for screens of up to three times the pixels.
+  void picturesForHighResolutionScreens() {
+    for (const QIcon& icon : {compression::SavePicture(), compression::ConfirmPicture(), editors::ItemSymbolPicture(3)})
+      QCOMPARE(icon.pixmap(QSize(16, 16), 3.0).size(), icon.pixmap(QSize(16, 16), 1.0).size() * 3);
   }
 
   void dictionaryAgainstTheBudget() {

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "shell/scaled_picture.h"
+
 namespace orvane::compression {
 namespace {
 
@@ -11,12 +13,7 @@ constexpr int kSize = 32;
 
 template <class Draw>
 QIcon Picture(Draw draw) {
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  draw(painter);
-  return QIcon(pixmap);
+  return shell::ScaledPicture(kSize, draw);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPolygonF>
 
+#include "shell/scaled_picture.h"
+
 namespace orvane::editors {
 namespace {
 
@@ -121,12 +123,9 @@ QIcon ItemSymbolPicture(int button) {
   static constexpr Drawing kDrawings[kItemSymbolButtons] = {DrawSword, DrawAxe,    DrawStaff,  DrawBow,
                                                             DrawArmour, DrawHelmet, DrawRing,   DrawPotion,
                                                             DrawGem,    DrawKey,    DrawNone};
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  if (button >= 0 && button < kItemSymbolButtons) kDrawings[button](painter);
-  return QIcon(pixmap);
+  return shell::ScaledPicture(kSize, [button](QPainter& painter) {
+    if (button >= 0 && button < kItemSymbolButtons) kDrawings[button](painter);
+  });
 }
 
 }  // namespace orvane::editors
