@@ -122,6 +122,60 @@ class WorkbenchTest : public QObject {
     emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(3), 0);
     QCOMPARE(QString("%1 %2 ").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText) + opened, "3 4 Stadt tab\there");
   }
+
+  // Files opened by name, by a drop and from the recent list go the way "Load Rom" and "Load Project"
+  // go, with their messages; then the keys save, save and go on, revert, search and list the keys, and
+  // a larger window keeps the pane's 42-column wrap.
+  void filesKeysAndTheGrowingWindow() {
+    const auto outcome = [](Harness& h) { return h.said() + " / " + h.shown() + " / " + h.usable(); };
+    Harness rom, project;
+    rom.load("game.smc", RomFixture());
+    const QString romWay = outcome(rom), romFile = QString::fromStdString(rom.folder.file("game.smc"));
+    rom.chooser.answer = project.chooser.answer = rom.folder.file("work.ovp");
+    rom.window->saveProject();
+    project.window->loadProject();
+    for (const auto& [path, expected] : {std::pair{romFile, romWay}, {romFile.chopped(8) + "work.ovp", outcome(project)}}) {
+      for (int way = 0; way < 3; ++way) {
+        Harness h;
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        if (way == 0) h.window->openFile(path);
+        if (way == 1) QApplication::sendEvent(h.window.get(), &enter), QApplication::sendEvent(h.window.get(), &drop);
+        if (way == 2) Child<QMenu>(h.window.get(), "RecentMenue")->actions().front()->trigger();
+        QVERIFY2(outcome(h) == expected, qPrintable(QString("%1 %2: %3").arg(path).arg(way).arg(outcome(h))));
+      }
+    }
+    Harness& h = rom;
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QWidget* pane = h.find("RomText0");
+    pane->setFocus();
+    const auto press = [pane](const char* typed, QKeyCombination key) {
+      if (*typed) pane->setProperty("plainText", typed);
+      QTest::keyClick(pane, key.key(), key.keyboardModifiers());
+    };
+    press("One", Qt::CTRL | Qt::Key_S);
+    QTRY_COMPARE(h.doc.Texte[1][1].Aktuell, "One");
+    press("Two", Qt::CTRL | Qt::Key_Return);
+    press("Three", Qt::CTRL | Qt::Key_R);
+    press("", Qt::CTRL | Qt::Key_F);
+    press("", QKeyCombination(Qt::Key_F1));
+    const QStringList shown = h.shown().split(" / ");  // reverted: the pane shows the original text
+    QCOMPARE(QString::fromStdString(h.doc.Texte[1][1].Aktuell) + " " + shown[0] + QString(" %1 ").arg(shown[1] == shown[2]) +
+                 QString::number(h.window->findChildren<QDialog*>("SearchDialog").size()) + " " +
+                 QString::fromStdString(h.prompter.last().text).section("\r\n", 0, 0),
+             "Two Bank: 1     Text: 2 1 1 Ctrl+S: Save the text");
+    pane->setProperty("plainText", QString("aaaa ").repeated(17));
+    QString lines;
+    for (const QSize size : {h.window->size(), h.window->size() * 2}) {
+      h.window->resize(size);
+      QCoreApplication::processEvents();
+      lines += QString::number(static_cast<QTextEdit*>(pane)->document()->firstBlock().layout()->lineCount());
+    }
+    QCOMPARE(lines, "33");
+  }
 };
 
 QTEST_MAIN(WorkbenchTest)
