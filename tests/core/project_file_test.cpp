@@ -2,6 +2,7 @@
 // damaged file (cut anywhere, a header or symbol changed, no file at all) ends with its messages
 // and keeps exactly what was read before.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <optional>
@@ -210,6 +211,23 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
       EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0] + std::to_string(doc.AktuelleBank + doc.AktuellerText),
                 "{00}2");  // code 0 is not stored: its escape is filled in
     }
+  }
+}
+
+// A FIFO or a file larger than any project is refused before it is read; a large file that is no
+// project is told so from its first line alone.
+TEST_F(ProjectFile, AFifoOrAFileTooLargeIsRefusedUnread) {
+  ::mkfifo(dir.file("fifo.ovp").c_str(), 0666);
+  for (const auto& [start, shown] :
+       {std::pair<std::string, std::string>{"", Question(75, "Path/File access error (not a regular file)")},
+        {"[Orvane Texteditor V 1.00]\r\n", Question(75, "Path/File access error (larger than 16 MiB)")},
+        {"[Orvane Texteditor V 1.00]x", "Error!|Wrong fileversion detected!|"}}) {
+    const std::string path = dir.file(start.empty() ? "fifo.ovp" : "huge.ovp");
+    if (!start.empty()) WriteFileAtomically(path, start), std::filesystem::resize_file(path, 3ull << 30);
+    Document doc = old;
+    prompter = ScriptedPrompter({Answer::No});
+    LoadProjectFile(doc, path, prompter, progress);
+    EXPECT_TRUE(prompter.shown().starts_with(shown)) << prompter.shown();
   }
 }
 

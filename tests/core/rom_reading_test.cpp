@@ -3,6 +3,8 @@
 // ROM loading back to the demo texts.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <numeric>
 #include <random>
@@ -222,6 +224,7 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
   }
   const std::string typical = TypicalTableFile() + "05=X\r\nF0=\r\n";
   const auto error = [](const char* text) { return Shown(MakeMessage("Error", text)) + "\n"; };
+  const char* notRegular = "75\r\nLoadRom_Form\r\nPath/File access error (not a regular file)";
   const std::string badHeader = Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop)) + "\n";
   // the ROM in the ROM folder ("": the folder itself), the table file beside it, an explicit table file, and
   // the outcome with its messages and whether the header passed
@@ -238,7 +241,13 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
       {"", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error"), false},
       {"game.smc", "A0=A\r\n5=B", "", LoadOutcome::Failed, error("13\r\nLoadRom_Form\r\nType mismatch"), true},
       {"game.smc", "\n", "", LoadOutcome::Failed, error("62\r\nLoadRom_Form\r\nInput past end of file"), true},
-      {"game.smc", "A0=beside\r\n", "other.tbl", LoadOutcome::Loaded, "", true}};  // an explicit table wins
+      {"game.smc", "A0=beside\r\n", "other.tbl", LoadOutcome::Loaded, "", true},  // an explicit table wins
+      {"fifo", typical, "", LoadOutcome::Failed, error(notRegular), false},
+      {"game.smc", typical, "fifo", LoadOutcome::Failed, error(notRegular), true},
+      {"huge.smc", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error (larger than 64 MiB)"), false}};
+  ::mkfifo(roms.file("fifo").c_str(), 0666);
+  WriteFileAtomically(roms.file("huge.smc"), std::string());
+  std::filesystem::resize_file(roms.file("huge.smc"), 2ull << 30);
   WriteFileAtomically(roms.file("other.tbl"), std::string("A0=A\r\n"));
   for (const auto& way : ways) {
     SCOPED_TRACE(std::string(way.rom) + " with " + way.table.substr(0, 9) + " " + way.explicitTable);

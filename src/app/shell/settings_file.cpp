@@ -1,7 +1,7 @@
 #include "shell/settings_file.h"
 
 #include <cctype>
-#include <fstream>
+#include <sstream>
 #include <limits>
 
 #include "common/file_helpers.h"
@@ -34,8 +34,15 @@ bool LeadingNumber(const std::string& line, int16_t& value) {
 void ReadSettings(Document& doc, const std::string& path) {
   doc.OhneOptimierWarnung = 1;
   doc.Einstellung2 = 4;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
+  // Two short lines: anything that is not a small regular file is no settings file of ours.
+  constexpr uint64_t kLargestSettings = 4096;
+  std::istringstream in;
+  try {
+    const std::vector<uint8_t> bytes = ReadWholeFile(path, kLargestSettings);
+    in.str(std::string(bytes.begin(), bytes.end()));
+  } catch (const RunError&) {
+    return;
+  }
   std::string line;
   int16_t value = 0;
   if (std::getline(in, line) && LeadingNumber(line, value)) doc.OhneOptimierWarnung = value;

@@ -4,10 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <new>
 
 #include "common/run_error.h"
 
@@ -28,19 +29,80 @@ std::string ElternOrdner(const std::string& path) {
   return {};
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  std::error_code ec;
-  if (path.empty() || !fs::exists(path, ec)) throw MakeRunError(errors::kFileNotFound);
-  if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) throw MakeRunError(errors::kPathAccess);
-  // One read of the known size: a 4 MiB ROM comes in well under a millisecond.
-  const std::streamoff size = in.tellg();
-  if (size < 0 || !in.seekg(0)) throw MakeRunError(errors::kDeviceIo);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), size);
-  if (in.gcount() != size) throw MakeRunError(errors::kDeviceIo);
-  return bytes;
+namespace {
+
+std::string MiB(uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+
+// Opens without waiting for a writer, so a FIFO is seen for what it is instead of blocking.
+class ReadableFile {
+ public:
+  explicit ReadableFile(const std::string& path) {
+    if (path.empty()) throw MakeRunError(errors::kFileNotFound);
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) throw MakeRunError(errno == ENOENT || errno == ENOTDIR ? errors::kFileNotFound : errors::kPathAccess);
+    struct stat st{};
+    if (::fstat(fd_, &st) != 0) throw Closing(MakeRunError(errors::kPathAccess));
+    if (S_ISDIR(st.st_mode)) throw Closing(MakeRunError(errors::kPathAccess));
+    if (!S_ISREG(st.st_mode)) throw Closing(MakeRunError(errors::kPathAccess, "not a regular file"));
+    size_ = static_cast<uint64_t>(st.st_size);
+  }
+  ~ReadableFile() { if (fd_ >= 0) ::close(fd_); }
+  ReadableFile(const ReadableFile&) = delete;
+  ReadableFile& operator=(const ReadableFile&) = delete;
+
+  uint64_t size() const { return size_; }
+
+  // Up to `count` bytes from the start; fewer only when the file is shorter.
+  std::vector<uint8_t> read(uint64_t count) {
+    std::vector<uint8_t> bytes(static_cast<size_t>(count));
+    size_t got = 0;
+    while (got < bytes.size()) {
+      const ssize_t n = ::read(fd_, bytes.data() + got, bytes.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw MakeRunError(errors::kDeviceIo);
+      if (n == 0) break;
+      got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+  }
+
+ private:
+  RunError Closing(RunError error) {
+    ::close(fd_);
+    fd_ = -1;
+    return error;
+  }
+
+  int fd_ = -1;
+  uint64_t size_ = 0;
+};
+
+RunError TooLarge(uint64_t limit) { return MakeRunError(errors::kPathAccess, "larger than " + MiB(limit)); }
+
+}  // namespace
+
+void CheckRegularFile(const std::string& path, uint64_t limit) {
+  struct stat st{};
+  if (path.empty() || ::stat(path.c_str(), &st) != 0) return;
+  if (S_ISDIR(st.st_mode)) throw MakeRunError(errors::kPathAccess);
+  if (!S_ISREG(st.st_mode)) throw MakeRunError(errors::kPathAccess, "not a regular file");
+  if (static_cast<uint64_t>(st.st_size) > limit) throw TooLarge(limit);
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path, uint64_t limit) {
+  ReadableFile file(path);
+  if (file.size() > limit) throw TooLarge(limit);
+  try {
+    return file.read(file.size());
+  } catch (const std::bad_alloc&) {
+    throw MakeRunError(errors::kOutOfMemory);
+  }
+}
+
+std::vector<uint8_t> ReadFileStart(const std::string& path, size_t count) {
+  ReadableFile file(path);
+  return file.read(std::min<uint64_t>(count, file.size()));
 }
 
 namespace {
@@ -86,7 +148,7 @@ void WriteFileAtomically(const std::string& requested, const std::vector<uint8_t
   std::error_code ec;
   const std::string path = FollowLinks(requested);
   if (path.empty()) throw MakeRunError(errors::kPathNotFound);
-  if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
+  CheckRegularFile(path, UINT64_MAX);
   // An existing file that may not be written stays as it is.
   if (fs::exists(path, ec) && ::access(path.c_str(), W_OK) != 0) throw MakeRunError(ErrnoToNumber(errno));
 

@@ -13,12 +13,25 @@ bool DateiExistiert(const std::string& path);
 // second-last character; empty when there is none.
 std::string ElternOrdner(const std::string& path);
 
-// The whole file. Throws RunError (53 file not found, 75 access error) when it cannot be read.
-std::vector<uint8_t> ReadWholeFile(const std::string& path);
+// The largest files read whole: a cartridge image with its header is at most a few MiB, a project of
+// the game's texts about one. Anything larger is refused before a byte of it is read.
+inline constexpr uint64_t kLargestImage = uint64_t{64} << 20;
+inline constexpr uint64_t kLargestProject = uint64_t{16} << 20;
+
+// The whole file. Only a regular file is read: a device or a FIFO is refused at once instead of
+// blocking or never ending. Throws RunError (53 file not found, 75 access error, not a regular file
+// or larger than `limit`, 7 out of memory).
+std::vector<uint8_t> ReadWholeFile(const std::string& path, uint64_t limit = kLargestImage);
+// At most the first `count` bytes of the file, with the same checks but no size bound.
+std::vector<uint8_t> ReadFileStart(const std::string& path, size_t count);
+
+// Throws the refusal for a file that exists but is not a regular file, or is larger than `limit`.
+void CheckRegularFile(const std::string& path, uint64_t limit = kLargestImage);
 
 // Replaces `path` with exactly `bytes`: written to a temporary file in the same folder, flushed,
 // then renamed over the target, so the target is either the old file or the complete new one.
-// Throws RunError (76 path not found, 70 permission denied, 61 disk full, 75 access error).
+// Only a regular file is replaced. Throws RunError (76 path not found, 70 permission denied,
+// 61 disk full, 75 access error or not a regular file).
 void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 

@@ -36,5 +36,9 @@ inline constexpr int kPathNotFound = 76;      // "Path not found"
 // The standard description of an error number.
 std::string ErrorDescription(int number);
 inline RunError MakeRunError(int number) { return RunError(number, ErrorDescription(number)); }
+// The standard description with what exactly went wrong: "Path/File access error (not a regular file)".
+inline RunError MakeRunError(int number, const std::string& detail) {
+  return RunError(number, ErrorDescription(number) + " (" + detail + ")");
+}
 
 }  // namespace orvane

@@ -48,6 +48,15 @@ std::optional<uint8_t> ParseSymbol(std::string_view line) {
   return static_cast<uint8_t>(value);
 }
 
+// The file's first line decides before the rest is read: a file that is no project is refused
+// without reading it whole, however large it is. Only a project is read whole, within its bound.
+std::vector<uint8_t> ReadHeaderFirst(const std::string& path) {
+  std::vector<uint8_t> start = ReadFileStart(path, project::kHeader.size() + 2);
+  const auto line = LineSource(std::string_view(reinterpret_cast<const char*>(start.data()), start.size())).next();
+  if (line != project::kHeader) return start;
+  return ReadWholeFile(path, kLargestProject);
+}
+
 // Ends the load from deep inside: a No to the error question, a corrupt file, a wrong header.
 struct LoadEnd {
   ProjectOutcome outcome;
@@ -73,7 +82,7 @@ class ProjectLoader {
  private:
   void load(const std::string& path) {
     try {
-      bytes_ = ReadWholeFile(path);
+      bytes_ = ReadHeaderFirst(path);
     } catch (const RunError& error) {
       ask(error);  // Yes: go on as with an empty file
     }

@@ -23,7 +23,7 @@ class RomImage {
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
   std::vector<uint8_t>& bytes() { return bytes_; }
-  int32_t size() const { return static_cast<int32_t>(bytes_.size()); }
+  int64_t size() const { return static_cast<int64_t>(bytes_.size()); }
 
  private:
   std::vector<uint8_t> bytes_;
