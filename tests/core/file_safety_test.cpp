@@ -13,7 +13,6 @@
 #include <functional>
 #include <thread>
 
-#include "common/file_copy.h"
 #include "common/file_helpers.h"
 #include "common/run_error.h"
 #include "support/rom_fixture.h"
@@ -86,46 +85,21 @@ TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
        {std::pair{"read-only.smc", 0444}, {"locked/game.smc", 0666}, {"locked", 0555}, {"roms/game.smc", 0640}})
     ::chmod(dir.file(name).c_str(), mode);
   fs::create_symlink("roms/game.smc", dir.file("link.smc"));
+  ::mkfifo(dir.file("fifo.smc").c_str(), 0666);
   const Child plainUser{.unprivileged = true}, fullDisk{.fileSizeLimit = 64 * 1024};
   for (const auto& [name, how, result] :
        {std::tuple{"read-only.smc", plainUser, 70}, {"locked/game.smc", plainUser, 70}, {"full.smc", fullDisk, 61},
-        {"folder.smc", Child{}, 75}, {"missing/game.smc", Child{}, 76}, {"link.smc", Child{}, 0}}) {
+        {"folder.smc", Child{}, 75}, {"missing/game.smc", Child{}, 76}, {"link.smc", Child{}, 0}, {"fifo.smc", Child{}, 75}}) {
     EXPECT_EQ(WriteInChild(dir.file(name), 1 << 20, how), result) << name;
     EXPECT_EQ(fs::is_regular_file(dir.file(name)) ? ReadFileText(dir.file(name)).substr(0, 3) : "old",
               result ? "old" : "nnn") << name;
   }
   ::chmod(dir.file("locked").c_str(), 0755);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 6);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 7);
+  EXPECT_TRUE(fs::is_fifo(dir.file("fifo.smc")));
   EXPECT_TRUE(fs::is_symlink(dir.file("link.smc")) &&
               ReadFileText(dir.file("roms/game.smc")) == std::string(1 << 20, 'n'));
   EXPECT_EQ(fs::status(dir.file("roms/game.smc")).permissions() & fs::perms::all, fs::perms(0640));
-}
-
-TEST_F(FileSafety, CopyReplacesAReadOnlyTargetAndCreatesFoldersOrSaysItFailed) {
-  WriteFileAtomically(dir.file("source.smc"), std::string("new"));
-  fs::create_directory(dir.file("locked"));
-  for (const char* name : {"old.smc", "locked/old.smc"}) WriteFileAtomically(dir.file(name), std::string("old"));
-  for (const char* name : {"old.smc", "locked/old.smc", "locked"}) ::chmod(dir.file(name).c_str(), 0555);
-  ScriptedPrompter prompter;
-  const auto copy = [&](const std::string& from, const std::string& to) {
-    return KopiereDatei(dir.file(from), dir.file(to), prompter, "Title");
-  };
-  EXPECT_TRUE(copy("source.smc", "old.smc") && copy("source.smc", "a/b/c.smc"));
-  EXPECT_EQ(ReadFileText(dir.file("old.smc")) + ReadFileText(dir.file("a/b/c.smc")), "newnew");
-  fs::create_directory(dir.file("folder.smc"));  // a folder in the target's place stays
-  EXPECT_FALSE(copy("source.smc", "folder.smc") || !fs::is_directory(dir.file("folder.smc")));
-  prompter = ScriptedPrompter();
-  EXPECT_FALSE(copy("missing.smc", "target.smc"));
-  EXPECT_EQ(prompter.shown(),
-            Shown(MakeMessage("Title", "Couldn't copy file \"" + dir.file("missing.smc") + "\"")) + "\n");
-  // A target in a folder that may not be changed stays as it was, but without its read-only flag.
-  [[maybe_unused]] const int owned = ::chown(dir.file("locked/old.smc").c_str(), 65534, 65534);  // the child's user
-  EXPECT_EQ(RunInChild([&] { return int(copy("source.smc", "locked/old.smc")); }, {.unprivileged = true}), 0);
-  EXPECT_EQ(ReadFileText(dir.file("locked/old.smc")), "old");
-  EXPECT_EQ(fs::status(dir.file("locked/old.smc")).permissions() & fs::perms::owner_write, fs::perms::owner_write);
-  EXPECT_TRUE(LoescheDatei(dir.file("old.smc"), true, true));
-  EXPECT_FALSE(LoescheDatei(dir.file("old.smc"), true, true));
-  ::chmod(dir.file("locked").c_str(), 0755);
 }
 
 }  // namespace

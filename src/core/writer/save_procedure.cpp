@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "common/file_copy.h"
 #include "common/file_helpers.h"
 #include "common/run_error.h"
 #include "compression/optimizer.h"
@@ -29,10 +28,11 @@ std::string ApplicationTitle(const Document& doc) {
 }
 
 // Fails the way opening `path` for writing would. A file without any write permission counts as
-// read-only for everyone, as a read-only file does elsewhere, so not even root replaces it.
+// read-only for everyone, as a read-only file does elsewhere, so not even root replaces it. Only a
+// regular file of at most the largest image size is a ROM file to write.
 void CheckWritable(const std::string& path) {
+  CheckRegularFile(path, kLargestImage);
   std::error_code ec;
-  if (fs::is_directory(path, ec)) throw MakeRunError(errors::kPathAccess);
   const fs::file_status status = fs::status(path, ec);
   if (fs::exists(status)) {
     constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -49,6 +49,13 @@ void CheckWritable(const std::string& path) {
 std::vector<uint8_t> OpenOutput(const std::string& path) {
   CheckWritable(path);
   return DateiExistiert(path) ? ReadWholeFile(path) : std::vector<uint8_t>{};
+}
+
+// The message that ends every save that stopped after the file was chosen.
+Message NothingWrittenMessage(const std::string& title, const std::string& target, bool existed) {
+  return MakeMessage(title, "The save stopped, nothing was written: \"" + target + "\" " +
+                                (existed ? "is unchanged." : "was not created."),
+                     Icon::Information);
 }
 
 // One save: the output image, the writers' shared state and the way through the steps.
@@ -78,6 +85,7 @@ class SaveRun {
   }
 
   double Now() const { return params_.clock ? params_.clock() : SecondsSinceMidnight(); }
+  bool CopyIntoMemory(const std::string& source);
   bool Optimize();
   bool WriteAll();
 
@@ -101,14 +109,24 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
     question.defaultAnswer = Answer::No;
     if (prompter_.ask(question) != Answer::Yes) return SaveOutcome::Cancelled;
   }
+  std::error_code ec;
+  const bool existed = fs::exists(target, ec);
+  const auto stopped = [&] {
+    prompter_.ask(NothingWrittenMessage(ApplicationTitle(doc_), target, existed));
+    return SaveOutcome::Stopped;
+  };
 
-  if (!doc_.RomPfadGeladen.empty() && !DateiExistiert(target)) {
-    KopiereDatei(doc_.RomPfadGeladen, target, prompter_, ApplicationTitle(doc_));
+  // A new name starts as a copy of the loaded ROM, made in memory: the file and its folders appear
+  // only when the save completes.
+  const bool copied = !existed && !doc_.RomPfadGeladen.empty();
+  if (copied) {
+    if (!CopyIntoMemory(doc_.RomPfadGeladen)) return stopped();
+  } else if (Guarded([&] { image_ = RomImage(OpenOutput(target)); }) == Step::Stop) {
+    return stopped();
   }
-  if (Guarded([&] { image_ = RomImage(OpenOutput(target)); }) == Step::Stop) return SaveOutcome::Stopped;
 
   // Nothing is written when the dictionary could not be settled, so the file stays as it is.
-  if (!Optimize()) return SaveOutcome::Stopped;
+  if (!Optimize()) return stopped();
 
   BerechneMaxLaengen(doc_);
   ctx_.progressTotal = SaveProgressTotal(doc_);
@@ -116,24 +134,34 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   ctx_.progress.caption("Writing Tabel into Rom...");
   const double start = std::nearbyint(Now());  // whole seconds, halves to even
 
-  const bool finished = WriteAll();
-  const bool checksumFixed = finished && params_.fixChecksum && FixCartridgeChecksum(image_.bytes());
-  // What was written before a stop stays, as it would in a file written byte by byte.
+  if (!WriteAll()) return stopped();
+  const bool checksumFixed = params_.fixChecksum && FixCartridgeChecksum(image_.bytes());
   const Step commit = Guarded([&] {
+    if (copied && fs::path(target).has_parent_path()) fs::create_directories(fs::path(target).parent_path(), ec);
     CheckWritable(target);
     if (replaces && params_.keepBackup) WriteFileAtomically(target + ".bak", ReadWholeFile(target));
     WriteFileAtomically(target, image_.bytes());
   });
   // A file that could not be replaced holds none of this save: no success report, and the
   // texts still count as unsaved.
-  if (!finished || commit != Step::Done) return SaveOutcome::Stopped;
+  if (commit != Step::Done) return stopped();
 
   prompter_.ask(FinishedMessage(Now() - start));
   prompter_.ask(InfoMessage(ctx_));
   if (!ctx_.overflows.empty()) prompter_.ask(OverflowMessage(ctx_.overflows));
   doc_.Geaendert = false;
-  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed};
+  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows};
   return SaveOutcome::Finished;
+}
+
+bool SaveRun::CopyIntoMemory(const std::string& source) {
+  try {
+    image_ = RomImage(ReadWholeFile(source));
+    return true;
+  } catch (const RunError&) {
+    prompter_.ask(MakeMessage(ApplicationTitle(doc_), "Couldn't copy file \"" + source + "\""));
+    return false;
+  }
 }
 
 bool SaveRun::Optimize() {

@@ -1,7 +1,7 @@
 #pragma once
 // "Save in Rom": writes the whole document into a ROM file. The output is built in memory from
-// the file's old bytes (or a fresh copy of the loaded ROM) and replaces the file in one atomic
-// step, so the file holds either its old bytes or exactly what the writers put into it.
+// the file's old bytes (or a copy of the loaded ROM for a new name) and replaces the file in one
+// atomic step once every writer has finished: a save that stops writes nothing at all.
 
 #include <cstdint>
 #include <functional>
@@ -13,6 +13,7 @@
 #include "common/progress_sink.h"
 #include "common/prompter.h"
 #include "document.h"
+#include "writer/write_context.h"
 
 namespace orvane {
 
@@ -29,12 +30,14 @@ struct SavedRom {
   std::string path;                    // the file written
   std::vector<ReadBackRow> readBack;   // texts the written image does not give back as typed
   bool checksumFixed = false;          // with fixChecksum: false when the image has no cartridge header
+  std::vector<OverflowNote> leftOut;   // entries that did not fit and were dropped or cut
 };
 
 enum class SaveOutcome {
   Finished,   // everything written, both reports shown
   Cancelled,  // the warning answered Cancel or the file dialog closed: nothing touched
-  Stopped,    // Cancel, a space message, an unknown character, the optimizer or an error ended it
+  Stopped,    // Cancel, a space message, an unknown character, the optimizer, a failed copy or an error
+              // ended it; the file is as it was (a new one was not created), and the last message says so
 };
 
 // `saved` is filled when the save finishes.
