@@ -144,7 +144,7 @@ class WorkbenchTest : public QObject {
         if (way == 0) h.window->openFile(path);
         if (way == 1) QApplication::sendEvent(h.window.get(), &enter), QApplication::sendEvent(h.window.get(), &drop);
         if (way == 2) Child<QMenu>(h.window.get(), "RecentMenue")->actions().front()->trigger();
-        QVERIFY2(outcome(h) == expected, qPrintable(QString("%1 %2: %3").arg(path).arg(way).arg(outcome(h))));
+        QCOMPARE(outcome(h), expected);
       }
     }
     Harness& h = rom;
@@ -169,11 +169,9 @@ class WorkbenchTest : public QObject {
              "Two Bank: 1     Text: 2 1 1 Ctrl+S: Save the text");
     pane->setProperty("plainText", QString("aaaa ").repeated(17));
     QString lines;
-    for (const QSize size : {h.window->size(), h.window->size() * 2}) {
-      h.window->resize(size);
-      QCoreApplication::processEvents();
-      lines += QString::number(static_cast<QTextEdit*>(pane)->document()->firstBlock().layout()->lineCount());
-    }
+    for (const QSize size : {h.window->size(), h.window->size() * 2})
+      h.window->resize(size), QCoreApplication::processEvents(),
+          lines += QString::number(static_cast<QTextEdit*>(pane)->document()->firstBlock().layout()->lineCount());
     QCOMPARE(lines, "33");
   }
 };

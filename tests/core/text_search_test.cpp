@@ -13,6 +13,7 @@ TEST(TextSearch, HitsAndSnippetsByCaseAndTextsSearched) {
   doc.BankInfo[1].TextCount = 2, doc.BankInfo[3].TextCount = 12, doc.BankInfo[21].TextCount = 1;
   doc.Texte[1][1] = {"kael", "Kael"}, doc.Texte[1][3] = {"Kael", "Kael"};  // text 3: past the bank's count
   doc.Texte[3][12] = {"Hello Kael[L_]and KAEL again", "old"}, doc.Texte[21][1] = {"\xC4rger \xE4rger", "x"};
+  doc.BankInfo[0].TextCount = 1, doc.Texte[0][1] = doc.Texte[3][0] = {"Kael", "Kael"};  // bank 0, text 0: never searched
   for (const auto& [pattern, options, expected] : std::initializer_list<std::tuple<const char*, SearchOptions, std::string>>{
            {"Kael", {}, "3/12@6 Hello <Kael>[L_]an...|"},
            {"kael", {false}, "1/1@0 <kael>|3/12@6 Hello <Kael>[L_]an...|"},
@@ -28,6 +29,8 @@ TEST(TextSearch, HitsAndSnippetsByCaseAndTextsSearched) {
     }
     EXPECT_EQ(found, expected) << pattern;
   }
+  EXPECT_EQ(CountInWorkingTexts(doc, "kael", false) * 10 + ReplaceAll(doc, "rger", "x", false), 32);
+  EXPECT_EQ(doc.Texte[21][1].Aktuell + doc.Texte[0][1].Aktuell + doc.Texte[3][0].Aktuell, "\xC4x \xE4xKaelKael");
 }
 
 // Random texts: the count is what is replaced, non-overlapping ("aa" in "aaa" once), and replacing
