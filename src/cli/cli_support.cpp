@@ -1,6 +1,7 @@
 #include "cli_support.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "common/progress_sink.h"
@@ -48,6 +49,16 @@ int RunGuarded(const Command& command, const std::function<int()>& work) {
   } catch (const std::runtime_error& refused) {
     return Fail(command, refused.what());
   }
+}
+
+std::optional<int32_t> BankOption(const Command& command, const ParsedArgs& parsed) {
+  const auto value = parsed.value("--bank");
+  if (!value) return 0;
+  int32_t bank = 0;
+  const auto [end, error] = std::from_chars(value->data(), value->data() + value->size(), bank);
+  if (error == std::errc() && end == value->data() + value->size() && bank >= 1 && bank <= kBankCount) return bank;
+  UsageMistake(command, "--bank takes a bank number from 1 to 21, not " + *value);
+  return std::nullopt;
 }
 
 int UsageMistake(const Command& command, const std::string& what) {

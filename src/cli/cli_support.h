@@ -52,6 +52,10 @@ std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<st
                                     const OptionSpec& options, size_t positionals,
                                     const std::vector<std::string>& required = {});
 
+// The value of --bank: 0 when it is absent; nothing, after the usage mistake is printed, when it is
+// not a bank number 1..21.
+std::optional<int32_t> BankOption(const Command& command, const ParsedArgs& parsed);
+
 // "orvane-cli NAME: what" on stderr; returns kExitFailed.
 int Fail(const Command& command, const std::string& what);
 

@@ -1,6 +1,5 @@
 // orvane-cli po-export: the project's texts as a PO file for CAT tools.
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 
@@ -24,12 +23,11 @@ int RunPoExport(const std::vector<std::string>& args) {
     params.only = PoSelection::Names;
   else if (!only.empty())
     return UsageMistake(kPoExportCommand, "--only takes dialogue or names, not " + only);
-  if (const auto bank = parsed->value("--bank")) {
-    const auto [end, error] = std::from_chars(bank->data(), bank->data() + bank->size(), params.bank);
-    if (error != std::errc() || end != bank->data() + bank->size() || params.bank < 1 || params.bank > kBankCount)
-      return UsageMistake(kPoExportCommand, "--bank takes a bank number from 1 to 21, not " + *bank);
-    if (params.only == PoSelection::Names) return UsageMistake(kPoExportCommand, "--bank holds dialogue, not names");
-  }
+  const std::optional<int32_t> bank = BankOption(kPoExportCommand, *parsed);
+  if (!bank) return kExitUsage;
+  params.bank = *bank;
+  if (params.bank != 0 && params.only == PoSelection::Names)
+    return UsageMistake(kPoExportCommand, "--bank holds dialogue, not names");
 
   const std::string& project = parsed->positional[0];
   Document doc;

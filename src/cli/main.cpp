@@ -19,6 +19,8 @@ extern const Command kPatchCommand;
 extern const Command kApplyPatchCommand;
 extern const Command kChecksumCommand;
 extern const Command kDiffCommand;
+extern const Command kProgressCommand;
+extern const Command kSpellCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -37,6 +39,8 @@ const Command* const kCommands[] = {
     &orvane::cli::kApplyPatchCommand,
     &orvane::cli::kChecksumCommand,
     &orvane::cli::kDiffCommand,
+    &orvane::cli::kProgressCommand,
+    &orvane::cli::kSpellCommand,
 };
 
 void PrintHelp(std::FILE* out) {

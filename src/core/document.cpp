@@ -7,6 +7,7 @@ namespace orvane {
 Document::Document() : Texte(kBankSlots, std::vector<TextPaar>(kTextSlots)) {
   FillLayoutConstants(*this);
   Fenstertitel = MakeFenstertitel(ORVANE_VERSION_MAJOR, ORVANE_VERSION_MINOR);
+  Progress.texts.assign(kBankSlots, std::vector<TextProgress>(kTextSlots));
 }
 
 int32_t Document::TotalTextCount() const {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "progress/translation_progress.h"
+
 namespace orvane {
 
 struct BankRecord {
@@ -98,6 +100,9 @@ class Document {
   int32_t Suchtiefe = 0;
   bool OptionenBestaetigt = false;
   int32_t LetzterProzentwert = 0;
+
+  // Statuses, notes, the word list and the names' originals: the companion file beside a project.
+  TranslationProgress Progress;
 
   // Sum of TextCount over banks 1..21 (4717 with the game's bank table).
   int32_t TotalTextCount() const;

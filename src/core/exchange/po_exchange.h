@@ -35,7 +35,8 @@ struct PoFinding {
 struct PoImportPlan {
   std::vector<std::pair<TextPlace, std::string>> changes;  // new working texts, in file order
   int32_t unchanged = 0;                                   // empty msgstr, or the text the place already holds
-  int32_t fuzzy = 0;                                       // marked fuzzy: skipped
+  int32_t fuzzy = 0;                                       // marked fuzzy: taken as drafts
+  std::vector<std::pair<TextPlace, TextStatus>> statuses;  // dialogue texts whose status the import moves
   int32_t refused = 0;                                     // entries with a finding
   std::vector<PoFinding> findings;
   bool fileRefused = false;  // the file itself is unusable: nothing may be imported, not even in part
@@ -45,7 +46,7 @@ struct PoImportPlan {
 // when the file cannot be read.
 PoImportPlan PlanPoImport(const Document& doc, const std::string& path);
 
-// Writes the planned texts into the document and sets Geaendert when any text changed.
+// Writes the planned texts and statuses into the document and sets Geaendert when any changed.
 void ApplyPoImport(Document& doc, const PoImportPlan& plan);
 
 // "texts.po:14: bank 3 text 12: the source text changed"

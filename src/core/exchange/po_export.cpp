@@ -65,6 +65,11 @@ size_t ExportPo(const Document& doc, const std::string& path, const PoExportPara
     entry.msgid = PoText(source);
     if (working != source) entry.msgstr = PoText(working);
     entry.extractedComment = SizeComment(check, place.list, working);
+    if (place.list == TextList::Dialogue) {
+      const TextProgress& progress = ProgressOf(doc, place.bank, place.index);
+      entry.translatorComment = PoText(progress.note);
+      entry.fuzzy = progress.status == TextStatus::Draft;
+    }
     entries.push_back(std::move(entry));
   }
   WritePoFile(path, Header(params), entries);

@@ -88,6 +88,7 @@ void AddMessage(po_message_iterator_t at, const PoEntry& entry) {
   po_message_set_msgstr(message, entry.msgstr.c_str());
   if (!entry.extractedComment.empty())
     po_message_set_extracted_comments(message, (entry.extractedComment + "\n").c_str());
+  if (!entry.translatorComment.empty()) po_message_set_comments(message, (entry.translatorComment + "\n").c_str());
   po_message_set_fuzzy(message, entry.fuzzy ? 1 : 0);
   po_message_insert(at, message);
 }

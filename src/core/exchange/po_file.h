@@ -18,6 +18,7 @@ struct PoEntry {
   std::string msgid;
   std::string msgstr;
   std::string extractedComment;  // the "#." lines, without the marks; written, not read
+  std::string translatorComment;  // the "# " lines, without the marks; written, not read
   bool fuzzy = false;
   size_t line = 0;  // where the entry begins in the file (its msgctxt or msgid line); 0 when unknown
 };
@@ -36,7 +37,7 @@ struct PoReadResult {
 // Reads `path`. Throws RunError 53 when the file cannot be opened.
 PoReadResult ReadPoFile(const std::string& path);
 
-// Writes the header entry and `entries` (context, msgid, msgstr, extracted comment, fuzzy) into
+// Writes the header entry and `entries` (context, msgid, msgstr, comments, fuzzy) into
 // `path`, replacing it atomically. Throws RunError when it cannot be written.
 void WritePoFile(const std::string& path, const std::string& header, const std::vector<PoEntry>& entries);
 

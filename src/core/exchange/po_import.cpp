@@ -1,6 +1,7 @@
 // PO import: every entry is checked before anything is written. An entry is refused for an unknown
 // place, a msgid that no longer matches the project, a text the table cannot write or a name over
-// its limit; fuzzy entries are skipped.
+// its limit. A dialogue text that gets a translation counts as translated, or as a draft when its
+// entry is fuzzy.
 
 #include <gettext-po.h>
 
@@ -36,10 +37,7 @@ class EntryCheck {
       : doc_(doc), check_(doc), places_(PlacesByName(doc)), plan_(plan) {}
 
   void Take(const PoEntry& entry) {
-    if (entry.fuzzy) {
-      ++plan_.fuzzy;
-      return;
-    }
+    if (entry.fuzzy) ++plan_.fuzzy;
     const auto found = places_.find(entry.context);
     if (!entry.hasContext || found == places_.end()) return Refuse(entry, "no text has this place");
     const TextPlace& place = found->second;
@@ -58,7 +56,9 @@ class EntryCheck {
     // The check speaks of the text's own bytes; findings are UTF-8 like the file.
     if (const std::optional<std::string> problem = check_.Problem(place.list, *text))
       return Refuse(entry, PoText(*problem));
-    if (*text == WorkingText(doc_, place)) {
+    const bool edited = *text != WorkingText(doc_, place);
+    Mark(place, edited, entry.fuzzy ? StatusEvent::ImportFuzzy : StatusEvent::Import);
+    if (!edited) {
       ++plan_.unchanged;
       return;
     }
@@ -66,6 +66,13 @@ class EntryCheck {
   }
 
  private:
+  void Mark(const TextPlace& place, bool edited, StatusEvent event) {
+    if (place.list != TextList::Dialogue) return;
+    const TextStatus now = ProgressOf(doc_, place.bank, place.index).status;
+    const TextStatus next = NextStatus(edited ? NextStatus(now, StatusEvent::Edit) : now, event);
+    if (next != now) plan_.statuses.emplace_back(place, next);
+  }
+
   void Refuse(const PoEntry& entry, const std::string& problem) {
     ++plan_.refused;
     plan_.findings.push_back({entry.line, entry.hasContext ? entry.context : "(no msgctxt)", problem});
@@ -96,7 +103,8 @@ PoImportPlan PlanPoImport(const Document& doc, const std::string& path) {
 
 void ApplyPoImport(Document& doc, const PoImportPlan& plan) {
   for (const auto& [place, text] : plan.changes) WorkingText(doc, place) = text;
-  if (!plan.changes.empty()) doc.Geaendert = true;
+  for (const auto& [place, status] : plan.statuses) ProgressOf(doc, place.bank, place.index).status = status;
+  if (!plan.changes.empty() || !plan.statuses.empty()) doc.Geaendert = true;
 }
 
 std::string FindingLine(const std::string& fileName, const PoFinding& finding) {

@@ -5,6 +5,7 @@
 
 #include "common/error_question.h"
 #include "common/file_helpers.h"
+#include "project/companion_file.h"
 #include "project/project_file.h"
 #include "project/project_format.h"
 #include "rom/code_table.h"
@@ -196,7 +197,11 @@ class ProjectLoader {
 ProjectOutcome LoadProjectFile(Document& doc, const std::string& path, Prompter& prompter,
                                ProgressSink& progress) {
   doc.TabelleGeaendert = false;
-  return ProjectLoader(doc, prompter, progress).run(path);
+  const ProjectOutcome outcome = ProjectLoader(doc, prompter, progress).run(path);
+  if (outcome == ProjectOutcome::Done) LoadCompanion(doc, path, prompter);
+  // Part of the texts changed: statuses kept from before would belong to other texts.
+  if (outcome == ProjectOutcome::Corrupt || outcome == ProjectOutcome::Stopped) StartProgress(doc);
+  return outcome;
 }
 
 }  // namespace orvane

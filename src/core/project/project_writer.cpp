@@ -4,6 +4,7 @@
 #include "common/error_question.h"
 #include "common/file_helpers.h"
 #include "common/text_helpers.h"
+#include "project/companion_file.h"
 #include "project/project_file.h"
 #include "project/project_format.h"
 
@@ -77,6 +78,7 @@ ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter&
 
   try {
     WriteFileAtomically(path, out.text());
+    SaveCompanion(doc, path);
   } catch (const RunError& error) {
     // Whatever the answer, nothing was saved: the document keeps counting as changed.
     AskContinueAfterError(prompter, error);

@@ -40,6 +40,7 @@ void DecodeRomImage(Document& doc, const RomImage& rom, int16_t ladeOption) {
   TabelleErgaenzen(doc);
   decoder.DecodeBanks(doc, ladeOption);
   decoder.DecodeNameTables(doc);
+  StartProgress(doc);  // a ROM starts a new project: nothing translated, its names the originals
 }
 
 LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& prompter) {
@@ -55,6 +56,7 @@ LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& promp
       return LoadOutcome::HeaderRejected;
     }
     ClearTextsAndTable(doc);
+    StartProgress(doc);
     if (params.headerAccepted) params.headerAccepted();
 
     const std::string table = params.tablePath.empty() ? FindTableFile(params.programFolder, doc.RomPfad)

@@ -1,0 +1,31 @@
+#pragma once
+// Where a dialogue text stands in the translation, and what moves it on. Every change of status goes
+// through NextStatus, so the editor, the PO import and the command line agree on one table.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orvane {
+
+enum class TextStatus : uint8_t { Untranslated, Draft, Translated, Reviewed };
+inline constexpr int kStatusCount = 4;
+
+enum class StatusEvent : uint8_t {
+  Edit,           // the working text was changed and saved
+  SaveAndNext,    // "Save" and on to the next text: the translator counts it as done
+  Review,         // a second reader accepted the text
+  Import,         // a PO entry brought a translation
+  ImportFuzzy,    // a PO entry marked fuzzy brought one
+};
+
+TextStatus NextStatus(TextStatus current, StatusEvent event);
+
+// A text nobody marked: untranslated while the working text is still the original, draft otherwise.
+TextStatus DerivedStatus(std::string_view aktuell, std::string_view original);
+
+// "untranslated", "draft", "translated", "reviewed".
+std::string_view StatusName(TextStatus status);
+std::optional<TextStatus> StatusFromName(std::string_view name);
+
+}  // namespace orvane

@@ -1,0 +1,175 @@
+// Translation progress: the status table, the companion file beside a project (round trip, missing and
+// broken files, the project file untouched), statuses through PO files, renamed names in the dialogue.
+#include <gtest/gtest.h>
+
+#include "check/old_names.h"
+#include "common/file_helpers.h"
+#include "demo/demo_rom.h"
+#include "exchange/po_exchange.h"
+#include "exchange/po_file.h"
+#include "project/companion_file.h"
+#include "project/project_file.h"
+#include "support/rom_fixture.h"
+#include "support/scripted_prompter.h"
+
+namespace orvane {
+namespace {
+
+using namespace orvane::testing;
+using enum TextStatus;
+using enum StatusEvent;
+
+const Document& Demo() {
+  static const Document demo = [] {
+    Document doc;
+    demo::MakeDemoDocument(doc);
+    StartProgress(doc);  // as a load of the demo ROM does
+    return doc;
+  }();
+  return demo;
+}
+
+TEST(TextStatusTable, EveryEventFromEveryStatus) {
+  const struct { StatusEvent event; std::array<TextStatus, 4> after; } rows[] = {
+      {Edit, {Draft, Draft, Translated, Translated}},      {SaveAndNext, {Translated, Translated, Translated, Reviewed}},
+      {Review, {Reviewed, Reviewed, Reviewed, Reviewed}},  {Import, {Translated, Translated, Translated, Reviewed}},
+      {ImportFuzzy, {Draft, Draft, Draft, Draft}}};
+  for (const auto& row : rows)
+    for (int from = 0; from < kStatusCount; ++from)
+      EXPECT_EQ(NextStatus(TextStatus(from), row.event), row.after[from]) << int(row.event) << " from " << from;
+  for (int s = 0; s < kStatusCount; ++s) EXPECT_EQ(StatusFromName(StatusName(TextStatus(s))), TextStatus(s));
+  EXPECT_FALSE(StatusFromName("done"));
+  // Without a companion file a status follows from the text.
+  EXPECT_EQ(DerivedStatus("a", "a"), Untranslated);
+  EXPECT_EQ(DerivedStatus("b", "a"), Draft);
+}
+
+// The demo with statuses, notes, words and a renamed name; texts 1..3 of bank 2 edited.
+Document Worked() {
+  Document doc = Demo();
+  for (int t = 1; t <= 3; ++t) doc.Texte[2][t].Aktuell = "Neu " + std::to_string(t);
+  ProgressOf(doc, 2, 1).status = Draft;
+  ApplyStatusEvent(doc, 2, 2, SaveAndNext);
+  ApplyStatusEvent(doc, 2, 3, Review);
+  ApplyStatusEvent(doc, 21, 50, Review);  // reviewed without a change
+  ProgressOf(doc, 2, 2).note = "Zu lang?\nPr\xFC" "fen \xA7 \"quote\"";
+  doc.Progress.words = {"Kaelburg", "Gr\xFC\xDF" "e"};
+  doc.Items[5].Name = "Ash Staff";
+  return doc;
+}
+
+TEST(CompanionFile, SaveAndLoadGiveBackEverythingAndLeaveTheProjectFileAlone) {
+  TempFolder folder;
+  Document worked = Worked(), plain = worked;
+  StartProgress(plain);
+  ScriptedPrompter prompter;
+  SilentProgress progress;
+  ASSERT_EQ(SaveProjectFile(plain, folder.file("plain.ovp"), prompter, progress), ProjectOutcome::Done);
+  ASSERT_EQ(SaveProjectFile(worked, folder.file("w.ovp"), prompter, progress), ProjectOutcome::Done);
+  EXPECT_EQ(ReadFileText(folder.file("w.ovp")), ReadFileText(folder.file("plain.ovp")));
+  EXPECT_NE(ReadFileText(folder.file("w.ovs")).find("\"item 5 name\": \"" + Demo().Items[5].Name + "\""),
+            std::string::npos);
+
+  Document back;
+  ASSERT_EQ(LoadProjectFile(back, folder.file("w.ovp"), prompter, progress), ProjectOutcome::Done);
+  EXPECT_TRUE(prompter.empty()) << prompter.shown();
+  for (const TextPlace& p : DialoguePlaces(back)) {
+    EXPECT_EQ(ProgressOf(back, p.bank, p.index).status, ProgressOf(worked, p.bank, p.index).status) << PlaceName(p);
+    EXPECT_EQ(ProgressOf(back, p.bank, p.index).note, ProgressOf(worked, p.bank, p.index).note) << PlaceName(p);
+  }
+  EXPECT_EQ(back.Progress.words, worked.Progress.words);
+  EXPECT_EQ(back.Progress.nameOriginals, worked.Progress.nameOriginals);
+  EXPECT_EQ(CompanionText(back), CompanionText(worked));
+}
+
+TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
+  const struct { const char* text; std::string reason; } rows[] = {
+      {nullptr, ""},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1}", ""},
+      {"{\"format\": \"Orvane", "could not be read: parse error at line 1, column 19: syntax error"},
+      {"[1, 2]", "it is no progress file of this program"},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 2}", "another version of the program (format 2)"},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1, \"texts\": []}", "\"texts\" has the wrong type"},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1, \"texts\": {\"bank 2 text 999\": {}}}",
+       "there is no text \"bank 2 text 999\""},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1, \"texts\": {\"bank 2 text 1\": "
+       "{\"status\": \"done\"}}}", "bank 2 text 1: unknown status \"done\""},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1, \"texts\": {\"bank 2 text 1\": "
+       "{\"status\": \"draft\", \"note\": 5}}}", "bank 2 text 1: the note is not a string"},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1, \"words\": [\"\u2192\"]}",
+       "a word holds \"\u2192\", which the game's character set lacks"},
+      {"{\"format\": \"Orvane Texteditor progress\", \"version\": 1, \"names\": {\"bank 1 text 1\": \"x\"}}",
+       "there is no name \"bank 1 text 1\""},
+  };
+  TempFolder folder;
+  Document doc = Worked();
+  ScriptedPrompter quiet;
+  SilentProgress progress;
+  ASSERT_EQ(SaveProjectFile(doc, folder.file("p.ovp"), quiet, progress), ProjectOutcome::Done);
+  for (const auto& row : rows) {
+    std::remove(folder.file("p.ovs").c_str());
+    if (row.text) WriteFileAtomically(folder.file("p.ovs"), std::string(row.text));
+    ScriptedPrompter prompter;
+    Document back = Worked();  // whatever was there before goes
+    ASSERT_EQ(LoadProjectFile(back, folder.file("p.ovp"), prompter, progress), ProjectOutcome::Done) << row.reason;
+    EXPECT_EQ(CountStatuses(back, 2).count, (std::array<int32_t, 4>{441, 3, 0, 0})) << row.reason;
+    EXPECT_TRUE(back.Progress.words.empty() && ProgressOf(back, 2, 2).note.empty()) << row.reason;
+    EXPECT_EQ(NameOriginal(back, {TextList::ItemNames, 0, 5}), "Ash Staff") << row.reason;
+    if (row.reason.empty()) EXPECT_TRUE(prompter.empty()) << prompter.shown();
+    else EXPECT_EQ(prompter.shown().substr(0, 46), "Warning!|The progress file p.ovs could not be ") << row.reason;
+    EXPECT_NE(prompter.shown().find(row.reason), std::string::npos) << prompter.shown();
+  }
+}
+
+TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
+  TempFolder folder;
+  const std::string po = folder.file("t.po");
+  ExportPo(Worked(), po, {});
+  PoReadResult read = ReadPoFile(po);
+  const std::string file = ReadFileText(po);
+  EXPECT_NE(file.find("# Zu lang?\n# Pr\xC3\xBC" "fen \xC2\xA7 \"quote\"\n#. "), std::string::npos);
+  std::map<std::string, PoEntry*> byPlace;
+  for (PoEntry& entry : read.entries) byPlace[entry.context] = &entry;
+  EXPECT_TRUE(byPlace["bank 2 text 1"]->fuzzy && !byPlace["bank 2 text 2"]->fuzzy && !byPlace["bank 3 text 1"]->fuzzy);
+
+  byPlace["bank 3 text 1"]->msgstr = "Fuzzy.";
+  byPlace["bank 3 text 1"]->fuzzy = true;
+  byPlace["bank 3 text 2"]->msgstr = "Fertig.";
+  byPlace["bank 2 text 1"]->fuzzy = false;  // the same text, now done
+  byPlace["bank 2 text 3"]->msgstr = "Anders.";  // reviewed, then changed
+  WritePoFile(po, read.header, read.entries);
+  Document doc = Worked();
+  const PoImportPlan plan = PlanPoImport(doc, po);
+  EXPECT_EQ(ImportSummary(plan), "3 imported, 5812 unchanged, 1 fuzzy, 0 refused");
+  ApplyPoImport(doc, plan);
+  EXPECT_EQ(doc.Texte[3][1].Aktuell, "Fuzzy.");
+  const std::array<TextStatus, 5> statuses{ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status,
+                                           ProgressOf(doc, 2, 1).status, ProgressOf(doc, 2, 3).status,
+                                           ProgressOf(doc, 21, 50).status};
+  EXPECT_EQ(statuses, (std::array{Draft, Translated, Translated, Translated, Reviewed}));
+}
+
+TEST(OldNames, ARenamedItemIsFollowedIntoTheDialogue) {
+  Document doc = Demo();
+  const std::string old = NameInText(doc.Items[7].Name);
+  ASSERT_FALSE(old.empty());
+  // The old name in five originals; the translation renames it in two of them, keeps it in one, drops
+  // it in one and writes it only as part of a longer word in the last.
+  const std::string news[] = {"A new Ember Cup.", "ember cup!", "old " + old, "nothing", "EmberCups"};
+  for (int t = 1; t <= 5; ++t) {
+    doc.Texte[4][t].Original = "Take the " + old + ", friend.";
+    doc.Texte[4][t].Aktuell = news[t - 1];
+  }
+  doc.Texte[4][6].Aktuell = doc.Texte[4][6].Original = "Take the " + old + "s";  // a longer word: no mention
+  EXPECT_TRUE(FindOldNames(doc).empty());
+  doc.Items[7].Name = "  Ember Cup{00}";
+  std::string found;
+  for (const OldNameUse& use : FindOldNames(doc))
+    found += PlaceName(use.name) + ">" + PlaceName(use.text) + (use.oldStillThere ? " old;" : " new missing;");
+  EXPECT_EQ(found, "item 7 name>bank 4 text 3 old;item 7 name>bank 4 text 4 new missing;"
+                   "item 7 name>bank 4 text 5 new missing;");
+  EXPECT_EQ(NameInText("*Fire{FF} "), "Fire");
+}
+
+}  // namespace
+}  // namespace orvane
