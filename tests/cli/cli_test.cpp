@@ -185,5 +185,23 @@ TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
   EXPECT_EQ(Call({"checksum", work.file("changed.smc")}).exitCode, 0);
 }
 
+// progress counts the statuses the companion file holds (or derives them); spell lists each word with its
+// place, exits 1 when any, and names the dictionary it could not find.
+TEST_F(Cli, ProgressAndSpellReportOnTheProject) {
+  const std::string worked = Changed("worked.ovp", 2, "Teh ferry.");
+  std::remove(work.file("worked.ovs").c_str());  // statuses derived from the texts
+  const Result progress = Call({"progress", worked});
+  EXPECT_EQ(progress.exitCode, 0);
+  EXPECT_TRUE(progress.out.starts_with("bank    texts untranslated        draft   translated     reviewed    done\n"
+                                       "1         456          456            0            0            0    0.0%\n"
+                                       "2         444          443            1            0            0    0.0%\n"));
+  EXPECT_TRUE(progress.out.ends_with("\ntotal    4717         4716            1            0            0    0.0%\n"));
+  const Result spell = Call({"spell", worked, "--bank", "2"}), none = Call({"spell", worked, "--lang", "zz_ZZ"});
+  EXPECT_EQ(std::tuple(spell.exitCode, none.exitCode, Call({"spell", worked, "--bank", "22"}).exitCode),
+            std::tuple(1, 1, 2));
+  EXPECT_TRUE(spell.out.starts_with("bank 2 text 1 at 1: Teh (")) << spell.out;
+  EXPECT_TRUE(none.err.starts_with("orvane-cli spell: no spelling dictionary for zz_ZZ (looked in ")) << none.err;
+}
+
 }  // namespace
 }  // namespace orvane

@@ -1,0 +1,53 @@
+// Spelling and renamed names over the whole demo project, as the problems list runs them: a fresh
+// checker each time (nothing known yet, the first check of a session), a warm one (after the first
+// run), and the renamed-name search with a tenth of the names renamed.
+
+#include <benchmark/benchmark.h>
+
+#include "check/old_names.h"
+#include "demo/demo_rom.h"
+#include "spelling/spelling_scan.h"
+#include "text_places.h"
+
+namespace orvane {
+namespace {
+
+const Document& Demo() {
+  static const Document demo = [] {
+    Document doc;
+    demo::MakeDemoDocument(doc);
+    StartProgress(doc);
+    return doc;
+  }();
+  return demo;
+}
+
+void BM_SpellDemoCold(benchmark::State& state) {
+  for (auto _ : state) {
+    const auto checker = OpenSpellChecker("en_US");
+    SpellingScan scan(Demo(), *checker);
+    benchmark::DoNotOptimize(scan.run(Demo()));
+  }
+}
+BENCHMARK(BM_SpellDemoCold)->Unit(benchmark::kMillisecond);
+
+void BM_SpellDemoWarm(benchmark::State& state) {
+  const auto checker = OpenSpellChecker("en_US");
+  SpellingScan(Demo(), *checker).run(Demo());
+  for (auto _ : state) {
+    SpellingScan scan(Demo(), *checker);
+    benchmark::DoNotOptimize(scan.run(Demo()));
+  }
+}
+BENCHMARK(BM_SpellDemoWarm)->Unit(benchmark::kMillisecond);
+
+void BM_OldNamesDemo(benchmark::State& state) {
+  Document doc = Demo();
+  const std::vector<TextPlace> names = NamePlaces();
+  for (size_t i = 0; i < names.size(); i += 10) WorkingText(doc, names[i]) = "Renamed";
+  for (auto _ : state) benchmark::DoNotOptimize(FindOldNames(doc));
+}
+BENCHMARK(BM_OldNamesDemo)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orvane
