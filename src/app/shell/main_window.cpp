@@ -10,9 +10,12 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <QStatusBar>
 
 #include "editors/editor_pane.h"
 #include "editors/editor_windows_hookup.h"
+#include "progress/status_marks.h"
+#include "progress/translation_desk.h"
 #include "shell/cp1252.h"
 #include "shell/settings_file.h"
 #include "shell/twips.h"
@@ -56,6 +59,9 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
   buildControls();
   buildMenus();
   buildWorkbench();
+  desk_ = new progress::TranslationDesk(doc_, this, textliste_, editorPane_,
+                                        {[this] { saveText(); }, [this](int bank, int row) { showBankText(bank, row); }});
+  desk_->attachStatusBar(statusBar());
   editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));
   ReadSettings(doc_, settingsPath().toStdString());
@@ -152,6 +158,7 @@ void MainWindow::buildControls() {
   filter_ = new QComboBox(client);
   filter_->setObjectName(QStringLiteral("TextFilter"));
   filter_->addItems({QStringLiteral("All texts"), QStringLiteral("Changed"), QStringLiteral("Unchanged")});
+  progress::AddStatusChoices(filter_);
   filter_->setGeometry(PxRect(9000, 3240, 1335, 375));
   abbruch_ = MakeButton(QStringLiteral("&Cancel"), "SpeicherAbbruchButton", PxRect(8880, 7200, 1455, 375), client);
   abbruch_->hide();

@@ -7,6 +7,7 @@
 
 #include "common/text_helpers.h"
 #include "editors/editor_pane.h"
+#include "progress/translation_desk.h"
 #include "rom/display_form.h"
 #include "shell/cp1252.h"
 #include "shell/main_window.h"
@@ -27,6 +28,7 @@ void MainWindow::ZeigeText() {
   editorPane_->showStored(text.Aktuell);
   romPane_->showStored(text.Original);
   revert_->setEnabled(true);
+  desk_->textShown();
 }
 
 // Each row starts with the text's number, a "*" after it when the text differs from its original.
@@ -36,6 +38,7 @@ void MainWindow::TextlisteFuellen() {
   const int count = doc_.BankInfo[doc_.AktuelleBank].TextCount;
   for (int t = 1; t <= count; ++t) labelRow(new QListWidgetItem(textliste_), t);
   textliste_->setCurrentRow(doc_.AktuellerText - 1);  // shows the text as if it had been clicked
+  desk_->markRows();
 }
 
 void MainWindow::onBankChanged(int bank) {
@@ -75,7 +78,9 @@ void MainWindow::showBankText(int bank, int textIndex0) {
 // The list keeps its place: only the saved row changes.
 void MainWindow::saveText() {
   if (!ValidBankText(doc_, doc_.AktuelleBank, doc_.AktuellerText)) return;
+  const std::string before = doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText].Aktuell;
   storePane();
+  desk_->textSaved(before);
 }
 
 void MainWindow::toggleRomPane() {

@@ -12,6 +12,7 @@
 #include "exchange/po_exchange.h"
 #include "exchange/po_import_dialog.h"
 #include "shell/cp1252.h"
+#include "progress/translation_desk.h"
 #include "shell/main_window.h"
 #include "shell/problems_dock.h"
 #include "writer/save_procedure.h"

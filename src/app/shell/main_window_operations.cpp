@@ -13,6 +13,7 @@
 #include "rom/load_file_dialog.h"
 #include "rom/rom_loader.h"
 #include "shell/cp1252.h"
+#include "progress/translation_desk.h"
 #include "shell/main_window.h"
 #include "shell/qt_progress_sink.h"
 #include "writer/save_procedure.h"

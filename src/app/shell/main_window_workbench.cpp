@@ -18,6 +18,8 @@
 #include "shell/fit_status.h"
 #include "shell/go_to_dialog.h"
 #include "shell/main_window.h"
+#include "progress/status_marks.h"
+#include "progress/translation_desk.h"
 #include "shell/problems_dock.h"
 
 namespace orvane::shell {
@@ -112,8 +114,10 @@ void MainWindow::labelRow(QListWidgetItem* item, int text) const {
   item->setText(QString::number(text) + (changed ? QStringLiteral("* ") : QStringLiteral("  ")) + ToQt(pair.Aktuell));
   item->setData(Qt::UserRole, changed);
   item->setForeground(changed ? QBrush(QColor(0, 70, 160)) : QBrush());
-  const int want = filter_->currentIndex();  // all, changed, unchanged
-  item->setHidden(want != 0 && changed != (want == 1));
+  const TextStatus status = ProgressOf(doc_, doc_.AktuelleBank, text).status;
+  item->setIcon(progress::StatusMark(status));
+  const int want = filter_->currentIndex();  // all, changed, unchanged, then the statuses
+  item->setHidden(want == 1 || want == 2 ? changed != (want == 1) : !progress::StatusWanted(want - 3, status));
 }
 
 void MainWindow::applyFilter() {
@@ -132,7 +136,9 @@ void MainWindow::moveBank(int step) {
 
 void MainWindow::saveAndNext() {
   if (!textSpeichern_->isEnabled()) return;
+  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
   saveText();
+  desk_->textDone(bank, text);
   moveText(1);
 }
 
@@ -163,6 +169,7 @@ void MainWindow::refreshProblems() {
 void MainWindow::documentChanged() {
   fit_->reset();
   refreshProblems();
+  desk_->documentLoaded();
 }
 
 void MainWindow::showProblem(int index) {

@@ -1,0 +1,163 @@
+// The status, note and progress part of the translation desk.
+
+#include "progress/translation_desk.h"
+
+#include <QDockWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+
+#include "editors/editor_pane.h"
+#include "progress/spell_highlighter.h"
+#include "progress/status_marks.h"
+#include "shell/cp1252.h"
+
+namespace orvane::progress {
+
+namespace {
+
+QString Figures(const QString& what, const StatusCounts& counts) {
+  return what + QStringLiteral(": %1 translated, %2 reviewed of %3 (%4%)")
+                    .arg(counts.count[static_cast<size_t>(TextStatus::Translated)])
+                    .arg(counts.count[static_cast<size_t>(TextStatus::Reviewed)])
+                    .arg(counts.total())
+                    .arg(QString::fromStdString(counts.percentDone()));
+}
+
+}  // namespace
+
+TranslationDesk::TranslationDesk(Document& doc, QMainWindow* window, QListWidget* list, editors::EditorPane* pane,
+                                 Hooks hooks)
+    : QObject(window), doc_(doc), list_(list), pane_(pane), hooks_(std::move(hooks)) {
+  buildDock(window);
+  buildMenu(window);
+  progress_ = new QLabel(window);
+  progress_->setObjectName(QStringLiteral("ProgressLabel"));
+}
+
+TranslationDesk::~TranslationDesk() = default;
+
+void TranslationDesk::buildDock(QMainWindow* window) {
+  auto* dock = new QDockWidget(QStringLiteral("Translation"), window);
+  dock->setObjectName(QStringLiteral("TranslationDock"));
+  auto* body = new QWidget(dock);
+  auto* layout = new QVBoxLayout(body);
+  auto* row = new QHBoxLayout;
+  status_ = new QLabel(body);
+  status_->setObjectName(QStringLiteral("TextStatus"));
+  reviewed_ = new QPushButton(QStringLiteral("Re&viewed"), body);
+  reviewed_->setObjectName(QStringLiteral("ReviewedButton"));
+  reviewed_->setToolTip(QStringLiteral("Marks the text reviewed and shows the next one (Ctrl+Shift+Enter)"));
+  reviewed_->setEnabled(false);
+  row->addWidget(new QLabel(QStringLiteral("Status:"), body));
+  row->addWidget(status_);
+  row->addStretch(1);
+  row->addWidget(reviewed_);
+  layout->addLayout(row);
+  note_ = new QTextEdit(body);
+  note_->setObjectName(QStringLiteral("NoteBox"));
+  note_->setPlaceholderText(QStringLiteral("Note on this text"));
+  note_->setMaximumHeight(70);
+  note_->setEnabled(false);
+  note_->setAcceptRichText(false);
+  shell::GuardTextEdit(note_);  // a note holds what the texts can hold
+  layout->addWidget(note_);
+  dock->setWidget(body);
+  window->addDockWidget(Qt::BottomDockWidgetArea, dock);
+
+  connect(reviewed_, &QPushButton::clicked, this, &TranslationDesk::markReviewed);
+  connect(note_, &QTextEdit::textChanged, this, &TranslationDesk::noteTyped);
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | key), window), &QShortcut::activated, this, [this] {
+      if (reviewed_->isEnabled()) markReviewed();
+    });
+}
+
+void TranslationDesk::attachStatusBar(QStatusBar* bar) { bar->addPermanentWidget(progress_); }
+
+bool TranslationDesk::shownText(int& bank, int& text) const {
+  bank = doc_.AktuelleBank;
+  text = doc_.AktuellerText;
+  return bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount &&
+         list_->count() == doc_.BankInfo[bank].TextCount;
+}
+
+void TranslationDesk::markRow(int row) {
+  // The text filter of the list hides and shows rows; the mark follows the status here.
+  list_->item(row)->setIcon(StatusMark(ProgressOf(doc_, doc_.AktuelleBank, row + 1).status));
+}
+
+void TranslationDesk::markRows() {
+  int bank = 0, text = 0;
+  if (!shownText(bank, text)) return;
+  for (int row = 0; row < list_->count(); ++row) markRow(row);
+  showProgress();
+}
+
+void TranslationDesk::showProgress() {
+  progress_->setText(Figures(QStringLiteral("Bank %1").arg(doc_.AktuelleBank), CountStatuses(doc_, doc_.AktuelleBank)) +
+                     QStringLiteral("   ") + Figures(QStringLiteral("Project"), CountStatuses(doc_, 0)));
+}
+
+void TranslationDesk::textShown() {
+  int bank = 0, text = 0;
+  const bool shown = shownText(bank, text) || (bank >= 1 && bank <= kBankCount && text >= 1);
+  showingNote_ = true;
+  note_->setPlainText(shown ? shell::ToQt(ProgressOf(doc_, bank, text).note) : QString());
+  showingNote_ = false;
+  note_->setEnabled(shown);
+  reviewed_->setEnabled(shown);
+  if (!shown) return;
+  const TextStatus status = ProgressOf(doc_, bank, text).status;
+  status_->setText(StatusCaption(status));
+  status_->setStyleSheet(QStringLiteral("color: %1; font-weight: bold").arg(StatusColor(status).name()));
+  scan_.reset();  // names or the word list may have changed meanwhile
+}
+
+void TranslationDesk::noteTyped() {
+  int bank = 0, text = 0;
+  if (showingNote_ || !shownText(bank, text)) return;
+  ProgressOf(doc_, bank, text).note = shell::FromQt(note_->toPlainText());
+  doc_.Geaendert = true;
+}
+
+void TranslationDesk::textSaved(const std::string& before) {
+  int bank = 0, text = 0;
+  if (!shownText(bank, text)) return;
+  if (doc_.Texte[bank][text].Aktuell != before) ApplyStatusEvent(doc_, bank, text, StatusEvent::Edit);
+  markRows();
+  textShown();
+  refreshChecks();
+}
+
+void TranslationDesk::textDone(int bank, int text) {
+  ApplyStatusEvent(doc_, bank, text, StatusEvent::SaveAndNext);
+  doc_.Geaendert = true;
+  markRows();
+}
+
+void TranslationDesk::markReviewed() {
+  int bank = 0, text = 0;
+  if (!shownText(bank, text)) return;
+  hooks_.saveText();
+  ApplyStatusEvent(doc_, bank, text, StatusEvent::Review);
+  doc_.Geaendert = true;
+  markRows();
+  for (int row = text; row < list_->count(); ++row)
+    if (!list_->item(row)->isHidden()) return hooks_.showText(bank, row);
+  textShown();
+}
+
+void TranslationDesk::documentLoaded() {
+  scan_.reset();
+  markRows();
+  textShown();
+  refreshChecks();
+}
+
+}  // namespace orvane::progress

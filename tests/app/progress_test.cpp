@@ -1,0 +1,85 @@
+// The translation desk of the main window: statuses moved by Save, Ctrl+Enter, "Reviewed" and edits,
+// shown as marks, filtered and counted; the note box; a misspelled word underlined with its menu;
+// a renamed item still used in the dialogue, listed and jumped to.
+
+#include "common/file_helpers.h"
+#include "main_window_harness.h"
+#include "progress/translation_desk.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+class ProgressTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // no user settings
+    WriteFileAtomically(dictionaries.file("xx_XX.aff"), std::string("SET UTF-8\nTRY ehmot\n"));
+    WriteFileAtomically(dictionaries.file("xx_XX.dic"), std::string("3\nthe\nhome\ntake\n"));
+    qputenv("DICPATH", dictionaries.path().c_str());
+  }
+
+  void statusesNotesAndChecks() {
+    RomFixture rom;
+    for (int t = 1; t <= 6; ++t) rom.SetText(1, t, Codes("Take the Herb"));
+    rom.SetItem(1, 32, Codes("Herb"));
+    Harness h;
+    h.load("game.smc", rom);
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    auto* list = Child<QListWidget>(h.window.get(), "Textliste");
+    const auto statuses = [&h] {
+      QString all;
+      for (int t = 1; t <= 5; ++t) all += QString::fromLatin1(StatusName(ProgressOf(h.doc, 1, t).status).substr(0, 2));
+      return all + " " + Child<QLabel>(h.window.get(), "ProgressLabel")->text().section("   ", 0, 0);
+    };
+    h.saveTyped("Take the Sage");                           // text 1: draft
+    QTest::keyClick(h.find("RomText0"), Qt::Key_Return, Qt::ControlModifier);  // text 1: translated, on to 2
+    Click(h.window.get(), "ReviewedButton");                // text 2: reviewed, on to text 3
+    list->setCurrentRow(1);
+    h.saveTyped("Take the Sage!");                          // text 2 edited after review: translated
+    QCOMPARE(statuses(), "trtrununun Bank 1: 2 translated, 0 reviewed of 456 (0.4%)");
+    list->setCurrentRow(2);
+    Click(h.window.get(), "ReviewedButton");
+    auto* filter = Child<QComboBox>(h.window.get(), "TextFilter");
+    filter->setCurrentIndex(3 + int(TextStatus::Translated));
+    int shown = 0;
+    for (int row = 0; row < list->count(); ++row) shown += !list->item(row)->isHidden();
+    QCOMPARE(QString("%1 ").arg(shown + 10 * list->currentRow()) + statuses(),
+             "32 trtrreunun Bank 1: 2 translated, 1 reviewed of 456 (0.7%)");
+    // The note follows the shown text.
+    Child<QTextEdit>(h.window.get(), "NoteBox")->setPlainText("Check the name");
+    list->setCurrentRow(0);
+    QCOMPARE(Child<QTextEdit>(h.window.get(), "NoteBox")->toPlainText() + "|" +
+                 QString::fromStdString(ProgressOf(h.doc, 1, 4).note), "|Check the name");
+
+    // Spelling: "Sage" is underlined; its menu adds it to the word list.
+    h.trigger("Spelling_xx_XX");
+    auto* pane = Child<QTextEdit>(h.window.get(), "RomText0");
+    const QList<QTextLayout::FormatRange> underlined = pane->document()->firstBlock().layout()->formats();
+    QCOMPARE(underlined.size() == 1 ? QString("%1+%2").arg(underlined[0].start).arg(underlined[0].length) : "", "9+4");
+    QTimer::singleShot(0, [] {
+      Child<QAction>(QApplication::activePopupWidget(), "AddToWordList")->trigger();
+      QApplication::activePopupWidget()->close();
+    });
+    QTextCursor inWord(pane->document());
+    inWord.setPosition(10);
+    emit pane->customContextMenuRequested(pane->cursorRect(inWord).center());
+    QCOMPARE(QString::fromStdString(*h.doc.Progress.words.begin()) + QString::number(h.doc.Progress.words.size()), "Sage1");
+
+    // The item renamed: the texts whose translation still has the old name are listed.
+    h.doc.Items[1].Name = "Sage";
+    h.saveTyped("Take the Herb");
+    auto* checks = Child<QTreeWidget>(h.window.get(), "ChecksList");
+    QCOMPARE(checks->topLevelItem(0)->text(0) + " " + checks->topLevelItem(0)->child(0)->text(0),
+             "Old name still used (5) bank 1 text 1");
+    emit checks->itemDoubleClicked(checks->topLevelItem(0)->child(4), 0);
+    QCOMPARE(h.doc.AktuellerText, 6);
+  }
+
+ private:
+  TempFolder dictionaries;
+};
+
+QTEST_MAIN(ProgressTest)
+#include "progress_test.moc"
