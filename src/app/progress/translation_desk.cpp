@@ -62,11 +62,10 @@ void TranslationDesk::buildDock(QMainWindow* window) {
   note_ = new QTextEdit(body);
   note_->setObjectName(QStringLiteral("NoteBox"));
   note_->setPlaceholderText(QStringLiteral("Note on this text"));
-  note_->setMaximumHeight(70);
   note_->setEnabled(false);
   note_->setAcceptRichText(false);
   shell::GuardTextEdit(note_);  // a note holds what the texts can hold
-  layout->addWidget(note_);
+  layout->addWidget(note_, 1);
   dock->setWidget(body);
   window->addDockWidget(Qt::BottomDockWidgetArea, dock);
 
@@ -83,8 +82,7 @@ void TranslationDesk::attachStatusBar(QStatusBar* bar) { bar->addPermanentWidget
 bool TranslationDesk::shownText(int& bank, int& text) const {
   bank = doc_.AktuelleBank;
   text = doc_.AktuellerText;
-  return bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount &&
-         list_->count() == doc_.BankInfo[bank].TextCount;
+  return bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount;
 }
 
 void TranslationDesk::markRow(int row) {
@@ -94,7 +92,7 @@ void TranslationDesk::markRow(int row) {
 
 void TranslationDesk::markRows() {
   int bank = 0, text = 0;
-  if (!shownText(bank, text)) return;
+  if (!shownText(bank, text) || list_->count() != doc_.BankInfo[bank].TextCount) return;
   for (int row = 0; row < list_->count(); ++row) markRow(row);
   showProgress();
 }
@@ -106,7 +104,7 @@ void TranslationDesk::showProgress() {
 
 void TranslationDesk::textShown() {
   int bank = 0, text = 0;
-  const bool shown = shownText(bank, text) || (bank >= 1 && bank <= kBankCount && text >= 1);
+  const bool shown = shownText(bank, text);
   showingNote_ = true;
   note_->setPlainText(shown ? shell::ToQt(ProgressOf(doc_, bank, text).note) : QString());
   showingNote_ = false;
