@@ -16,7 +16,7 @@ std::string Words(std::string_view text, const std::vector<WordSpan>& spans) {
 }
 
 TEST(Spelling, WordsStandBetweenCodesAndEscapes) {
-  const std::string text = "Don't[L_]go'{1A}4th caf\xE9s \x8Avon\x92t [LS]\"quoted' x-y[W";
+  const std::string text = "Don't[L_]go'{1A}4th caf\xE9s{AB}\x8Avon\x92t [LS]\"quoted' x-y[W";
   EXPECT_EQ(Words(text, SplitWords(text)), "Don't|go|caf\xE9s|\x8Avon\x92t|quoted|x|y|W|");
 }
 
@@ -45,6 +45,8 @@ TEST(Spelling, TinyDictionariesInEitherEncoding) {
     EXPECT_EQ(checker->suggestions("hme", 3), std::vector<std::string>{"home"}) << set;
     EXPECT_EQ(checker->suggestions("cafe", 3), std::vector<std::string>{"caf\xE9"}) << set;
   }
+  WriteFileAtomically(folder.file("xx_XX.aff"), std::string("SET NO-SUCH-CODE\n"));
+  EXPECT_THROW(OpenSpellChecker("xx_XX", {folder.path()}), SpellingUnavailable);
   try {
     OpenSpellChecker("de_CH", {folder.path()});
     ADD_FAILURE();

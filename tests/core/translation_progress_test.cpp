@@ -150,7 +150,7 @@ TEST(OldNames, ARenamedItemIsFollowedIntoTheDialogue) {
   ASSERT_FALSE(old.empty());
   // The old name in five originals; the translation renames it in two of them, keeps it in one, drops
   // it in one and writes it only as part of a longer word in the last.
-  const std::string news[] = {"A new Ember Cup.", "ember cup!", "old " + old, "nothing", "EmberCups"};
+  const std::string news[] = {"A new Ember Cup.", "ember cup!", old + ", old " + old, "nothing", "EmberCups"};
   for (int t = 1; t <= 5; ++t) {
     doc.Texte[4][t].Original = "Take the " + old + ", friend.";
     doc.Texte[4][t].Aktuell = news[t - 1];
