@@ -34,7 +34,8 @@ int32_t PointerOf(const WriteHarness& h, int code) {
   return h.image.LeseZeiger(kDictionaryPointers + 2 * (code - kDictionaryFirst));
 }
 
-const std::string kBankFull = "Error!|Not enough space to save this bank!\r\ntextnumber: 2\r\nContinue with next bank?|120!\n";
+const std::string kBankFull =
+    "Error!|Not enough space to save this bank!\r\ntextnumber: 2\r\nContinue with next bank?|120!\n";
 const std::string kTypeMismatch = "Error Nr. 13|Type mismatch\r\nContinue program?|202\n";
 const std::string kTitlesFull = "Error!|Not enough space to save this bank!\r\nContinue?|120!\n";
 const std::string kBadArgument = "Error Nr. 5|Invalid procedure call or argument\r\nContinue program?|202\n";
