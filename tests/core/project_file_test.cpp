@@ -6,51 +6,19 @@
 
 #include <filesystem>
 #include <optional>
-#include <regex>
 
 #include "common/file_helpers.h"
 #include "document.h"
 #include "project/project_file.h"
 #include "support/rom_fixture.h"
-#include "support/scripted_prompter.h"
+#include "support/project_model.h"
 
 namespace orvane {
 namespace {
 
 using namespace orvane::testing;
-using Lines = std::vector<std::string>;
 
 constexpr int kTotal = 4717 + 510;  // progress: one step per text pair and per table line
-
-// Calls `line` for every line of a project file of `doc` in file order: the fixed lines as text,
-// the values as references, item symbols as uint8_t.
-template <typename Doc, typename Line>
-void ForEachLine(Doc& doc, Line line) {
-  const auto all = [&line](auto& list, size_t first) {
-    for (size_t i = first; i < list.size(); ++i) line(list[i]);
-  };
-  line("[Orvane Texteditor V 1.00]"), line(""), line("[TABELS]");
-  for (int c = 1; c < kCodes; ++c) line(doc.Tabelle[1][c]), line(doc.Tabelle[2][c]);
-  line("[TEXTBLOCKS]");
-  for (int b = 1; b <= kBankCount; ++b)
-    for (int t = 1; t <= doc.BankInfo[b].TextCount; ++t) line(doc.Texte[b][t].Aktuell), line(doc.Texte[b][t].Original);
-  line("[SAVETITLES]"), all(doc.SpeicherNamen, 1), line("[LOCATIONS]"), all(doc.StadtNamen, 1), line("[ITEMS]");
-  for (int i = 1; i <= kItemCount; ++i) line(doc.Items[i].Name), line(doc.Items[i].Symbol);
-  line("[ITEMINFO]"), all(doc.ItemInfos, 0), line("[ENEMYS]"), all(doc.GegnerNamen, 0), line("[MAGIC]");
-  all(doc.TechNamen, 0), all(doc.TechBeschreibungen, 0);
-}
-
-// The file's lines, written out plainly.
-Lines ProjectLines(const Document& doc) {
-  Lines lines;
-  ForEachLine(doc, [&lines](const auto& v) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(v)>, uint8_t>)
-      lines.push_back(" " + std::to_string(v) + " ");
-    else
-      lines.push_back(v);
-  });
-  return lines;
-}
 
 // Every value distinct and tagged, some with an 8-bit character, some empty (never in column 1,
 // whose empty entries a load fills with escapes).
@@ -84,11 +52,6 @@ std::string Difference(const Lines& a, const Lines& b) {
   return "";
 }
 
-std::string Question(int number, const std::string& description) {
-  const std::string title = "Error Nr. " + std::to_string(number);
-  return Shown(MakeMessage(title, description + "\r\nContinue program?", Icon::None, Buttons::YesNo)) + "\n";
-}
-
 class ProjectFile : public ::testing::Test {
  protected:
   ProjectFile() {
@@ -115,50 +78,6 @@ TEST_F(ProjectFile, SaveWritesEveryValueInItsLine) {
   ASSERT_EQ(progress.steps.size(), size_t{kTotal});
   for (int i = 0; i < kTotal; i += 509) EXPECT_EQ(progress.steps[i], std::make_pair(i + 1, kTotal));
   EXPECT_EQ(prompter.shown(), "");
-}
-
-// What a load of `file` (nothing: no file) must do to a document whose lines were `lines`, each
-// question answered with `answer`. Lines end at LF, a CR before it (or at the end) is part of the
-// line end; they are read in order; a missing one is asked about (Yes reads nothing); the first
-// and the section header lines must be exactly there; a symbol is a number 0..255, blanks around.
-struct Expectation { ProjectOutcome outcome; std::string shown; Lines lines; };
-Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
-  std::string shown;
-  const auto ask = [&](int number, const char* description) {
-    return shown += Question(number, description), answer == Answer::Yes;
-  };
-  if (!bytes && !ask(53, "File not found")) return {ProjectOutcome::Stopped, shown, lines};
-  Lines file;
-  for (size_t start = 0, end; bytes && start < bytes->size(); start = end + 1)
-    end = std::min(bytes->find('\n', start), bytes->size()),
-    file.push_back(bytes->substr(start, end - start - (end > start && (*bytes)[end - 1] == '\r')));
-  std::fill(lines.begin() + 3, lines.begin() + 513, "");  // the table is emptied first
-  const size_t items = std::find(full.begin(), full.end(), "[ITEMS]") - full.begin();
-  for (size_t n = 0; n < full.size(); ++n) {
-    const bool present = n < file.size(), header = n == 0 || (n > 2 && full[n][0] == '[');
-    const bool symbol = n > items && n <= items + 2 * kItemCount && (n - items) % 2 == 0;
-    if (!present && !ask(62, "Input past end of file")) return {ProjectOutcome::Stopped, shown, lines};
-    if (header && (!present || file[n] != full[n]))
-      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion,
-              shown +
-                  Shown(MakeMessage("Error!",
-                                    n ? "Corrupt File detected!\r\nSorry, couldn't load Project File!"
-                                      : "Wrong fileversion detected!",
-                                    Icon::Stop, Buttons::Ok, true)) +
-                  "\n",
-              lines};
-    static const std::regex kNumber("[ \t]*[0-9]{1,9}[ \t]*");
-    const bool number = present && symbol && std::regex_match(file[n], kNumber) && std::stoi(file[n]) < 256;
-    if (present && symbol && !number && !ask(13, "Type mismatch")) return {ProjectOutcome::Stopped, shown, lines};
-    if (present && !header && n > 2 && (!symbol || number))
-      lines[n] = number ? " " + std::to_string(std::stoi(file[n])) + " " : file[n];
-    for (size_t code = 1; n == 512 && code < 0xFF; ++code) {  // then completed with escapes
-      char escape[5];
-      std::snprintf(escape, sizeof escape, "{%02zX}", code);
-      if (lines[1 + 2 * code].empty()) lines[1 + 2 * code] = escape;
-    }
-  }
-  return {ProjectOutcome::Done, shown, lines};
 }
 
 TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {

@@ -1,14 +1,14 @@
 // Project loading from arbitrary files: the raw input, or a small project changed by the input
-// (lines replaced, inserted, deleted, the file cut inside a line). A load never crashes, shows only
-// its own messages, and what it loads wholly saves, loads and saves again to the same bytes.
-// Input: mode (1 raw, 2 bare LF line ends), the answers' bits, then the file or edit records
+// (lines replaced, inserted, deleted, the file cut inside a line). A load ends, shows its messages and
+// leaves the document as the plain model says, and what it loads wholly saves, loads and saves again to
+// the same bytes. Input: mode (1 raw, 2 bare LF line ends), the answer to every question (bit 0: Yes),
+// then the file or edit records
 // (line, 2 bytes low first; operation 0 replace, 1 insert, 2 delete, 3 cut; length; bytes).
-#include <sstream>
-
 #include "common/file_helpers.h"
 #include "common/run_error.h"
 #include "harness.h"
 #include "project/project_file.h"
+#include "support/project_model.h"
 #include "support/rom_fixture.h"
 
 using namespace orvane;
@@ -27,12 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
   const uint8_t mode = in.byte(), answers = in.byte();
   static Document loaded, again;
-  static const std::vector<std::string> base = [] {  // the lines of an empty document's project
-    std::vector<std::string> lines;
-    std::istringstream file(SaveAndRead(loaded));
-    for (std::string line; std::getline(file, line);) lines.push_back(line.substr(0, line.size() - 1));
-    return lines;
-  }();
+  static const testing::Lines base = testing::ProjectLines(loaded);  // an empty document's project
   std::vector<std::string> lines = base;
   size_t cut = SIZE_MAX;  // the file ends inside this line
   while (!(mode & 1) && in.size && cut == SIZE_MAX) {
@@ -51,22 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   loaded = again = Document();
   loaded.Geaendert = loaded.TabelleGeaendert = true;
-  fuzz::BitPrompter prompter(answers), quiet(0);
+  fuzz::BitPrompter prompter(answers & 1 ? 0xFF : 0), quiet(0);
   SilentProgress progress;
   const ProjectOutcome outcome = LoadProjectFile(loaded, kFolder.file("in.ovp"), prompter, progress);
-  const auto question = [](int n) {
-    return testing::Shown(MakeMessage("Error Nr. " + std::to_string(n), ErrorDescription(n) + "\r\nContinue program?",
-                                      Icon::None, Buttons::YesNo));
-  };
-  const auto refusal = [](const char* text) {
-    return testing::Shown(MakeMessage("Error!", text, Icon::Stop, Buttons::Ok, true));
-  };
-  FUZZ_CHECK(prompter.showedOnly({question(62), question(13), refusal("Wrong fileversion detected!"),
-                                  refusal("Corrupt File detected!\r\nSorry, couldn't load Project File!")}));
-  // Only the two refusals show a message that is not a question; a stop follows a No.
-  const bool refused = outcome == ProjectOutcome::WrongVersion || outcome == ProjectOutcome::Corrupt;
-  FUZZ_CHECK(prompter.shown.size() == size_t(prompter.questions + refused) && !loaded.TabelleGeaendert);
-  FUZZ_CHECK(outcome != ProjectOutcome::Cancelled && (outcome != ProjectOutcome::Stopped || prompter.questions > 0));
+  const testing::Expectation expected = testing::Expect(base, base, file, answers & 1 ? Answer::Yes : Answer::No);
+  std::string shown;
+  for (const std::string& message : prompter.shown) shown += message + "\n";
+  FUZZ_CHECK(outcome == expected.outcome && shown == expected.shown && !loaded.TabelleGeaendert);
+  FUZZ_CHECK(testing::ProjectLines(loaded) == expected.lines);
   if (outcome != ProjectOutcome::Done) return 0;
   const std::string saved = SaveAndRead(loaded);
   FUZZ_CHECK(!loaded.Geaendert &&
