@@ -1,0 +1,457 @@
+// Writing into the image: the encoder's rule, the three writers byte for byte, and random documents
+// written and decoded back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <random>
+#include <span>
+
+#include "check/read_back.h"
+#include "rom/layout.h"
+#include "rom/rom_loader.h"
+#include "support/dialogue_texts.h"
+#include "support/linear_encoder.h"
+#include "support/write_harness.h"
+#include "writer/name_tables.h"
+#include "writer/save_report.h"
+
+namespace orvane {
+namespace {
+
+// The encoder: the longest-match rule with its ties, the end of the text and the brace escapes, in the
+// name form and the dialogue form, and the indexed encoder against the plain reading of the rule.
+using testing::Bytes;
+using testing::Hex;
+
+TEST(Encoder, LongestPieceFirstLowestCodeOnTiesThenTheBraceEscape) {
+  testing::WriteHarness h;
+  h.SetCode(0x21, "th");
+  h.SetCode(0x22, "A");    // the text of 0xA0 too: the lower code wins
+  h.SetCode(0x23, "Kae");  // a shorter piece than the name: the name wins
+  // The name form's bytes; the dialogue form's, or "!" and the character it stops at.
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"the Kaela", "21 BE EF 13 BA", "21 BE EF 13 BA"}, {"a[LS]A", "BA 06 22", "BA 06 22"},
+      {"....", "F1 E8", "F1 E8"}, {"{1A}{1a}{A0}{FF}", "1A 1A A0 FF", "1A 1A A0 FF"},
+      {"{1}", "D5", "!{"}, {"a{123}", "BA D5 D6 D7", "!{"}, {"ab[XY]", "BA BB B7 B8", "!["},
+      {"a\r\nb", "BA BB", "!\r"}, {"A\x01" "B", "22 A1", "!\x01"}, {"", "", "FF"}};
+  const Encoder encoder(h.doc.Kodiertabelle, h.doc.MaxEintragLaenge[1]);
+  for (const auto& [text, name, dialogue] : cases) {
+    Bytes nameCodes, dialogueCodes;
+    EXPECT_EQ(encoder.KodiereText(text, nameCodes), static_cast<int32_t>(Hex(name).size()));
+    EXPECT_EQ(nameCodes, Hex(name)) << text;
+    const std::optional<std::string> stop = encoder.KodiereDialog(text, dialogueCodes);
+    if (dialogue[0] == '!') EXPECT_EQ(stop, dialogue.substr(1)) << text;
+    else EXPECT_EQ(dialogueCodes, Hex(dialogue)) << text;
+  }
+  Bytes before;  // a brace group that is no number is an error; the codes before it stay
+  EXPECT_THROW(encoder.KodiereText("ab{ZZ}c", before), RunError);
+  EXPECT_EQ(before, Hex("BA BB"));
+  h.SetCode(0x40, std::string(300, 'x'));
+  EXPECT_EQ(h.doc.MaxEintragLaenge[1], 255);  // a Byte: longer entries are never tried whole
+}
+
+// Random tables over a small alphabet make duplicates, prefixes, empty and long entries common; some
+// codes are excluded, which the plain reading sees as entries no text holds.
+TEST(Encoder, IndexedEncoderEqualsThePlainReadingOfTheRule) {
+  std::mt19937 rng(20261206);
+  const std::string alphabet = "abAB{}0f[]. ";
+  auto randomText = [&](size_t maxLength) {
+    std::string s(rng() % (maxLength + 1), ' ');
+    for (char& c : s) c = alphabet[rng() % alphabet.size()];
+    return s;
+  };
+  // The result, or nothing when it threw (a brace group that is no number).
+  auto outcome = [](auto&& run) -> std::optional<decltype(run())> {
+    try { return run(); } catch (const RunError&) { return std::nullopt; }
+  };
+  for (int round = 0; round < 150; ++round) {
+    CodeTable table{}, plain{};
+    for (auto& entry : table) entry = rng() % 10 == 0 ? "" : randomText(rng() % 10 < 4 ? 1 : rng() % 8 ? 4 : 14);
+    if (round % 3 == 0) table[round % 256] = table[255 - round % 256];
+    std::bitset<kCodes> excluded;
+    for (size_t c = 0; c < kCodes; ++c) plain[c] = (excluded[c] = rng() % 16 == 0) ? "\x01" : table[c];
+    size_t longest = 0;
+    for (const auto& entry : table) longest = std::max(longest, entry.size());
+    // Mostly the table's own longest length; sometimes less, so that long entries are never tried.
+    const auto maxLength = static_cast<int32_t>(round % 5 == 0 ? longest / 2 : longest);
+    const Encoder encoder(table, maxLength, excluded);
+    for (int t = 0; t < 40; ++t) {
+      const std::string text = randomText(30);
+      for (int32_t k = 0; k <= static_cast<int32_t>(text.size()) + 1; ++k) {
+        auto key = [](const CodeMatch& m) { return std::tuple(m.code, m.next, std::string(m.piece)); };
+        ASSERT_EQ(outcome([&] { return key(encoder.NaechsterCode(text, k)); }),
+                  outcome([&] { return key(testing::LinearNaechsterCode(plain, maxLength, text, k)); }))
+            << text << " at " << k;
+      }
+      Bytes got, want;
+      ASSERT_EQ(outcome([&] { return (encoder.KodiereText(text, got), got); }),
+                outcome([&] { return (testing::LinearKodiereText(plain, maxLength, text, want), want); }))
+          << text;
+      const std::string probe = randomText(5);
+      ASSERT_EQ(encoder.SucheCode(probe), SucheEintrag(plain, probe)) << probe;
+    }
+    for (char c : alphabet) ASSERT_EQ(encoder.EinzelCode(c), SucheEintrag(plain, std::string(1, c)));
+  }
+}
+
+// The three writers byte for byte, into an image of 0xAA bytes: the dialogue banks (pointers before
+// packed texts, the space rule, texts that cannot be encoded, Cancel), the dictionary area (127 pointers,
+// one code per character, the 512-byte budget) and the name tables (padded records, the titles' space
+// rule, overlong names, captions and progress). The expected bytes are spelled out by hand.
+using testing::WriteHarness;
+
+constexpr int32_t kTable1 = 0x370200, kStart1 = 0x370590;  // bank 1
+const int32_t kStart2 = kBankPlaces[1].dataStart;
+const int32_t kText3OfBank2 = kStart2 + 4;  // behind two empty texts
+constexpr int32_t kTitleArea = kTitelDatenEnde - kTitelDatenStart;  // 545 usable bytes
+
+std::string Times(int n, const std::string& hex) {
+  std::string all;
+  while (n-- > 0) all += hex + " ";
+  return all;
+}
+
+int32_t PointerOf(const WriteHarness& h, int code) {
+  return h.image.LeseZeiger(kDictionaryPointers + 2 * (code - kDictionaryFirst));
+}
+
+const std::string kBankFull =
+    "Error!|Not enough space to save this bank!\r\ntextnumber: 2\r\nContinue with next bank?|120!\n";
+const std::string kTypeMismatch = "Error Nr. 13|Type mismatch\r\nContinue program?|202\n";
+const std::string kTitlesFull = "Error!|Not enough space to save this bank!\r\nContinue?|120!\n";
+const std::string kBadArgument = "Error Nr. 5|Invalid procedure call or argument\r\nContinue program?|202\n";
+
+struct Case {
+  const char* what;
+  WriteResult (*writer)(WriteContext&);
+  std::function<void(WriteHarness&)> edit;
+  std::vector<Answer> answers;
+  WriteResult result;
+  std::vector<std::pair<int32_t, std::string>> bytes;  // place, the hex bytes there afterwards
+  std::string shown;
+  std::function<void(WriteHarness&)> more = [](WriteHarness&) {};
+};
+
+TEST(Writers, EditsGiveTheseBytesResultsAndMessages) {
+  const auto dialogue = [](int32_t last) {  // bank 1 holds "ab", "c", "d", ending `last` bytes after its start
+    return [last](WriteHarness& h) {
+      testing::PutDialogue(h.doc, {{"ab", "c", "d"}, {""}});
+      h.doc.BankInfo[1].DataEnd = kStart1 + last;
+    };
+  };
+  const auto text3 = [](const char* text) { return [text](WriteHarness& h) { h.doc.Texte[2][3].Aktuell = text; }; };
+  const auto bankGivenUp = [](WriteHarness& h) { EXPECT_EQ(h.ctx.FreierPlatz[1], 0); };
+  const auto records = [](bool emptyEntries) {
+    return [emptyEntries](WriteHarness& h) {
+      if (emptyEntries) h.SetCode(-1, "");
+      h.doc.Items[1] = {"Potion", 0x0C};
+      h.doc.GegnerNamen[0] = "Grey Wolf";
+      h.doc.GegnerNamen[7] = "Twelve chars";
+      h.doc.TechNamen[0] = "*Fire";
+    };
+  };
+  const auto recordsNoted = [](WriteHarness& h) {
+    EXPECT_EQ(h.doc.Items[1].Name, "Potion    ");  // stored padded
+    EXPECT_EQ(h.ctx.overflows.at(0).text, "Enemy 7 is longer than 11 characters; its first 11 were written");
+  };
+  const auto lastTitle = [](int over) {  // behind 26 lone 0x00
+    return [over](WriteHarness& h) { h.doc.SpeicherNamen[27] = std::string(kTitleArea - 27 + over, 'x'); };
+  };
+  const auto titlesFree = [](int32_t free) {
+    return [free](WriteHarness& h) {
+      EXPECT_EQ(h.ctx.titlesFree, free);
+      EXPECT_EQ(h.ctx.overflows.size(), free ? 1u : 0u);
+    };
+  };
+  const auto longItem = [](WriteHarness& h) { h.doc.Items[2] = {"ABCDEFGHIJK", 0x05}; };
+  const auto itemKept = [](WriteHarness& h) { EXPECT_EQ(h.doc.Items[2].Name, "ABCDEFGHIJK"); };
+  const auto F = WriteResult::Finished, S = WriteResult::Stopped;
+  const Case cases[] = {
+      // Bank 1 ends exactly on its last byte, or one byte short for the terminator of "c": Ok gives up
+      // the rest of the bank, Cancel stops.
+      {"bank exactly full", SchreibeBanken, dialogue(6), {}, F,
+       {{kTable1, "90 03 93 03 95 03"}, {kStart1, "BA BB 00 BC 00 BD 00 AA"}, {kStart2, "FF 00"}}, "", bankGivenUp},
+      {"bank full, Ok", SchreibeBanken, dialogue(3), {Answer::Ok}, F,
+       {{kTable1, "90 03 93 03 AA AA"}, {kStart1, "BA BB 00 BC AA AA AA AA"}, {kStart2, "FF 00"}}, kBankFull,
+       bankGivenUp},
+      {"bank full, Cancel", SchreibeBanken, dialogue(3), {Answer::Cancel}, S,
+       {{kTable1, "90 03 93 03 AA AA"}, {kStart1, "BA BB 00 BC AA AA AA AA"}, {kStart2, "AA AA"}}, kBankFull,
+       bankGivenUp},
+      // A character without code stops; a brace group that is no number asks: Yes ends the text there.
+      {"no code", SchreibeBanken, text3("ab\r\nc"), {Answer::Ok}, S, {{kText3OfBank2, "BA BB AA AA"}},
+       "Error!|Unknown Character!\r\nBank:2\r\nTextnumber:3\r\nCharacter: \r|030\n"},
+      {"no number, Yes", SchreibeBanken, text3("a{ZZ}b"), {Answer::Yes}, F, {{kText3OfBank2, "BA 00 FF 00"}},
+       kTypeMismatch},
+      {"no number, No", SchreibeBanken, text3("a{ZZ}b"), {Answer::No}, S, {{kText3OfBank2, "BA AA AA AA"}},
+       kTypeMismatch},
+      {"empty dictionary", SchreibeWoerterbuch, [](WriteHarness& h) { h.SetCode(-1, ""); }, {}, F,
+       {{kDictionaryPointers, "00 FB 01 FB"}, {kDictionaryPointers + 252, "7E FB AA AA"},
+        {kDictionaryData, Times(128, "00") + "AA"}}, ""},  // 127 length bytes, the closing 0x00
+      // A name is not used inside an entry; a notation is one code and the length byte counts codes;
+      // "~" has no code. After a load the unused codes hold their escapes: "{26}" is the code 0x26.
+      {"dictionary entries", SchreibeWoerterbuch,
+       [](WriteHarness& h) {
+         const char* entries[] = {"ab", "Kael", "ab[L_]", "a{40}b", "[WS]xy"};
+         for (int i = 0; i < 5; ++i) h.SetCode(kDictionaryFirst + i, entries[i]);
+         h.SetCode(0x9F, "a~b");
+       },
+       {}, F,
+       {{kDictionaryData, "02 BA BB  04 AA BA BE C5  03 BA BB 05  03 BA 40 BB  03 0C D1 D2  01 26  01 27  01 28  01"},
+        {kDictionaryData + 3 + 5 + 4 + 4 + 4 + 2 * (0x9F - 0x26), "03 BA FF BB 00"}},
+       "",
+       [](WriteHarness& h) {
+         for (int c = kDictionaryFirst; c < kDictionaryLast; ++c)
+           ASSERT_EQ(PointerOf(h, c + 1), PointerOf(h, c) + 1 + h.image.LeseByte(PointerOf(h, c))) << c;
+       }},
+      // Item names are padded with spaces, enemy names with the lowest empty code, technique names with
+      // spaces and their star as 0x2F; a name longer than its record is cut and noted.
+      {"records", SchreibeNamenstabellen, records(false), {}, F,
+       {{kItemRecords, "0C AF C8 CD C2 C8 C7 EF EF EF EF"}, {kEnemyRecords, "A6 CB BE D2 EF B6 C8 C5 BF FF FF"},
+        {kEnemyRecords + 77, "B3 D0 BE C5 CF BE EF BC C1 BA CB"}, {kTechRecords, "2F A5 C2 CB BE" + Times(17, " EF")}},
+       "", recordsNoted},
+      {"records, empty entries", SchreibeNamenstabellen, records(true), {}, F,
+       {{kEnemyRecords, "A6 CB BE D2 EF B6 C8 C5 BF 21 21"}}, "", recordsNoted},
+      // The last title ends exactly on the last usable byte, or one byte later, which asks: Ok points the
+      // title at the terminator before it, Cancel stops before its pointer. Nothing of it is written.
+      {"titles full", SchreibeNamenstabellen, lastTitle(0), {}, F,
+       {{kTitelDatenEnde - 1, "00 AA"}, {kTitelZeigerTabelle + 52, "8E D0"}, {kStadtZeigerStart, "01 F0"}}, "",
+       titlesFree(0)},
+      {"titles over, Ok", SchreibeNamenstabellen, lastTitle(1), {Answer::Ok}, F,
+       {{kTitelDatenEnde - 1, "AA AA"}, {kTitelZeigerTabelle + 52, "8D D0"}, {kStadtZeigerStart, "01 F0"}},
+       kTitlesFull, titlesFree(kTitleArea - 26)},
+      {"titles over, Cancel", SchreibeNamenstabellen, lastTitle(1), {Answer::Cancel}, S,
+       {{kTitelDatenEnde - 1, "AA AA"}, {kTitelZeigerTabelle + 52, "AA AA"}, {kStadtZeigerStart, "AA AA"}},
+       kTitlesFull, titlesFree(0)},
+      // An item name longer than ten asks: Yes writes its first ten.
+      {"long item, Yes", SchreibeNamenstabellen, longItem, {Answer::Yes}, F,
+       {{kItemRecords + 11, "05 A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 00"}}, kBadArgument, itemKept},
+      {"long item, No", SchreibeNamenstabellen, longItem, {Answer::No}, S,
+       {{kItemRecords + 11, "05" + Times(11, " AA")}}, kBadArgument, itemKept}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteHarness h(0, 0xAA);
+    c.edit(h);
+    for (const Answer a : c.answers) h.prompter.queue(a);
+    EXPECT_EQ(c.writer(h.ctx), c.result);
+    for (const auto& [place, hex] : c.bytes) EXPECT_EQ(h.Slice(place, int32_t(Hex(hex).size())), Hex(hex)) << place;
+    EXPECT_EQ(h.prompter.shown(), c.shown);
+    c.more(h);
+  }
+}
+
+// Entries 0x21, 0x22, ... of `sizes` letters, the others empty. The first two cases fill the 512 bytes
+// exactly and by one more: the entry that would take the room of the later length bytes is written
+// empty, noted, and its code is never used in the texts.
+TEST(Writers, NoDictionaryEntryRunsPastTheBudget) {
+  const std::pair<std::vector<size_t>, size_t> cases[] = {
+      {{200, 185}, 0}, {{200, 186, 2}, 1}, {std::vector<size_t>(kDictionaryEntries, 8), 79}};
+  for (const auto& [sizes, dropped] : cases) {
+    WriteHarness h(0, 0xAA);
+    h.SetCode(-1, "");
+    for (size_t i = 0; i < sizes.size(); ++i) h.SetCode(kDictionaryFirst + int(i), std::string(sizes[i], 'x'));
+    SchreibeWoerterbuch(h.ctx);
+    EXPECT_EQ(std::tuple(h.ctx.droppedCodes.count(), h.ctx.overflows.size()), std::tuple(dropped, dropped));
+    const int32_t last = PointerOf(h, kDictionaryLast);
+    EXPECT_LE(last + h.image.LeseByte(last), kDictionaryDataEnd);
+    EXPECT_EQ(h.image.LeseByte(kDictionaryDataEnd + 1), 0xAA);
+    if (dropped != 1) continue;
+    EXPECT_EQ(h.ctx.overflows[0].text, "Dictionary entry {22} \"" + std::string(186, 'x') + "\" did not fit");
+    EXPECT_EQ(h.Slice(kDictionaryData + 201, 4), Hex("00 02 D1 D1"));
+    testing::PutDialogue(h.doc, {{std::string(186, 'x')}});
+    SchreibeBanken(h.ctx);
+    EXPECT_EQ(h.Slice(kBankPlaces[0].dataStart, 93), testing::Bytes(93, 0x23));
+  }
+}
+
+// Cancel is noticed once a text, after its caption and before its pointer: here at text 3. The name
+// tables poll twice an entry for titles, locations and items, enemies once a byte.
+TEST(Writers, CaptionsProgressAndCancel) {
+  WriteHarness h(5, 0xAA);  // calls: text 1 yield, step, text 2 yield, step, text 3 yield
+  h.doc.Texte[1][1].Aktuell = "Kael";
+  EXPECT_EQ(SchreibeBanken(h.ctx), WriteResult::Stopped);
+  EXPECT_EQ(h.Slice(kTable1, 6), Hex("90 03 92 03 AA AA"));
+  EXPECT_EQ(h.Slice(kStart1, 5), Hex("13 00 FF 00 AA"));
+  EXPECT_EQ(h.progress.steps.back(), std::make_pair(2, 6054));
+  EXPECT_EQ(h.progress.captions, (std::vector<std::string>{"Writing DialogBank 1/21   Textnr:1/456",
+                                                           "Writing DialogBank 1/21   Textnr:2/456",
+                                                           "Writing DialogBank 1/21   Textnr:3/456"}));
+  WriteHarness names;
+  names.doc.ItemInfos[5] = "x";
+  ASSERT_EQ(SchreibeNamenstabellen(names.ctx), WriteResult::Finished);
+  EXPECT_EQ(names.ctx.progressCounter, 27 + 111 + 231 + 251 + 116 + 242 + 2 + 242);
+  const auto& c = names.progress.captions;
+  for (const char* caption : {"Writing Locationname 111/111", "Writing Items 231/231", "Writing Enemys 250/250",
+                              "Writing Technics&Magics 115/235", "Writing Technics&Magics 116/235"})
+    EXPECT_NE(std::find(c.begin(), c.end(), caption), c.end()) << caption;
+  EXPECT_EQ(c.front() + ", " + c.back(), "Writing Savetitle 1/27, Writing Item Infos ............");
+  for (const auto& [count, dots] : {std::pair{10, ""}, {11, "."}, {30, ".."}, {50, ".."}, {51, "..."}})
+    EXPECT_EQ(ItemInfoCaption(count), std::string("Writing Item Infos ") + dots);
+  WriteHarness stopping(2 * 27 + 2 * 111 + 2 * 231 + 3, 0xAA);  // at enemy 0's third byte
+  EXPECT_EQ(SchreibeNamenstabellen(stopping.ctx), WriteResult::Stopped);
+  EXPECT_EQ(stopping.Slice(kEnemyRecords, 3), Hex("FF FF AA"));
+  EXPECT_EQ(stopping.progress.captions.back(), "Writing Enemys 0/250");
+}
+
+// Random documents written by the three writers into a random image: decoding the image gives each
+// document back, every string list is packed from its area's start with each distinct item description
+// once, the save's free-space report is what the image shows, and no byte outside the text areas
+// changes, also when every list is far too long for its area. The read-back check reports a text the
+// written image does not give back with its place; what the decoder always changes (escape case, escapes of
+// codes with a text, dictionary codes, the padding of record names, empty dictionary entries) it does not.
+// No byte outside the text areas (pointer tables, string areas, records: first byte and length) changed.
+void ExpectOnlyTextAreasChanged(const testing::WriteHarness& h, const std::vector<uint8_t>& before) {
+  std::vector<std::pair<int32_t, int32_t>> areas{
+      {kDictionaryPointers, 2 * kDictionaryEntries}, {kDictionaryData, kDictionaryBudget},
+      {kTitelZeigerTabelle, 2 * kTitelAnzahl}, {kTitelDatenStart, kTitelDatenEnde - kTitelDatenStart},
+      {kStadtZeigerStart, 2 * kStadtAnzahl}, {kStadtDatenStart, kStadtDatenEnde - kStadtDatenStart},
+      {kItemRecords, kItemRecordsLast + 1 - kItemRecords}, {kEnemyRecords, kEnemyRecordsLast + 1 - kEnemyRecords},
+      {kTechRecords, kTechRecordsLast + 1 - kTechRecords}, {kTechInfoPointers, 2 * kTechInfoCount},
+      {kTechInfoData, kTechInfoDataLast + 1 - kTechInfoData}, {kItemInfoPointers, 2 * kItemInfoCount},
+      {kItemInfoData, kItemInfoDataLast + 1 - kItemInfoData}};
+  for (const BankRecord& r : std::span(h.doc.BankInfo).subspan(1, kBankCount)) {
+    areas.emplace_back(r.PointerTable, 2 * r.TextCount);
+    areas.emplace_back(r.DataStart, r.DataEnd + 1 - r.DataStart);
+  }
+  std::vector<uint8_t> outside = h.image.bytes();
+  for (const auto& [first, count] : areas) std::copy_n(before.begin() + first, count, outside.begin() + first);
+  EXPECT_TRUE(outside == before);
+}
+
+void WriteAll(testing::WriteHarness& h) {
+  EXPECT_EQ(SchreibeWoerterbuch(h.ctx), WriteResult::Finished);
+  EXPECT_EQ(SchreibeBanken(h.ctx), WriteResult::Finished);
+  EXPECT_EQ(SchreibeNamenstabellen(h.ctx), WriteResult::Finished);
+}
+
+int32_t TerminatorFrom(const RomImage& rom, int32_t p) {
+  while (rom.LeseByte(p) != 0) ++p;
+  return p;
+}
+
+// Where the list's strings end when they lie one after the other from `start` in pointer order; -1 if not.
+int32_t PackedEnd(const RomImage& rom, int32_t pointers, int count, int32_t start) {
+  for (int i = 0; i < count; ++i, start = TerminatorFrom(rom, start) + 1)
+    if (rom.LeseZeiger(pointers + 2 * i) != start) return -1;
+  return start;
+}
+
+// Text of up to `length` characters from units the decoder gives back as they are.
+std::string RandomText(std::mt19937& rng, size_t length) {
+  static const std::vector<std::string> pieces{"a", "b", "e", "t", "h", "A", "K", "x", "0", "7", ".", ",", "!", "'",
+                                               " ", " ", "Kael", "Lirae", "...", "[L_]", "[LS]", "[W_]", "{0E}"};
+  std::string text;
+  for (size_t want = rng() % (length + 1); text.size() < want && text.size() + 4 <= length;)
+    text += pieces[rng() % pieces.size()];
+  return text;
+}
+
+// A dictionary of two- and three-character entries and every list filled at random: with `scale` 1 all
+// fits, larger ones overflow every area.
+void FillRandomly(testing::WriteHarness& h, std::mt19937& rng, size_t scale) {
+  for (uint8_t& b : h.image.bytes()) b = static_cast<uint8_t>(rng());
+  for (int c = kDictionaryFirst; c <= kDictionaryLast; ++c)
+    h.SetCode(c, std::string{"abeht x"[rng() % 7], "abeht x"[rng() % 7]} + (rng() % 2 ? "" : "e"));
+  for (int b = 1; b <= kBankCount; ++b) {
+    const BankRecord& r = h.doc.BankInfo[b];
+    const auto room = static_cast<size_t>((r.DataEnd + 1 - r.DataStart) / r.TextCount - 1);  // a terminator less
+    for (int t = 1; t <= r.TextCount; ++t) h.doc.Texte[b][t].Aktuell = RandomText(rng, scale * room);
+  }
+  for (auto& title : std::span(h.doc.SpeicherNamen).subspan(1)) title = RandomText(rng, 18 * scale);
+  for (auto& location : std::span(h.doc.StadtNamen).subspan(1)) location = RandomText(rng, 6 * scale);
+  for (auto& item : h.doc.Items) item = {RandomText(rng, 10 * scale), static_cast<uint8_t>(rng())};
+  for (auto& enemy : h.doc.GegnerNamen) enemy = RandomText(rng, 11 * scale);
+  for (auto& tech : h.doc.TechNamen) tech = (rng() % 3 ? "" : "*") + RandomText(rng, 10 * scale);
+  for (auto& info : h.doc.TechBeschreibungen) info = RandomText(rng, 80 * scale);
+  std::vector<std::string> descriptions(30);
+  for (auto& d : descriptions) d = RandomText(rng, 40 * scale);
+  for (auto& info : std::span(h.doc.ItemInfos).subspan(1)) info = rng() % 5 ? descriptions[rng() % 30] : "";
+}
+
+TEST(WriteRoundTrip, DecodingGivesBackEveryTextPackedAndWithinItsArea) {
+  for (uint32_t seed = 1; seed <= 3; ++seed) {
+    std::mt19937 rng(seed);
+    testing::WriteHarness h;
+    FillRandomly(h, rng, 1);
+    const std::vector<uint8_t> before = h.image.bytes();
+    WriteAll(h);
+    EXPECT_TRUE(h.prompter.empty());
+    ExpectOnlyTextAreasChanged(h, before);
+
+    Document back;
+    DecodeRomImage(back, h.image, 0);
+    EXPECT_EQ(back.Tabelle[1], h.doc.Tabelle[1]);
+    for (int b = 1; b <= kBankCount; ++b)
+      for (int t = 1; t <= h.doc.BankInfo[b].TextCount; ++t)
+        ASSERT_EQ(back.Texte[b][t].Aktuell, h.doc.Texte[b][t].Aktuell) << b << "/" << t;
+    EXPECT_EQ(back.SpeicherNamen, h.doc.SpeicherNamen);
+    EXPECT_EQ(back.StadtNamen, h.doc.StadtNamen);
+    for (int i = 1; i <= kItemCount; ++i)  // the writer has padded the names to ten characters
+      ASSERT_EQ(back.Items[i].Name + char(back.Items[i].Symbol), h.doc.Items[i].Name + char(h.doc.Items[i].Symbol));
+    EXPECT_EQ(back.GegnerNamen, h.doc.GegnerNamen);
+    for (int i = 0; i < kTechCount; ++i) {  // padded with spaces to eleven codes
+      const std::string& tech = h.doc.TechNamen[i];
+      ASSERT_EQ(back.TechNamen[i], tech + std::string(back.TechNamen[i].size() - tech.size(), ' '));
+    }
+    EXPECT_EQ(back.TechBeschreibungen, h.doc.TechBeschreibungen);
+    EXPECT_EQ(back.ItemInfos, h.doc.ItemInfos);
+
+    // The report from the image: what each packed area leaves after its last terminator.
+    std::string report = "Free Space in bytes:";
+    for (int b = 1; b <= kBankCount; ++b) {
+      const BankRecord& r = h.doc.BankInfo[b];
+      const int32_t end = PackedEnd(h.image, r.PointerTable, r.TextCount, r.DataStart);
+      report += "\r\nBank" + std::to_string(b) + ":" + std::to_string(end < 0 ? end : r.DataEnd + 1 - end);
+    }
+    const int32_t titles = PackedEnd(h.image, kTitelZeigerTabelle, kTitelAnzahl, kTitelDatenStart);
+    const int32_t locations = PackedEnd(h.image, kStadtZeigerStart, kStadtAnzahl, kStadtDatenStart);
+    EXPECT_NE(PackedEnd(h.image, kTechInfoPointers, kTechInfoCount, kTechInfoData), -1);
+    std::map<std::string, int32_t> placed{{"", kItemInfoData}};  // each distinct description once, in order
+    int32_t next = kItemInfoData + 1;
+    for (int i = 1; i <= kItemInfoCount; ++i) {
+      const auto [where, added] = placed.emplace(h.doc.ItemInfos[i], next);
+      if (added) next = TerminatorFrom(h.image, next) + 1;
+      ASSERT_EQ(h.image.LeseZeiger(kItemInfoPointers + 2 * (i - 1)), where->second) << i;
+    }
+    report += "\r\n\r\nTitles: " + std::to_string(kTitelDatenEnde - titles) + "\r\nLocations: " +
+              std::to_string(kStadtDatenEnde - locations) + "\r\nIteminfo: " +
+              std::to_string(kItemInfoDataLast + 1 - next);
+    EXPECT_EQ(FreeSpaceReport(h.ctx), report);
+  }
+}
+
+TEST(WriteRoundTrip, OverlongListsNeverReachOutsideTheirAreas) {
+  testing::WriteHarness h;  // every question is answered so that the writers go on
+  std::mt19937 rng(7);
+  FillRandomly(h, rng, 20);
+  const std::vector<uint8_t> before = h.image.bytes();
+  WriteAll(h);
+  ExpectOnlyTextAreasChanged(h, before);
+  EXPECT_GT(h.prompter.messages().size(), 21u);  // every bank, the titles, the locations, the items
+}
+
+TEST(ReadBack, ReportsTheTextADictionaryEntryCannotGiveBack) {
+  testing::WriteHarness h;
+  // A line code ends a dictionary entry when it is read, so "x[L_]" reads as "x".
+  h.SetCode(0x21, "x[L_]");
+  h.SetCode(0x22, "");
+  h.doc.Texte[1][1].Aktuell = "x[L_]y";
+  h.doc.Texte[1][2].Aktuell = "{1a}{A0}{ff}Kael[WS]{22}";
+  h.doc.TechNamen[0] = "*Fire";
+  h.doc.GegnerNamen[0] = "Bat";
+  h.doc.Items[1].Name = "Potion";
+  WriteAll(h);
+
+  const std::vector<ReadBackRow> rows = ReadBack(h.doc, h.image);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(ReadBackMessage(rows).text,
+            "These texts do not read back from the ROM as they were typed:\r\n"
+            "bank 1 text 1 reads back as \"xy\" instead of \"x[L_]y\"");
+  const Message message = ReadBackMessage(std::vector<ReadBackRow>(25, rows[0]));
+  EXPECT_NE(message.text.find("\r\nbank 1 text 1 reads back as"), std::string::npos);
+  EXPECT_NE(message.text.find("\r\nand 5 more"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane
