@@ -14,7 +14,7 @@
 #include "editors/savegame_titles_window.h"
 #include "editors/techniques_window.h"
 #include "rom/code_table.h"
-#include "support/dialogue_texts.h"
+#include "support/rom_fixture.h"
 #include "window_test_helpers.h"
 
 using namespace orvane;

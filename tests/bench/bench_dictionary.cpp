@@ -12,7 +12,7 @@
 #include "compression/optimizer.h"
 #include "demo/demo_rom.h"
 #include "rom/code_table.h"
-#include "support/dialogue_texts.h"
+#include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "writer/encoder.h"
 #include "writer/write_context.h"

@@ -6,7 +6,7 @@
 #include "common/file_helpers.h"
 #include "document.h"
 #include "rom/rom_loader.h"
-#include "support/realistic_rom.h"
+#include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane {

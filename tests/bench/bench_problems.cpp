@@ -5,7 +5,7 @@
 
 #include "check/problems.h"
 #include "rom/rom_loader.h"
-#include "support/realistic_rom.h"
+#include "support/rom_fixture.h"
 
 namespace orvane {
 namespace {

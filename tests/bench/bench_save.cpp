@@ -5,7 +5,7 @@
 
 #include "rom/rom_loader.h"
 #include "support/linear_encoder.h"
-#include "support/realistic_rom.h"
+#include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "writer/encoder.h"
 #include "writer/write_context.h"

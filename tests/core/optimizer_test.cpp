@@ -17,7 +17,6 @@
 #include "compression/threshold_selection.h"
 #include "demo/demo_document.h"
 #include "rom/code_table.h"
-#include "support/dialogue_texts.h"
 #include "support/linear_encoder.h"
 #include "support/scripted_prompter.h"
 #include "support/write_harness.h"

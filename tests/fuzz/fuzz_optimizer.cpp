@@ -8,7 +8,7 @@
 #include "compression/smallest_dictionary.h"
 #include "harness.h"
 #include "rom/code_table.h"
-#include "support/dialogue_texts.h"
+#include "support/rom_fixture.h"
 
 using namespace orvane;
 

@@ -9,7 +9,7 @@
 #include "harness.h"
 #include "rom/character_table.h"
 #include "rom/rom_loader.h"
-#include "support/realistic_rom.h"
+#include "support/rom_fixture.h"
 
 using namespace orvane;
 
