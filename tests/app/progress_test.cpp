@@ -3,7 +3,7 @@
 // a renamed item still used in the dialogue, listed and jumped to.
 
 #include "common/file_helpers.h"
-#include "main_window_harness.h"
+#include "window_test_helpers.h"
 #include "progress/translation_desk.h"
 
 using namespace orvane;

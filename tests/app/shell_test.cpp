@@ -14,7 +14,7 @@
 #include "exchange/cartridge.h"
 #include "exchange/patch.h"
 #include "exchange/po_file.h"
-#include "main_window_harness.h"
+#include "window_test_helpers.h"
 #include "shell/cp1252.h"
 #include "shell/qt_prompter.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the widget tests share: find a child or fail, type and click as a user does, act on the
-// modal window the next step opens, and read a list as one line.
+// modal window the next step opens, read a list as one line, and the main window as the tests drive it.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "document.h"
+#include "shell/main_window.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
@@ -40,5 +41,53 @@ inline QString Lines(const QListWidget* list) {
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
   return lines.join(',');
 }
+
+// A main window on a document of its own in a fresh program folder; message boxes and file dialogs
+// are answered by script.
+struct Harness {
+  TempFolder folder;
+  Document doc;
+  ScriptedPrompter prompter;
+  FixedFileChooser chooser{std::nullopt};
+  std::unique_ptr<shell::MainWindow> window{std::make_unique<shell::MainWindow>(doc, prompter, chooser, folder.path())};
+
+  // "Load Rom" with `name` chosen in the LoadFile window; with a ROM, writes it and the table file first.
+  void load(const std::string& name, const std::optional<RomFixture>& rom = std::nullopt) {
+    if (rom) rom->WriteTo(folder.file(name));
+    if (rom) WriteTableFile(folder.path());
+    window->setRomChooser([path = folder.file(name)](Document& d) { d.GewaehlteDatei = path, d.LadeOption = 0; });
+    window->loadRom();
+  }
+  QWidget* find(const char* name) const { return Child(window.get(), name); }
+  void trigger(const char* action) { Child<QAction>(window.get(), action)->trigger(); }
+  // The frame caption, the editor pane and the original pane.
+  QString shown() const {
+    return Child<QGroupBox>(window.get(), "textBlockNr")->title() + " / " +
+           find("RomText0")->property("plainText").toString() + " / " +
+           find("RomText1")->property("plainText").toString();
+  }
+  // Types `text` in place of what the editor pane shows and presses "Save".
+  std::string saveTyped(const QString& text) {
+    find("RomText0")->setProperty("plainText", text);
+    Click(window.get(), "TextSpeichern");
+    return doc.Texte[doc.AktuelleBank][doc.AktuellerText].Aktuell;
+  }
+  QString said() const {
+    QStringList titles;
+    for (const Message& m : prompter.messages()) titles << QString::fromStdString(m.title);
+    return titles.join(" | ");
+  }
+  QString usable() const {
+    QStringList on;
+    for (const char* name : {"RomSpeichern", "RomMenueAction", "DateiMenueAction", "AboutMenue", "Schrift",
+                             "Verstecken", "SaveProject", "ExportPo", "ImportPo", "Editor_MenueAction", "TextSpeichern",
+                             "SuchenKnopf", "ScrollBank", "Status", "SpeicherAbbruchButton"}) {
+      auto* widget = qobject_cast<QWidget*>(Child<QObject>(window.get(), name));
+      if (Child<QObject>(window.get(), name)->property("enabled").toBool() && !(widget && widget->isHidden()))
+        on << name;
+    }
+    return on.join(' ');
+  }
+};
 
 }  // namespace orvane::testing

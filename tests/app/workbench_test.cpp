@@ -3,7 +3,7 @@
 // and its jumps, the text list's marks and filter, files opened by name, and a window that grows.
 
 #include "check/fit.h"
-#include "main_window_harness.h"
+#include "window_test_helpers.h"
 #include "project/project_file.h"
 #include "shell/problems_dock.h"
 
