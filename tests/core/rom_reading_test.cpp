@@ -214,7 +214,12 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
       {"game.smc", "A0=beside\r\n", "other.tbl", LoadOutcome::Loaded, "", true},  // an explicit table wins
       {"fifo", typical, "", LoadOutcome::Failed, error(notRegular), false},
       {"game.smc", typical, "fifo", LoadOutcome::Failed, error(notRegular), true},
-      {"huge.smc", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error (larger than 64 MiB)"), false}};
+      {"huge.smc", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error (larger than 64 MiB)"), false},
+      {"erased.smc", typical, "", LoadOutcome::Failed,  // every string runs to the end: refused, not hours
+       error("7\r\nLoadRom_Form\r\nOut of memory (the texts run on far beyond any game's)"), true}};
+  std::vector<uint8_t> erased(4 << 20, 0xFF);
+  std::fill(erased.begin(), erased.begin() + 0x200, 0);
+  WriteFileAtomically(roms.file("erased.smc"), erased);
   ::mkfifo(roms.file("fifo").c_str(), 0666);
   WriteFileAtomically(roms.file("huge.smc"), std::string());
   std::filesystem::resize_file(roms.file("huge.smc"), 2ull << 30);
@@ -241,13 +246,14 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     EXPECT_EQ(doc.GewaehlteDatei + doc.RomPfad + doc.RomPfadGeladen, params.romPath + params.romPath + params.romPath);
     // Flags, texts and table: banks 17..21 go through the table file with option 1, which cannot change the line codes.
     const bool loaded = way.outcome == LoadOutcome::Loaded, decoded = loaded && way.rom != std::string("short.smc");
+    const bool built = loaded || way.rom == std::string("erased.smc");  // the tables stand before the texts
     EXPECT_EQ(std::to_string(doc.LadeOption) + (doc.Geaendert ? " changed " : " ") +
                   (doc.TabelleGeaendert ? "table changed " : "") + std::to_string(doc.AktuelleBank) + "|" +
                   doc.Texte[1][1].Aktuell + "|" + doc.Texte[17][1].Aktuell + "|" + doc.Texte[1][1000].Aktuell + "|" +
                   doc.Tabelle[1][0xA0] + doc.Tabelle[2][0x05] + doc.Tabelle[2][0xF0],
               std::string(loaded ? "1 1|" : "1 changed 5|") + (!way.headerPassed ? "earlier||beyond|oldold"
                                                                : decoded         ? "Hi[L_]you|A||A[L_]"
-                                                               : loaded          ? "|||A[L_]"
+                                                               : built           ? "|||A[L_]"
                                                                                  : "|||"));
   }
 }

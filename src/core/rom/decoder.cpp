@@ -17,8 +17,11 @@ constexpr uint8_t kTechBlank = 0xFF;       // shown as a space in technique name
 }  // namespace
 
 void TextDecoder::Add(std::string& text, const std::string& unit) {
-  if (unit.size() > left_) throw MakeRunError(errors::kOutOfMemory);
-  left_ -= unit.size();
+  // Every byte read counts, also one without a text: a string running on through a long stretch of
+  // such bytes (an erased image) must end the load as surely as one that decodes to too much text.
+  const size_t cost = std::max<size_t>(unit.size(), 1);
+  if (cost > left_) throw MakeRunError(errors::kOutOfMemory, "the texts run on far beyond any game's");
+  left_ -= cost;
   text += unit;
 }
 

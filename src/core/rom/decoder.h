@@ -11,9 +11,10 @@
 
 namespace orvane {
 
-// Most text one load may decode. A game image decodes to well under a megabyte; an image of
-// garbage (every text running to the end of the file, dictionary entries nested in each other)
-// could need gigabytes, so such an image ends the load with error 7 instead.
+// Most text one load may decode, and most bytes it may read for it. A game image decodes to well
+// under a megabyte; an image of garbage (every text running to the end of the file, dictionary
+// entries nested in each other) could need gigabytes and hours, so such an image ends the load
+// with error 7 instead, in a time linear in the limit.
 inline constexpr size_t kDecodedTextLimit = size_t{16} << 20;
 
 class TextDecoder {
