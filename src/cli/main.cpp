@@ -1,6 +1,7 @@
 // orvane-cli: the program's file operations without the desktop, one command per file.
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,12 @@ int main(int argc, char** argv) {
       orvane::cli::PrintUsage(*command, stdout);
       return orvane::cli::kExitOk;
     }
-    return command->run(rest);
+    try {
+      return command->run(rest);
+    } catch (const std::bad_alloc&) {
+      std::fprintf(stderr, "orvane-cli %s: Error Nr. 7: Out of memory\n", args[0].c_str());
+      return orvane::cli::kExitFailed;
+    }
   }
   std::fprintf(stderr, "orvane-cli: unknown command %s\n", args[0].c_str());
   PrintHelp(stderr);

@@ -176,12 +176,13 @@ TEST(WindowRun, ProgressSamplesAndCountingStep) {
 }
 
 // No text; no sample at all; only excluded candidates, which is a success without picks. A stop while
-// the texts are read picks nothing; a later one is not heard.
+// the texts are read picks nothing; a later one is not heard. Running out of memory is told with its number.
 TEST(WindowRun, FailsWithItsMessageAndStopsOnlyWhileReadingTheTexts) {
   for (const auto& [text, params, stopAt, result] :
        {std::tuple{"", OptimizerParams{}, 0L, "failed"}, {"a long text", Fast(0, 1), 0L, "failed"},
         {"[L_]", OptimizerParams{}, 0L, "succeeded"}, {"ab", OptimizerParams{}, 1L, "stopped"},
-        {"ab", OptimizerParams{}, 2L, "stopped"}, {"ab", OptimizerParams{}, 9L, "succeeded"}}) {
+        {"ab", OptimizerParams{}, 2L, "stopped"}, {"ab", OptimizerParams{}, 9L, "succeeded"},
+        {"ab", OptimizerParams{}, -2L, "no memory"}}) {
     Document doc;  // two texts of eight times the text
     std::string eight;
     for (int n = 0; n < 8; ++n) eight += text;
@@ -189,10 +190,13 @@ TEST(WindowRun, FailsWithItsMessageAndStopsOnlyWhileReadingTheTexts) {
     testing::ScriptedPrompter prompter;
     RecordingProgress progress(stopAt);
     const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
-    EXPECT_EQ(outcome.stopped ? "stopped" : outcome.succeeded ? "succeeded" : "failed", std::string(result)) << text;
-    EXPECT_EQ(outcome.picks.size(), std::string(text) == "ab" && !outcome.stopped ? 2u : 0u) << text;
+    const std::string expected = result == std::string("no memory") ? "failed" : result;
+    EXPECT_EQ(outcome.stopped ? "stopped" : outcome.succeeded ? "succeeded" : "failed", expected) << text;
+    EXPECT_EQ(outcome.picks.size(), std::string(text) == "ab" && outcome.succeeded ? 2u : 0u) << text;
     const std::string failure = "Error!|Couldn't find an optimal compression.|030!\n";
-    EXPECT_EQ(prompter.shown(), std::string(result) == "failed" ? failure : "");
+    EXPECT_EQ(prompter.shown(), std::string(result) == "failed"      ? failure
+                                : std::string(result) == "no memory" ? "Error Nr. 7|Out of memory|030\n"
+                                                                     : "");
   }
 }
 

@@ -160,6 +160,16 @@ TEST_F(ProjectFile, AFifoOrAFileTooLargeIsRefusedUnread) {
   }
 }
 
+// Running out of memory half-way through a load is told with its number; the document stays as it was.
+TEST_F(ProjectFile, RunningOutOfMemoryLeavesTheDocumentAsItWas) {
+  WriteFileAtomically(dir.file("in.ovp"), Join(ProjectLines(source)));
+  Document doc = old;
+  progress = RecordingProgress(-600);
+  EXPECT_EQ(LoadProjectFile(doc, dir.file("in.ovp"), prompter, progress), ProjectOutcome::Stopped);
+  EXPECT_EQ(prompter.shown(), Shown(MakeMessage("Error Nr. 7", "Out of memory", Icon::Stop)) + "\n");
+  EXPECT_EQ(Difference(ProjectLines(doc), ProjectLines(old)), "");
+}
+
 // The commands: the file dialog, then the file operation. Why a write fails is the file commit's case.
 TEST_F(ProjectFile, CommandsAskForTheFileAndStopWhenCancelledOrTheSaveFails) {
   source.Geaendert = source.TabelleGeaendert = true;

@@ -4,6 +4,7 @@
 // and a file chooser with a fixed answer.
 
 #include <deque>
+#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -49,13 +50,15 @@ class ScriptedPrompter : public Prompter {
 };
 
 // stopAfter: the call (1-based, counting progress and keepGoing) from which on the sink answers
-// false; 0 never stops.
+// false; 0 never stops; -n runs out of memory at call n.
 struct RecordingProgress : ProgressSink {
   explicit RecordingProgress(long stopAfter = 0) : stopAfter(stopAfter) {}
-  bool progress(int32_t done, int32_t total) override {
-    return steps.emplace_back(done, total), ++calls < stopAfter || !stopAfter;
+  bool progress(int32_t done, int32_t total) override { return steps.emplace_back(done, total), next(); }
+  bool keepGoing() override { return next(); }
+  bool next() {
+    if (++calls == -stopAfter) throw std::bad_alloc();
+    return calls < stopAfter || stopAfter <= 0;
   }
-  bool keepGoing() override { return ++calls < stopAfter || !stopAfter; }
   void caption(const std::string& text) override { captions.push_back(text); }
   long stopAfter, calls = 0;
   std::vector<std::string> captions;

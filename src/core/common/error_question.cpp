@@ -8,4 +8,8 @@ bool AskContinueAfterError(Prompter& prompter, const RunError& error) {
   return prompter.ask(m) == Answer::Yes;
 }
 
+void ReportError(Prompter& prompter, const RunError& error) {
+  prompter.ask(MakeMessage("Error Nr. " + std::to_string(error.number()), error.description(), Icon::Stop));
+}
+
 }  // namespace orvane

@@ -10,4 +10,7 @@ namespace orvane {
 // True when the user answered Yes.
 bool AskContinueAfterError(Prompter& prompter, const RunError& error);
 
+// Tells of an error that ends the operation without a choice: "Error Nr. N" and its description.
+void ReportError(Prompter& prompter, const RunError& error);
+
 }  // namespace orvane

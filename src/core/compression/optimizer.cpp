@@ -5,6 +5,7 @@
 #include <functional>
 #include <random>
 
+#include "common/error_question.h"
 #include "compression/candidate_counts.h"
 #include "compression/dictionary_budget.h"
 #include "compression/smallest_dictionary.h"
@@ -111,10 +112,8 @@ OptimizerOutcome RunFrequencyOptimizer(const Document& doc, const OptimizerParam
   return outcome;
 }
 
-}  // namespace
-
-OptimizerOutcome RunOptimizer(const Document& doc, const OptimizerParams& params, ProgressSink& progress,
-                              Prompter& prompter) {
+OptimizerOutcome RunChosenOptimizer(const Document& doc, const OptimizerParams& params, ProgressSink& progress,
+                                    Prompter& prompter) {
   if (params.mode != OptimizerMode::Smallest) return RunFrequencyOptimizer(doc, params, progress, prompter, RunHooks{});
   SmallestResult smallest = ChooseSmallestDictionary(doc, params.pickLimit, progress);
   OptimizerOutcome outcome;
@@ -123,6 +122,18 @@ OptimizerOutcome RunOptimizer(const Document& doc, const OptimizerParams& params
   outcome.succeeded = !outcome.stopped && !outcome.picks.empty();
   if (!outcome.stopped && !outcome.succeeded) ShowFailure(prompter);
   return outcome;
+}
+
+}  // namespace
+
+OptimizerOutcome RunOptimizer(const Document& doc, const OptimizerParams& params, ProgressSink& progress,
+                              Prompter& prompter) {
+  try {
+    return RunChosenOptimizer(doc, params, progress, prompter);
+  } catch (const std::bad_alloc&) {
+    ReportError(prompter, MakeRunError(errors::kOutOfMemory));
+    return OptimizerOutcome{};
+  }
 }
 
 bool SucheBesteKompression(Document& doc, ProgressSink& progress, Prompter& prompter, uint64_t seed) {

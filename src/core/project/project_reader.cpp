@@ -197,11 +197,21 @@ class ProjectLoader {
 ProjectOutcome LoadProjectFile(Document& doc, const std::string& path, Prompter& prompter,
                                ProgressSink& progress) {
   doc.TabelleGeaendert = false;
-  const ProjectOutcome outcome = ProjectLoader(doc, prompter, progress).run(path);
-  if (outcome == ProjectOutcome::Done) LoadCompanion(doc, path, prompter);
-  // Part of the texts changed: statuses kept from before would belong to other texts.
-  if (outcome == ProjectOutcome::Corrupt || outcome == ProjectOutcome::Stopped) StartProgress(doc);
-  return outcome;
+  // The load works on a copy, so that running out of memory half-way leaves the document whole.
+  try {
+    Document loaded = doc;
+    const ProjectOutcome outcome = ProjectLoader(loaded, prompter, progress).run(path);
+    doc = std::move(loaded);
+    if (outcome == ProjectOutcome::Done) LoadCompanion(doc, path, prompter);
+    // Part of the texts changed: statuses kept from before would belong to other texts.
+    if (outcome == ProjectOutcome::Corrupt || outcome == ProjectOutcome::Stopped) StartProgress(doc);
+    return outcome;
+  } catch (const std::bad_alloc&) {
+    progress.caption("");
+    progress.progress(0, project::ProgressTotal(doc));
+    ReportError(prompter, MakeRunError(errors::kOutOfMemory));
+    return ProjectOutcome::Stopped;
+  }
 }
 
 }  // namespace orvane

@@ -81,6 +81,8 @@ class SaveRun {
       return Step::Done;
     } catch (const RunError& error) {
       return ctx_.AskContinue(error) ? Step::Skipped : Step::Stop;
+    } catch (const std::bad_alloc&) {
+      return ctx_.AskContinue(MakeRunError(errors::kOutOfMemory)) ? Step::Skipped : Step::Stop;
     }
   }
 
