@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "common/run_error.h"
 #include "project/project_file.h"
@@ -66,6 +67,13 @@ int UsageMistake(const Command& command, const std::string& what) {
   return kExitUsage;
 }
 
+int RefuseSameFiles(const Command& command, const std::vector<std::pair<NamedFile, NamedFile>>& apart) {
+  for (const auto& [output, other] : apart)
+    if (!output.path.empty() && !other.path.empty() && SameFile(output.path, other.path))
+      return UsageMistake(command, std::string(output.name) + " and " + std::string(other.name) + " are the same file");
+  return kExitOk;
+}
+
 bool LoadProjectQuietly(Document& doc, const std::string& path) {
   // A run without a user stops at the first error instead of going on past it.
   StderrPrompter prompter(Answer::No);
@@ -91,7 +99,7 @@ std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<st
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (Contains(options.withValue, arg)) {
-      if (i + 1 >= args.size()) return Mistake(command, arg + " needs a value");
+      if (i + 1 >= args.size() || args[i + 1].empty()) return Mistake(command, arg + " needs a value");
       if (!parsed.values.emplace(arg, args[++i]).second) return Mistake(command, arg + " given twice");
     } else if (Contains(options.flags, arg)) {
       if (!parsed.flags.insert(arg).second) return Mistake(command, arg + " given twice");

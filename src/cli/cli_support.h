@@ -66,6 +66,15 @@ int RunGuarded(const Command& command, const std::function<int()>& work);
 // "orvane-cli NAME: what" and the usage on stderr; returns kExitUsage.
 int UsageMistake(const Command& command, const std::string& what);
 
+// A file the command line names: its option or placeholder ("-o", "ROM") and its path ("" = not given).
+struct NamedFile {
+  std::string_view name;
+  std::string path;
+};
+// No output may be the same file as an input of another kind or as another output: each pair names
+// an output and a file it must not be. kExitOk when none is, else the usage mistake (kExitUsage).
+int RefuseSameFiles(const Command& command, const std::vector<std::pair<NamedFile, NamedFile>>& apart);
+
 // Loads a project file as "Load Project" does, its messages on stderr; false when it did not load.
 bool LoadProjectQuietly(Document& doc, const std::string& path);
 

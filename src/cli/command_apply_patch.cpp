@@ -12,6 +12,8 @@ namespace {
 int RunApplyPatch(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kApplyPatchCommand, args, {{"-o"}, {}}, 2, {"-o"});
   if (!parsed) return kExitUsage;
+  if (RefuseSameFiles(kApplyPatchCommand, {{{"-o", *parsed->value("-o")}, {"PATCH", parsed->positional[0]}}}))
+    return kExitUsage;
   return RunGuarded(kApplyPatchCommand, [&] {
     ApplyPatchFile(parsed->positional[0], parsed->positional[1], *parsed->value("-o"));
     return kExitOk;

@@ -93,6 +93,11 @@ int RunBuild(const std::vector<std::string>& args) {
   }
 
   params.fixChecksum = parsed->flag("--fix-checksum");
+  const NamedFile outFile{"-o", *parsed->value("-o")}, project{"PROJECT", parsed->positional[0]};
+  const NamedFile patchFile{"--patch", parsed->value("--patch").value_or("")};
+  if (RefuseSameFiles(kBuildCommand, {{outFile, project}, {patchFile, project}, {patchFile, outFile},
+                                      {patchFile, {"--from", parsed->value("--from").value_or("")}}}))
+    return kExitUsage;
 
   Document doc;
   BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel);

@@ -17,6 +17,9 @@ namespace {
 int RunDemoRom(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kDemoRomCommand, args, {{"-o", "--table-out"}, {}}, 0, {"-o"});
   if (!parsed) return kExitUsage;
+  if (RefuseSameFiles(kDemoRomCommand,
+                      {{{"-o", *parsed->value("-o")}, {"--table-out", parsed->value("--table-out").value_or("")}}}))
+    return kExitUsage;
   try {
     WriteFileAtomically(*parsed->value("-o"), demo::BuildDemoRom());
     if (const auto table = parsed->value("--table-out")) WriteFileAtomically(*table, demo::DemoTableFile());

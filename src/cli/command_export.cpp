@@ -15,6 +15,10 @@ namespace {
 int RunExport(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kExportCommand, args, {{"-o", "--table"}, {"--edited-v095"}}, 1, {"-o"});
   if (!parsed) return kExitUsage;
+  const std::string out = *parsed->value("-o");
+  if (RefuseSameFiles(kExportCommand, {{{"-o", out}, {"ROM", parsed->positional[0]}},
+                                       {{"-o", out}, {"--table", parsed->value("--table").value_or("")}}}))
+    return kExitUsage;
 
   Document doc;
   // A run without a user stops at the first error instead of going on past it.
@@ -27,7 +31,7 @@ int RunExport(const std::vector<std::string>& args) {
   if (RomLaden(doc, params, prompter) != LoadOutcome::Loaded) return kExitFailed;
 
   SilentProgress progress;
-  const ProjectOutcome saved = SaveProjectFile(doc, *parsed->value("-o"), prompter, progress);
+  const ProjectOutcome saved = SaveProjectFile(doc, out, prompter, progress);
   return saved == ProjectOutcome::Done ? kExitOk : kExitFailed;
 }
 

@@ -47,7 +47,9 @@ int RunOptimize(const std::vector<std::string>& args) {
   params.mode = *mode;
   params.countingStep = params.mode == OptimizerMode::Fast ? 3 : 1;
   const auto samples = ParseNumber<int32_t>(parsed->value("--samples").value_or("20"));
-  if (!samples || *samples < 0) return Misused("--samples needs a number of 0 or more");
+  // The options window offers 0 to 20; more only makes the run longer, without end in sight.
+  constexpr int32_t kMostSamples = 20;
+  if (!samples || *samples < 0 || *samples > kMostSamples) return Misused("--samples takes a number from 0 to 20");
   params.samplesPerText = *samples;
   const auto seed = parsed->value("--seed") ? ParseNumber<uint64_t>(*parsed->value("--seed")) : ClockSeed();
   if (!seed) return Misused("--seed needs a whole number");

@@ -12,6 +12,9 @@ namespace {
 int RunPatch(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kPatchCommand, args, {{"-o"}, {"--strip-header"}}, 2, {"-o"});
   if (!parsed) return kExitUsage;
+  const NamedFile out{"-o", *parsed->value("-o")};
+  if (RefuseSameFiles(kPatchCommand, {{out, {"ORIGINAL", parsed->positional[0]}}, {out, {"MODIFIED", parsed->positional[1]}}}))
+    return kExitUsage;
   return RunGuarded(kPatchCommand, [&] {
     CreatePatchFile(parsed->positional[0], parsed->positional[1], *parsed->value("-o"), parsed->flag("--strip-header"));
     return kExitOk;

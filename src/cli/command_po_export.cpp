@@ -30,6 +30,7 @@ int RunPoExport(const std::vector<std::string>& args) {
     return UsageMistake(kPoExportCommand, "--bank holds dialogue, not names");
 
   const std::string& project = parsed->positional[0];
+  if (RefuseSameFiles(kPoExportCommand, {{{"-o", *parsed->value("-o")}, {"PROJECT", project}}})) return kExitUsage;
   Document doc;
   if (!LoadProjectQuietly(doc, project)) return kExitFailed;
   params.projectName = std::filesystem::path(project).stem().string();

@@ -20,6 +20,7 @@ int RunPoImport(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kPoImportCommand, args, {{"-o"}, {"--partial"}}, 2, {"-o"});
   if (!parsed) return kExitUsage;
   const std::string& poPath = parsed->positional[1];
+  if (RefuseSameFiles(kPoImportCommand, {{{"-o", *parsed->value("-o")}, {"texts.po", poPath}}})) return kExitUsage;
   Document doc;
   if (!LoadProjectQuietly(doc, parsed->positional[0])) return kExitFailed;
 

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include <filesystem>
+
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "exchange/po_file.h"
@@ -16,6 +18,7 @@ namespace orvane {
 namespace {
 
 struct Result { int exitCode = -1; std::string out, err; };
+using testing::ReadFileText;
 
 class Cli : public ::testing::Test {
  protected:
@@ -73,17 +76,30 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"export", "r.smc", "-o", "a", "-o", "b"}, "-o given twice"},
       {{"fit", "p.ovp", "--fast"}, "unknown option --fast"},
       {{"optimize", "p.ovp", "-o", "o.ovp", "--mode", "best"}, "--mode must be accurate, fast or smallest"},
-      {{"optimize", "p.ovp", "-o", "o.ovp", "--samples", "5x"}, "--samples needs a number of 0 or more"},
+      {{"optimize", "p.ovp", "-o", "o.ovp", "--samples", "5x"}, "--samples takes a number from 0 to 20"},
+      {{"optimize", "p.ovp", "-o", "o.ovp", "--samples", "21"}, "--samples takes a number from 0 to 20"},
       {{"optimize", "p.ovp", "-o", "o.ovp", "--seed", "soon"}, "--seed needs a whole number"},
       {{"build", "p.ovp", "-o", "x.smc", "--on-overflow", "maybe"}, "--on-overflow takes skip or stop, not maybe"},
       {{"build", "p.ovp", "-o", "x.smc", "--seed", "0"}, "--seed takes a number from 1 up, not 0"},
-      {{"po-export", "p.ovp", "-o", "x.po", "--only", "names", "--bank", "2"}, "--bank holds dialogue, not names"}};
+      {{"po-export", "p.ovp", "-o", "x.po", "--only", "names", "--bank", "2"}, "--bank holds dialogue, not names"},
+      {{"build", project, "-o", ""}, "-o needs a value"},
+      // An output may not be an input of another kind or another output, by path or through a link.
+      {{"export", demo, "-o", work.file("alias.smc")}, "-o and ROM are the same file"},
+      {{"export", demo, "--table", table, "-o", work.file("./t.tbl")}, "-o and --table are the same file"},
+      {{"build", project, "-o", project}, "-o and PROJECT are the same file"},
+      {{"build", project, "-o", "x.smc", "--from", demo, "--patch", demo}, "--patch and --from are the same file"},
+      {{"demo-rom", "-o", table, "--table-out", table}, "-o and --table-out are the same file"},
+      {{"po-import", project, table, "-o", table}, "-o and texts.po are the same file"},
+      {{"patch", demo, "m.smc", "-o", demo}, "-o and ORIGINAL are the same file"}};
+  std::filesystem::create_symlink(demo, work.file("alias.smc"));
+  const std::string files = ReadFileText(demo) + ReadFileText(project) + ReadFileText(table);
   for (const auto& [args, complaint] : mistakes) {
     const Result run = Call(args);
     EXPECT_EQ(run.exitCode, 2) << complaint;
     EXPECT_TRUE(run.err.starts_with("orvane-cli " + args[0] + ": " + complaint + "\nusage: orvane-cli " + args[0]))
         << run.err;
   }
+  EXPECT_EQ(ReadFileText(demo) + ReadFileText(project) + ReadFileText(table), files);
   const Result usage = Call({"export", "--help"}), help = Call({"--help"}), none = Call({}), other = Call({"frob"});
   EXPECT_EQ(usage.exitCode, 0);
   EXPECT_TRUE(usage.out.ends_with("\nusage: orvane-cli export ROM [--table FILE] [--edited-v095] -o OUT.ovp\n"));
@@ -150,7 +166,7 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
   }
   const Result fits = Call({"fit", work.file("long.ovp")});
   EXPECT_TRUE(fits.out.starts_with("dictionary   ") && fits.out.find("bank 5 ") < fits.out.find("DOES NOT FIT\n"));
-  const Result optimized = Call({"optimize", project, "-o", work.file("o.ovp")});
+  const Result optimized = Call({"optimize", project, "-o", project});  // a project may replace itself
   EXPECT_TRUE(optimized.exitCode == 0 && optimized.err.empty() && optimized.out.starts_with("Used memory       : "));
   EXPECT_EQ(Call({"fit", project}).exitCode, 0);
 }

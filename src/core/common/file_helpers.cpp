@@ -189,6 +189,14 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa{}, sb{};
+  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  std::error_code ea, eb;
+  const fs::path pa = fs::weakly_canonical(fs::absolute(a, ea), ea), pb = fs::weakly_canonical(fs::absolute(b, eb), eb);
+  return !ea && !eb && pa == pb;
+}
+
 std::string ProgramFolder() {
   std::error_code ec;
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);

@@ -35,6 +35,10 @@ void CheckRegularFile(const std::string& path, uint64_t limit = kLargestImage);
 void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// True when both paths name one file: the same device and inode, or for a file not there yet the
+// same path once links and "." and ".." are resolved.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The folder that holds the running program (with a trailing separator).
 std::string ProgramFolder();
 
