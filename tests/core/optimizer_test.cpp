@@ -12,6 +12,7 @@
 #include "compression/dictionary_budget.h"
 #include "compression/optimizer.h"
 #include "compression/optimizer_options.h"
+#include "compression/packed_counts.h"
 #include "compression/parsed_runs.h"
 #include "compression/smallest_dictionary.h"
 #include "compression/threshold_selection.h"
@@ -308,6 +309,19 @@ TEST(SmallestModel, MatchesTheGreedyRuleAndMeasuresEntriesExactly) {
       ASSERT_EQ(parsed.gain(entry, all), runs.modelledBytes(trie) - runs.modelledBytes(grown)) << entry;
     }
   }
+}
+
+// A bounded count table drops only rare strings when full: frequent ones keep their exact counts
+// among any number of strings seen once, and the table stays within its bound.
+TEST(SmallestModel, ABoundedCountKeepsTheFrequentStringsExactly) {
+  PackedCounts counts(1024);
+  for (uint64_t n = 1; n <= 20000; ++n) {
+    counts[n % 97 == 0 ? 0x6161 : (n << 16) | 0x7A7A] += 1;
+    if (n % 10 == 0) counts[0x6262] += 3;
+  }
+  size_t held = 0;
+  counts.forEach([&](uint64_t, int64_t) { ++held; });
+  EXPECT_EQ(std::tuple(*counts.find(0x6161), *counts.find(0x6262), held <= 1024), std::tuple(206, 6000, true));
 }
 
 TEST(SmallestMode, FillsTheBudgetWithSafeEntriesAndBeatsTheFrequencyPickOnDemoDialogue) {

@@ -1,5 +1,7 @@
 #include "compression/packed_counts.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 uint64_t PackedCounts::Pack(std::string_view text) {
@@ -25,7 +27,8 @@ int64_t& PackedCounts::operator[](uint64_t key) {
   size_t slot = slotOf(key);
   if (keys_[slot] == 0) {
     if (2 * (used_ + 1) > keys_.size()) {
-      grow();
+      if (mostSlots_ == 0 || keys_.size() < mostSlots_) grow();
+      else dropSmallest();
       slot = slotOf(key);
     }
     keys_[slot] = key;
@@ -50,6 +53,29 @@ void PackedCounts::grow() {
       keys_[slot] = keys[i];
       values_[slot] = values[i];
     }
+}
+
+void PackedCounts::dropSmallest() {
+  // Everything up to the median count goes, so at least half the table is free again.
+  std::vector<int64_t> counts;
+  counts.reserve(used_);
+  for (size_t i = 0; i < keys_.size(); ++i)
+    if (keys_[i] != 0) counts.push_back(values_[i]);
+  const auto median = counts.begin() + static_cast<std::ptrdiff_t>(counts.size() / 2);
+  std::nth_element(counts.begin(), median, counts.end());
+  const int64_t dropped = *median;
+  counts = {};
+  std::vector<std::pair<uint64_t, int64_t>> kept;
+  for (size_t i = 0; i < keys_.size(); ++i)
+    if (keys_[i] != 0 && values_[i] > dropped) kept.emplace_back(keys_[i], values_[i]);
+  std::fill(keys_.begin(), keys_.end(), 0);
+  std::fill(values_.begin(), values_.end(), 0);
+  for (const auto& [key, value] : kept) {
+    const size_t slot = slotOf(key);
+    keys_[slot] = key;
+    values_[slot] = value;
+  }
+  used_ = kept.size();
 }
 
 }  // namespace orvane

@@ -12,6 +12,11 @@ namespace orvane {
 
 class PackedCounts {
  public:
+  // With `mostEntries` (512 or more), the table never holds more: when it is full, the smaller half
+  // of the counts is dropped (a dropped string that comes back starts again from zero), so that only
+  // rare strings lose counts.
+  explicit PackedCounts(size_t mostEntries = 0) : mostSlots_(mostEntries * 2) {}
+
   static uint64_t Pack(std::string_view text);  // text of 1..8 non-zero bytes
   static std::string Unpack(uint64_t key);
 
@@ -29,10 +34,12 @@ class PackedCounts {
  private:
   size_t slotOf(uint64_t key) const;
   void grow();
+  void dropSmallest();
 
   std::vector<uint64_t> keys_ = std::vector<uint64_t>(1024, 0);  // 0 = empty slot
   std::vector<int64_t> values_ = std::vector<int64_t>(1024, 0);
   size_t used_ = 0;
+  size_t mostSlots_;
 };
 
 }  // namespace orvane

@@ -13,8 +13,12 @@
 namespace orvane {
 namespace {
 
-// Candidates measured exactly at all: the best by their first estimate.
+// Candidates measured exactly at all: the best by their first estimate, as long as their
+// occurrences together stay within a bound. With the bound on the strings counted at first, this
+// keeps the memory of a run below 200 MB whatever the texts (a game's dialogue needs a fraction).
 constexpr size_t kCandidatePool = 4000;
+constexpr int64_t kPoolOccurrences = int64_t{6} << 20;
+constexpr size_t kCountedStrings = size_t{1} << 20;
 // Entries are ranked by saved bytes per (length + weight): a pure per-byte ranking fills the slots
 // with pairs and leaves budget unused, a pure saving ranking spends the budget on a few long
 // entries. The best balance depends on the wording, so a few weights are tried and the dictionary
@@ -69,7 +73,7 @@ struct Candidate {
 };
 
 std::vector<Candidate> BestCandidates(const DialogueRuns& dialogue, const SafeCharacters& safe) {
-  PackedCounts occurrences;
+  PackedCounts occurrences(kCountedStrings);
   for (size_t r = 0; r < dialogue.runs().size(); ++r)
     ForEachCandidateIn(dialogue.runs()[r], safe, [&](uint64_t key, size_t) { occurrences[key] += dialogue.weights()[r]; });
   struct Estimate {
@@ -87,13 +91,17 @@ std::vector<Candidate> BestCandidates(const DialogueRuns& dialogue, const SafeCh
   // Ties are broken by the key so that the pool does not depend on the table's order.
   std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(keep), ranked.end(),
                     [](const Estimate& a, const Estimate& b) { return a.score != b.score ? a.score > b.score : a.key < b.key; });
-
-  std::vector<Candidate> pool(keep);
+  std::vector<Candidate> pool;
   PackedCounts ids;
+  int64_t occurrencesKept = 0;
   for (size_t i = 0; i < keep; ++i) {
-    pool[i].text = PackedCounts::Unpack(ranked[i].key);
-    pool[i].estimate = ranked[i].saving;
-    ids[ranked[i].key] = static_cast<int64_t>(i);
+    std::string text = PackedCounts::Unpack(ranked[i].key);
+    const int64_t count = ranked[i].saving / static_cast<int64_t>(text.size() - 1);
+    occurrencesKept += count;
+    if (occurrencesKept > kPoolOccurrences) break;
+    ids[ranked[i].key] = static_cast<int64_t>(pool.size());
+    pool.push_back({std::move(text), ranked[i].saving, {}});
+    pool.back().where.reserve(static_cast<size_t>(count));
   }
   for (size_t r = 0; r < dialogue.runs().size(); ++r)
     ForEachCandidateIn(dialogue.runs()[r], safe, [&](uint64_t key, size_t offset) {
