@@ -135,11 +135,11 @@ int RunInChild(const std::function<int()>& body, const Child& how = {}) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Writes `size` bytes into `path` in a child: 0, or the error number it threw.
+// Writes `size` bytes into `path` in a child: 0 replaced, 1 written in place, or the error number it threw.
 int WriteInChild(const std::string& path, size_t size, const Child& how = {}) {
   return RunInChild([&] {
-    try { WriteFileAtomically(path, std::string(size, 'n')); } catch (const RunError& e) { return e.number(); }
-    return 0;
+    try { return int(WriteFileAtomically(path, std::string(size, 'n')) == FileWrite::InPlace); }
+    catch (const RunError& e) { return e.number(); }
   }, how);
 }
 
@@ -161,13 +161,26 @@ TEST_F(FileSafety, KillAtAnyMomentLeavesTheOldOrTheCompleteNewFile) {
     WriteInChild(target, newBytes.size(), {.killAfter = full * i / 16});
     const std::string now = ReadFileText(target);
     ASSERT_TRUE(now == oldBytes || now == newBytes) << "half-written after a kill at " << full * i / 16 << " us";
-    for (const auto& entry : fs::directory_iterator(dir.path()))  // a kill before the rename may leave the temporary
-      if (entry.path() != target) fs::remove(entry.path());
   }
+  WriteFileAtomically(target, oldBytes);  // and removes what a kill before the rename left
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
-// A refused write leaves the old file and no temporary file; a link gets the new bytes in the file
-// it names and stays a link, the file keeping its permissions.
+// A replacement keeps the old file's mode, owner and group, also under a name of 255 characters.
+TEST_F(FileSafety, ReplacingKeepsTheFilesModeAndOwner) {
+  const std::string target = dir.file(std::string(251, 'n') + ".smc");
+  WriteFileAtomically(target, std::string("old"));
+  ASSERT_EQ(::chown(target.c_str(), 65534, 65534) | ::chmod(target.c_str(), 0604), 0);
+  EXPECT_EQ(WriteFileAtomically(target, std::string("new")), FileWrite::Replaced);
+  struct stat st{};
+  ::stat(target.c_str(), &st);
+  EXPECT_EQ(std::tuple(ReadFileText(target), st.st_uid, st.st_gid, st.st_mode & 07777),
+            std::tuple("new", 65534u, 65534u, 0604u));
+}
+
+// A refused write leaves the old file and no temporary file; a file that may be written in a folder
+// that may not is written in place; a link gets the new bytes in the file it names and stays a link,
+// the file keeping its permissions.
 TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
   for (const char* folder : {"locked", "folder.smc", "roms"}) fs::create_directory(dir.file(folder));
   for (const char* name : {"read-only.smc", "locked/game.smc", "full.smc", "roms/game.smc"})
@@ -179,11 +192,11 @@ TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
   ::mkfifo(dir.file("fifo.smc").c_str(), 0666);
   const Child plainUser{.unprivileged = true}, fullDisk{.fileSizeLimit = 64 * 1024};
   for (const auto& [name, how, result] :
-       {std::tuple{"read-only.smc", plainUser, 70}, {"locked/game.smc", plainUser, 70}, {"full.smc", fullDisk, 61},
+       {std::tuple{"read-only.smc", plainUser, 70}, {"locked/game.smc", plainUser, 1}, {"full.smc", fullDisk, 61},
         {"folder.smc", Child{}, 75}, {"missing/game.smc", Child{}, 76}, {"link.smc", Child{}, 0}, {"fifo.smc", Child{}, 75}}) {
     EXPECT_EQ(WriteInChild(dir.file(name), 1 << 20, how), result) << name;
     EXPECT_EQ(fs::is_regular_file(dir.file(name)) ? ReadFileText(dir.file(name)).substr(0, 3) : "old",
-              result ? "old" : "nnn") << name;
+              result > 1 ? "old" : "nnn") << name;
   }
   ::chmod(dir.file("locked").c_str(), 0755);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 7);

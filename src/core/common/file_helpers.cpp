@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <new>
+#include <string_view>
 
 #include "common/run_error.h"
 
@@ -144,25 +145,73 @@ std::string FollowLinks(const std::string& path) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& requested, const std::vector<uint8_t>& bytes) {
+namespace {
+
+// The temporary file's name is this and six random characters, short whatever the target's name.
+constexpr std::string_view kTemporaryPrefix = ".orvane-";
+
+void RemoveStaleTemporaries(const fs::path& folder) {
+  std::error_code ec;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() == kTemporaryPrefix.size() + 6 && name.starts_with(kTemporaryPrefix) && entry.is_regular_file(ec))
+      fs::remove(entry.path(), ec);
+  }
+}
+
+// The new file takes the old one's owner first (which may clear set-id bits), then its mode.
+void TakeIdentity(int fd, const std::string& path) {
+  struct stat st{};
+  if (::stat(path.c_str(), &st) != 0) {
+    ::fchmod(fd, 0644);
+    return;
+  }
+  // Where the owner may not be given away, the group still may.
+  [[maybe_unused]] const bool owned =
+      ::fchown(fd, st.st_uid, st.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0;
+  ::fchmod(fd, st.st_mode & 07777);
+}
+
+// For a folder that may not be changed: the complete bytes over the file's old ones.
+void WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) throw MakeRunError(ErrnoToNumber(errno));
+  try {
+    WriteAll(fd, bytes.data(), bytes.size());
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+      throw MakeRunError(ErrnoToNumber(errno));
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
+  if (::close(fd) != 0) throw MakeRunError(ErrnoToNumber(errno));
+}
+
+}  // namespace
+
+FileWrite WriteFileAtomically(const std::string& requested, const std::vector<uint8_t>& bytes) {
   std::error_code ec;
   const std::string path = FollowLinks(requested);
   if (path.empty()) throw MakeRunError(errors::kPathNotFound);
   CheckRegularFile(path, UINT64_MAX);
   // An existing file that may not be written stays as it is.
-  if (fs::exists(path, ec) && ::access(path.c_str(), W_OK) != 0) throw MakeRunError(ErrnoToNumber(errno));
+  const bool exists = fs::exists(path, ec);
+  if (exists && ::access(path.c_str(), W_OK) != 0) throw MakeRunError(ErrnoToNumber(errno));
 
   const fs::path target(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string tmpl = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+  RemoveStaleTemporaries(folder);
+  std::string tmpl = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
   int fd = ::mkstemp(tmpl.data());
+  if (fd < 0 && exists && (errno == EACCES || errno == EPERM)) {
+    WriteInPlace(path, bytes);
+    return FileWrite::InPlace;
+  }
   if (fd < 0) throw MakeRunError(ErrnoToNumber(errno));
   try {
     WriteAll(fd, bytes.data(), bytes.size());
     if (::fsync(fd) != 0) throw MakeRunError(ErrnoToNumber(errno));
-    struct stat st{};
-    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    ::fchmod(fd, mode);
+    TakeIdentity(fd, path);
     const int closed = ::close(fd);
     fd = -1;  // closed even when close reports an error
     if (closed != 0) throw MakeRunError(ErrnoToNumber(errno));
@@ -183,10 +232,11 @@ void WriteFileAtomically(const std::string& requested, const std::vector<uint8_t
     ::fsync(dir);
     ::close(dir);
   }
+  return FileWrite::Replaced;
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+FileWrite WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  return WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

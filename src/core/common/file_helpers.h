@@ -28,12 +28,17 @@ std::vector<uint8_t> ReadFileStart(const std::string& path, size_t count);
 // Throws the refusal for a file that exists but is not a regular file, or is larger than `limit`.
 void CheckRegularFile(const std::string& path, uint64_t limit = kLargestImage);
 
+enum class FileWrite { Replaced, InPlace };
+
 // Replaces `path` with exactly `bytes`: written to a temporary file in the same folder, flushed,
-// then renamed over the target, so the target is either the old file or the complete new one.
-// Only a regular file is replaced. Throws RunError (76 path not found, 70 permission denied,
-// 61 disk full, 75 access error or not a regular file).
-void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
-void WriteFileAtomically(const std::string& path, const std::string& bytes);
+// then renamed over the target, so the target is either the old file or the complete new one. The
+// new file keeps the old one's permission bits and, where the process may, its owner and group;
+// temporary files a killed write left in the folder are removed first. When the folder may not be
+// changed but the file may be written, the complete bytes are written over the file in place
+// (InPlace). Only a regular file is replaced. Throws RunError (76 path not found, 70 permission
+// denied, 61 disk full, 75 access error or not a regular file).
+FileWrite WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+FileWrite WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // True when both paths name one file: the same device and inode, or for a file not there yet the
 // same path once links and "." and ".." are resolved.

@@ -138,11 +138,12 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
 
   if (!WriteAll()) return stopped();
   const bool checksumFixed = params_.fixChecksum && FixCartridgeChecksum(image_.bytes());
+  FileWrite written = FileWrite::Replaced;
   const Step commit = Guarded([&] {
     if (copied && fs::path(target).has_parent_path()) fs::create_directories(fs::path(target).parent_path(), ec);
     CheckWritable(target);
     if (replaces && params_.keepBackup) WriteFileAtomically(target + ".bak", ReadWholeFile(target));
-    WriteFileAtomically(target, image_.bytes());
+    written = WriteFileAtomically(target, image_.bytes());
   });
   // A file that could not be replaced holds none of this save: no success report, and the
   // texts still count as unsaved.
@@ -151,8 +152,13 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   prompter_.ask(FinishedMessage(Now() - start));
   prompter_.ask(InfoMessage(ctx_));
   if (!ctx_.overflows.empty()) prompter_.ask(OverflowMessage(ctx_.overflows));
+  const bool inPlace = written == FileWrite::InPlace;
+  if (inPlace)
+    prompter_.ask(MakeMessage(ApplicationTitle(doc_),
+                              "The folder of \"" + target + "\" cannot be written, so the file was overwritten in "
+                              "place instead of being replaced.", Icon::Information));
   doc_.Geaendert = false;
-  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows};
+  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows, inPlace};
   return SaveOutcome::Finished;
 }
 

@@ -31,6 +31,7 @@ struct SavedRom {
   std::vector<ReadBackRow> readBack;   // texts the written image does not give back as typed
   bool checksumFixed = false;          // with fixChecksum: false when the image has no cartridge header
   std::vector<OverflowNote> leftOut;   // entries that did not fit and were dropped or cut
+  bool writtenInPlace = false;         // the folder could not be written, so the file was overwritten
 };
 
 enum class SaveOutcome {
