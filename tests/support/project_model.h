@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <regex>
 #include <string>
 #include <vector>
@@ -54,11 +55,12 @@ inline std::string Question(int number, const std::string& description) {
 
 // What a load of `file` (nothing: no file) must do to a document whose lines were `lines`, each
 // question answered with `answer`. Lines end at LF, a CR before it (or at the end) is part of the
-// line end; they are read in order; a missing one is asked about (Yes reads nothing); the first
+// line end; they are read in order; the first missing one is asked about once (Yes reads nothing); the first
 // and the section header lines must be exactly there; a symbol is a number 0..255, blanks around.
 struct Expectation { ProjectOutcome outcome; std::string shown; Lines lines; };
 inline Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
   std::string shown;
+  bool pastEnd = false;
   const auto ask = [&](int number, const char* description) {
     return shown += Question(number, description), answer == Answer::Yes;
   };
@@ -72,7 +74,8 @@ inline Expectation Expect(const Lines& full, Lines lines, const std::optional<st
   for (size_t n = 0; n < full.size(); ++n) {
     const bool present = n < file.size(), header = n == 0 || (n > 2 && full[n][0] == '[');
     const bool symbol = n > items && n <= items + 2 * kItemCount && (n - items) % 2 == 0;
-    if (!present && !ask(62, "Input past end of file")) return {ProjectOutcome::Stopped, shown, lines};
+    if (!present && !std::exchange(pastEnd, true) && !ask(62, "Input past end of file"))
+      return {ProjectOutcome::Stopped, shown, lines};
     if (header && (!present || file[n] != full[n]))
       return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion,
               shown +

@@ -171,6 +171,11 @@ void MainWindow::loadProjectWith(FileChooser& given) {
   status_->setValue(0);
   status_->hide();
   setCaption(ToQt(doc_.Fenstertitel));
+  // A load that stopped half-way has replaced part of the document: the panes show it as it now is.
+  if (outcome == ProjectOutcome::Stopped || outcome == ProjectOutcome::Corrupt) {
+    ZeigeText();
+    TextlisteFuellen();
+  }
   if (outcome != ProjectOutcome::Done) return;
   enableAfterLoad();
   showLoadedDocument();

@@ -148,10 +148,14 @@ class ProjectLoader {
     if (!AskContinueAfterError(prompter_, error)) throw LoadEnd{ProjectOutcome::Stopped};
   }
 
-  // The next line; past the end of the file, nothing (after the question was answered Yes).
+  // The next line; past the end of the file, nothing. The question comes once: its Yes reads every
+  // later line of this load as past the end too, instead of asking thousands of times.
   std::optional<std::string_view> next() {
     std::optional<std::string_view> line = lines_.next();
-    if (!line) ask(MakeRunError(errors::kPastEndOfFile));
+    if (!line && !pastEndAccepted_) {
+      ask(MakeRunError(errors::kPastEndOfFile));
+      pastEndAccepted_ = true;
+    }
     return line;
   }
   // Past the end of the file `target` keeps what it held.
@@ -190,6 +194,7 @@ class ProjectLoader {
   std::vector<uint8_t> bytes_;
   LineSource lines_{{}};
   bool captionShown_ = false;
+  bool pastEndAccepted_ = false;
 };
 
 }  // namespace
