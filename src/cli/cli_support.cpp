@@ -7,6 +7,7 @@
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "common/run_error.h"
+#include "common/text_helpers.h"
 #include "project/project_file.h"
 
 namespace orvane::cli {
@@ -115,15 +116,30 @@ std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<st
   return parsed;
 }
 
+namespace {
+
+// The text as the terminal shows it: CR LF as a line break, every other byte that is not printable
+// ASCII (a lone CR, a NUL, a byte above 0x7E) as its {hh} escape.
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(text[i]);
+    if (text.compare(i, 2, kCrLf) == 0) out += '\n', ++i;
+    else if (byte < 0x20 || byte > 0x7E) out += HexEscape(byte);
+    else out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
 Answer StderrPrompter::ask(const Message& message) {
-  std::string text;  // line breaks as the terminal writes them
-  for (size_t i = 0; i < message.text.size(); ++i)
-    if (message.text.compare(i, 2, kCrLf) != 0) text += message.text[i];
   const Answer answer = message.buttons == Buttons::YesNo ? questionAnswer_ : message.defaultAnswer;
+  const std::string title = Printable(message.title), text = Printable(message.text);
   if (message.buttons == Buttons::Ok) {
-    std::fprintf(stderr, "%s: %s\n", message.title.c_str(), text.c_str());
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
   } else {
-    std::fprintf(stderr, "%s: %s [%s]\n", message.title.c_str(), text.c_str(), AnswerName(answer));
+    std::fprintf(stderr, "%s: %s [%s]\n", title.c_str(), text.c_str(), AnswerName(answer));
   }
   return answer;
 }

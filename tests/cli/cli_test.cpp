@@ -149,6 +149,8 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
       {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")},
        "Error!: Couldn't find an optimal compression.\n"},
       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, "Error Nr. 13: Type mismatch\nContinue"},
+      {{"build", Changed("odd.ovp", 4, "Go\xE9\x01"), "-o", work.file("b.smc"), "--from", demo},  // bytes as {hh}
+       "Error!: Unknown Character!\nBank:4\nTextnumber:1\nCharacter: {E9}\nOrvane Texteditor: The save stopped, nothing"},
       {{"fit", work.file("none.ovp")}, "Error Nr. 53: File not found"},
       {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, "bank 5 text 1: unknown character \"_\"\n"},
       {{"po-import", project, po, "-o", work.file("x.ovp")},
