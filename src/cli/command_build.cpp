@@ -117,7 +117,9 @@ int RunBuild(const std::vector<std::string>& args) {
     std::fprintf(stderr, "orvane-cli build: no cartridge header found, the checksum was not fixed\n");
   if (patch && WritePatch(*patch, before, out) != kExitOk) return kExitFailed;
   for (const ReadBackRow& row : saved.readBack) std::fprintf(stderr, "%s\n", Cp1252ToUtf8(ReadBackLine(row)).c_str());
-  return saved.readBack.empty() ? kExitOk : kExitFailed;
+  // With stop, an entry the writers left out or cut (listed above by the save) fails the build too.
+  const bool leftOut = overflow == "stop" && !saved.leftOut.empty();
+  return saved.readBack.empty() && !leftOut ? kExitOk : kExitFailed;
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ class Cli : public ::testing::Test {
     SilentProgress progress;
     EXPECT_EQ(LoadProjectFile(doc, project, prompter, progress), ProjectOutcome::Done);
     for (int t = 1; t <= (bank == 21 ? doc.BankInfo[bank].TextCount : 1); ++t) doc.Texte[bank][t].Aktuell = text;
+    for (int i = 1; bank == 0 && i <= kItemInfoCount; ++i) doc.ItemInfos[i] = text + std::to_string(i);
     EXPECT_EQ(SaveProjectFile(doc, work.file(name), prompter, progress), ProjectOutcome::Done);
     return work.file(name);
   }
@@ -149,6 +150,10 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
       {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")},
        "Error!: Couldn't find an optimal compression.\n"},
       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, "Error Nr. 13: Type mismatch\nContinue"},
+      {{"build", project, "-o", work.file("b.smc"), "--from", work.file("none.smc")}, "Orvane Texteditor: Couldn't copy"},
+      // Written, but with stop an item description left out fails the build.
+      {{"build", Changed("infos.ovp", 0, "A rather long description "), "-o", work.file("i.smc"), "--from", demo,
+        "--keep-dictionary"}, "Finished!: Data has been saved succesfully!"},
       {{"build", Changed("odd.ovp", 4, "Go\xE9\x01"), "-o", work.file("b.smc"), "--from", demo},  // bytes as {hh}
        "Error!: Unknown Character!\nBank:4\nTextnumber:1\nCharacter: {E9}\nOrvane Texteditor: The save stopped, nothing"},
       {{"fit", work.file("none.ovp")}, "Error Nr. 53: File not found"},

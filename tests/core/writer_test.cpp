@@ -498,7 +498,12 @@ TEST(Fit, BanksUseWhatTheBankWriterLeaves) {
       ASSERT_TRUE(bank.fits) << bank.name;
       EXPECT_EQ(bank.free(), ctx.FreierPlatz[b]) << bank.name;
     }
+    EXPECT_EQ(report.dictionary.used > kDictionaryBudget, overfullDictionary);
   }
+  // Escapes are counted in the codes they are written as: 762 bytes in the window, 381 in the ROM.
+  for (int c = 0x21; c <= 0x9F; ++c) doc.Tabelle[1][c] = "{41}{42}";
+  const AreaFit dictionary = MeasureFit(doc).dictionary;
+  EXPECT_EQ(std::tuple(dictionary.used, dictionary.fits), std::tuple(int64_t{381}, true));
 }
 
 // Random edits of the bank with the most texts, typed and then saved: the live figures always equal

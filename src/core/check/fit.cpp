@@ -4,7 +4,6 @@
 
 #include "common/progress_sink.h"
 #include "common/run_error.h"
-#include "compression/dictionary_budget.h"
 #include "rom/layout.h"
 #include "text_places.h"
 #include "writer/save_procedure.h"
@@ -75,9 +74,10 @@ FitReport MeasureFit(const Document& doc) {
   SchreibeWoerterbuch(ctx);
 
   FitReport report;
-  // The dictionary as its window counts it; whether it fits is the writer's verdict, which knows
-  // that an entry holding an escape is written shorter.
-  report.dictionary = {"dictionary", UsedMemory(ReadDictionary(copy)), kDictionaryBudget, ctx.overflows.empty()};
+  // The dictionary in the bytes the writer writes (an entry holding an escape is written shorter
+  // than its window counts it), every entry included; it fits when the writer drops none.
+  const int32_t needed = LayOutDictionary(copy.Kodiertabelle, copy.MaxEintragLaenge[1]).needed;
+  report.dictionary = {"dictionary", needed, kDictionaryBudget, needed <= kDictionaryBudget && ctx.overflows.empty()};
   const Encoder encoder = MakeEncoder(ctx);
   for (int bank = 1; bank <= kBankCount; ++bank) {
     const BankRecord& record = copy.BankInfo[bank];
@@ -94,9 +94,17 @@ FitReport MeasureFit(const Document& doc) {
   const int64_t titles = copy.TitelDatenEnde - copy.TitelDatenStart;
   const int64_t locations = copy.StadtDatenEnde - copy.StadtDatenStart;
   const int64_t itemInfos = kItemInfoDataLast - kItemInfoData + 1;
-  report.nameAreas = {Area("save titles", titles - ctx.titlesFree, titles),
-                      Area("locations", locations - ctx.locationsFree, locations),
-                      Area("item infos", itemInfos - ctx.itemInfoFree, itemInfos)};
+  // An area whose entry was left out does not fit, whatever room the others left.
+  const auto area = [&ctx](std::string name, int64_t capacity, int64_t free, TextList list) {
+    AreaFit fit = Area(std::move(name), capacity - free, capacity);
+    fit.fits = fit.fits && std::none_of(ctx.overflows.begin(), ctx.overflows.end(), [list](const OverflowNote& note) {
+      return note.place && note.place->list == list;
+    });
+    return fit;
+  };
+  report.nameAreas = {area("save titles", titles, ctx.titlesFree, TextList::SaveTitles),
+                      area("locations", locations, ctx.locationsFree, TextList::Locations),
+                      area("item infos", itemInfos, ctx.itemInfoFree, TextList::ItemInfos)};
   report.overflows = std::move(ctx.overflows);
   report.messages = std::move(prompter.messages);
   return report;

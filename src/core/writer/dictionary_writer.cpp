@@ -47,6 +47,7 @@ DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength) {
   for (int32_t c = kDictionaryFirst; c <= kDictionaryLast; ++c) {
     const std::string& entry = table[static_cast<size_t>(c)];
     std::vector<uint8_t> bytes = EntryBytes(encoder, notations, entry);
+    layout.needed += static_cast<int32_t>(bytes.size());
     // Every later entry needs at least its length byte.
     const int32_t later = kDictionaryLast - c;
     if (data + static_cast<int32_t>(bytes.size()) - 1 > kDictionaryDataEnd - later) {

@@ -62,6 +62,7 @@ struct DictionaryLayout {
   std::vector<std::vector<uint8_t>> entries;  // codes 0x21..0x9F
   std::bitset<kCodes> dropped{};
   std::vector<std::string> notes{};  // "Dictionary entry {22} "..." did not fit"
+  int32_t needed = 0;                // bytes of every entry as written, the dropped ones included
 };
 DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength);
 // Dictionary pointers and entries (codes 0x21..0x9F) from Kodiertabelle.
