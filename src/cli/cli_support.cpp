@@ -141,6 +141,7 @@ Answer StderrPrompter::ask(const Message& message) {
   } else {
     std::fprintf(stderr, "%s: %s [%s]\n", title.c_str(), text.c_str(), AnswerName(answer));
   }
+  if (!message.place.empty()) std::fprintf(stderr, "  at %s\n", Printable(message.place).c_str());
   return answer;
 }
 

@@ -144,12 +144,20 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
   ASSERT_EQ(Call({"build", project, "-o", work.file("de.smc"), "--from", demo, "--seed", "3", "--patch",
                   work.file("de.bps")}).exitCode, 0);
   WriteFileAtomically(work.file("blank.smc"), std::vector<uint8_t>(0x80200, 0));
+  // Table and project errors name their line, encoding errors the bank and text being written.
+  WriteFileAtomically(work.file("bad.tbl"), std::string("41=A\r\n5=B\r\n"));
+  const std::string text = ReadFileText(project);
+  WriteFileAtomically(work.file("cut.ovp"), text.substr(0, text.find("[TEXTBLOCKS]")));
   const std::vector<std::pair<std::vector<std::string>, std::string>> failures{
+      {{"export", demo, "--table", work.file("bad.tbl"), "-o", work.file("x.ovp")},
+       "Error: 13\nLoadRom_Form\nType mismatch\n  at line 2 of the table file\n"},
+      {{"fit", work.file("cut.ovp")}, "Error Nr. 62: Input past end of file\nContinue program? [No]\n  at line 514 of"},
       {{"export", work.file("none.smc"), "--table", table, "-o", work.file("x.ovp")}, "Error: 53\nLoadRom_Form\n"},
       {{"export", demo, "--table", table, "-o", work.file("none/x.ovp")}, "Error Nr. 76: Path not found\nContinue"},
       {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")},
        "Error!: Couldn't find an optimal compression.\n"},
-      {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, "Error Nr. 13: Type mismatch\nContinue"},
+      {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")},
+       "Error Nr. 13: Type mismatch\nContinue program? [No]\n  at Writing DialogBank 3/21   Textnr:1/"},
       {{"build", project, "-o", work.file("b.smc"), "--from", work.file("none.smc")}, "Orvane Texteditor: Couldn't copy"},
       // Written, but with stop an item description left out fails the build.
       {{"build", Changed("infos.ovp", 0, "A rather long description "), "-o", work.file("i.smc"), "--from", demo,

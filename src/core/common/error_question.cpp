@@ -2,14 +2,17 @@
 
 namespace orvane {
 
-bool AskContinueAfterError(Prompter& prompter, const RunError& error) {
-  const Message m = MakeMessage("Error Nr. " + std::to_string(error.number()),
+bool AskContinueAfterError(Prompter& prompter, const RunError& error, const std::string& place) {
+  Message m = MakeMessage("Error Nr. " + std::to_string(error.number()),
                                 error.description() + kCrLf + "Continue program?", Icon::None, Buttons::YesNo);
+  m.place = place.empty() ? error.place() : place;
   return prompter.ask(m) == Answer::Yes;
 }
 
 void ReportError(Prompter& prompter, const RunError& error) {
-  prompter.ask(MakeMessage("Error Nr. " + std::to_string(error.number()), error.description(), Icon::Stop));
+  Message m = MakeMessage("Error Nr. " + std::to_string(error.number()), error.description(), Icon::Stop);
+  m.place = error.place();
+  prompter.ask(m);
 }
 
 }  // namespace orvane

@@ -8,7 +8,8 @@
 namespace orvane {
 
 // True when the user answered Yes.
-bool AskContinueAfterError(Prompter& prompter, const RunError& error);
+// `place` names where it happened when the error itself does not.
+bool AskContinueAfterError(Prompter& prompter, const RunError& error, const std::string& place = "");
 
 // Tells of an error that ends the operation without a choice: "Error Nr. N" and its description.
 void ReportError(Prompter& prompter, const RunError& error);

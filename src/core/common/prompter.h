@@ -17,6 +17,7 @@ struct Message {
   Answer defaultAnswer = Answer::Ok;
   Icon icon = Icon::None;
   bool systemModal = false;
+  std::string place{};  // where it happened ("line 12 of the project file"), for a terminal's next line
 };
 
 class Prompter {

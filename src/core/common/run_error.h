@@ -12,9 +12,17 @@ class RunError : public std::runtime_error {
   RunError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
   int number() const { return number_; }
   std::string description() const { return what(); }
+  // Where it happened, when the failing step knows it ("line 7 of the table file").
+  const std::string& place() const { return place_; }
+  RunError At(std::string place) const {
+    RunError located = *this;
+    located.place_ = std::move(place);
+    return located;
+  }
 
  private:
   int number_;
+  std::string place_;
 };
 
 namespace errors {

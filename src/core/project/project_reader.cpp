@@ -21,6 +21,7 @@ class LineSource {
   explicit LineSource(std::string_view data) : data_(data) {}
 
   std::optional<std::string_view> next() {
+    ++number_;
     if (pos_ >= data_.size()) return std::nullopt;
     const size_t lf = data_.find('\n', pos_);
     const size_t end = lf == std::string_view::npos ? data_.size() : lf;
@@ -33,6 +34,11 @@ class LineSource {
  private:
   std::string_view data_;
   size_t pos_ = 0;
+  size_t number_ = 0;
+
+ public:
+  // The line the last next() read or found missing, for messages: "line 12 of the project file".
+  std::string place() const { return number_ ? "line " + std::to_string(number_) + " of the project file" : ""; }
 };
 
 // A symbol line: a number 0..255, blanks around it allowed.
@@ -95,7 +101,9 @@ class ProjectLoader {
     std::string line;
     read(line);
     if (line != project::kHeader) {
-      prompter_.ask(MakeMessage("Error!", "Wrong fileversion detected!", Icon::Stop, Buttons::Ok, true));
+      Message wrong = MakeMessage("Error!", "Wrong fileversion detected!", Icon::Stop, Buttons::Ok, true);
+      wrong.place = lines_.place();
+      prompter_.ask(wrong);
       throw LoadEnd{ProjectOutcome::WrongVersion};
     }
     read(line);
@@ -145,7 +153,7 @@ class ProjectLoader {
 
   // The error question; No ends the load.
   void ask(const RunError& error) {
-    if (!AskContinueAfterError(prompter_, error)) throw LoadEnd{ProjectOutcome::Stopped};
+    if (!AskContinueAfterError(prompter_, error, lines_.place())) throw LoadEnd{ProjectOutcome::Stopped};
   }
 
   // The next line; past the end of the file, nothing. The question comes once: its Yes reads every
@@ -176,9 +184,10 @@ class ProjectLoader {
   void expectSection(std::string_view header) {
     const auto line = next();
     if (line && *line == header) return;
-    prompter_.ask(MakeMessage("Error!", std::string("Corrupt File detected!") + kCrLf +
-                                            "Sorry, couldn't load Project File!",
-                              Icon::Stop, Buttons::Ok, true));
+    Message corrupt = MakeMessage("Error!", std::string("Corrupt File detected!") + kCrLf + "Sorry, couldn't load Project File!",
+                                  Icon::Stop, Buttons::Ok, true);
+    corrupt.place = lines_.place();
+    prompter_.ask(corrupt);
     throw LoadEnd{ProjectOutcome::Corrupt};
   }
 

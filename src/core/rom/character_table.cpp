@@ -24,12 +24,18 @@ void ReadTableFile(Document& doc, const std::vector<uint8_t>& fileBytes) {
   if (fileBytes.empty()) throw MakeRunError(errors::kPastEndOfFile);
   const std::string_view file(reinterpret_cast<const char*>(fileBytes.data()), fileBytes.size());
   size_t start = 0;
-  while (start < file.size()) {
+  for (int number = 1; start < file.size(); ++number) {
     size_t end = file.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = file.size();
     const std::string_view line = file.substr(start, end - start);
-    const int32_t code = HexZuZahl(line.substr(0, 2));
-    if (line.size() < 3) throw MakeRunError(errors::kTypeMismatch);
+    const std::string place = "line " + std::to_string(number) + " of the table file";
+    int32_t code = 0;
+    try {
+      code = HexZuZahl(line.substr(0, 2));
+    } catch (const RunError& error) {
+      throw error.At(place);
+    }
+    if (line.size() < 3) throw MakeRunError(errors::kTypeMismatch).At(place);
     doc.Tabelle[2][static_cast<size_t>(code)] = std::string(line.substr(3));
     start = end;
     if (start < file.size() && file[start] == '\r') ++start;

@@ -27,7 +27,9 @@ void ClearTextsAndTable(Document& doc) {
 }
 
 Message LoadErrorMessage(const RunError& e) {
-  return MakeMessage("Error", std::to_string(e.number()) + kCrLf + "LoadRom_Form" + kCrLf + e.description());
+  Message m = MakeMessage("Error", std::to_string(e.number()) + kCrLf + "LoadRom_Form" + kCrLf + e.description());
+  m.place = e.place();
+  return m;
 }
 
 }  // namespace

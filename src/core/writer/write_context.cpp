@@ -5,7 +5,8 @@
 namespace orvane {
 
 bool WriteContext::AskContinue(const RunError& error) {
-  return AskContinueAfterError(prompter, error);
+  // The caption names the bank and text, or the name list and entry, being written.
+  return AskContinueAfterError(prompter, error, lastCaption);
 }
 
 void WriteContext::NoteOverflow(std::string text, std::optional<TextPlace> place, bool cut) {
