@@ -66,8 +66,8 @@ void PackedCounts::dropSmallest() {
   const int64_t dropped = *median;
   counts = {};
   std::vector<std::pair<uint64_t, int64_t>> kept;
-  for (size_t i = 0; i < keys_.size(); ++i)
-    if (keys_[i] != 0 && values_[i] > dropped) kept.emplace_back(keys_[i], values_[i]);
+  for (size_t i = 0; i < keys_.size(); ++i)  // an empty slot's 0 is never above the median
+    if (values_[i] > dropped) kept.emplace_back(keys_[i], values_[i]);
   std::fill(keys_.begin(), keys_.end(), 0);
   std::fill(values_.begin(), values_.end(), 0);
   for (const auto& [key, value] : kept) {
