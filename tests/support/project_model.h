@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#include <utility>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document.h"
