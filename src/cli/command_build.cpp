@@ -48,15 +48,6 @@ class BuildPrompter : public Prompter {
   StderrPrompter others_;  // a run without a user stops at the first error
 };
 
-class OutputPath : public FileChooser {
- public:
-  explicit OutputPath(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> choose(const FileRequest&) override { return path_; }
-
- private:
-  std::string path_;
-};
-
 // The file as the build finds it: OUT itself, or the BASE it is copied from, or nothing yet.
 std::vector<uint8_t> BytesBefore(const std::string& out, const std::string& base) {
   if (DateiExistiert(out)) return ReadWholeFile(out);
@@ -110,7 +101,7 @@ int RunBuild(const std::vector<std::string>& args) {
   const std::optional<std::string> patch = parsed->value("--patch");
   std::vector<uint8_t> before;
   if (patch) before = BytesBefore(out, doc.RomPfadGeladen);
-  OutputPath output(out);
+  GivenFile output(out);
   SavedRom saved;
   if (SaveInRom(doc, params, prompter, progress, output, &saved) != SaveOutcome::Finished) return kExitFailed;
   if (params.fixChecksum && !saved.checksumFixed)

@@ -31,16 +31,6 @@ bool IsOpenable(const QString& path) {
          suffix == QStringLiteral("ovp");
 }
 
-// A chooser that answers with the one file already chosen.
-class GivenFile : public FileChooser {
- public:
-  explicit GivenFile(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> choose(const FileRequest&) override { return path_; }
-
- private:
-  std::string path_;
-};
-
 }  // namespace
 
 void MainWindow::openFile(const QString& path) {

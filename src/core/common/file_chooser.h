@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace orvane {
 
@@ -21,6 +22,16 @@ class FileChooser {
   virtual ~FileChooser() = default;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> choose(const FileRequest& request) = 0;
+};
+
+// A chooser that answers every request with the one file already chosen (a command line, a dropped file).
+class GivenFile : public FileChooser {
+ public:
+  explicit GivenFile(std::string path) : path_(std::move(path)) {}
+  std::optional<std::string> choose(const FileRequest&) override { return path_; }
+
+ private:
+  std::string path_;
 };
 
 }  // namespace orvane
