@@ -79,4 +79,13 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, std::string* refu
   return bytes;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t k = 0; k < text.size();) {
+    const size_t length = DecodeUtf8(text, k).second;
+    if (length == 0) return false;
+    k += length;
+  }
+  return true;
+}
+
 }  // namespace orvane

@@ -24,4 +24,7 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8; `refused` then gets that character (or the bad bytes) as UTF-8.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8, std::string* refused = nullptr);
 
+// True when the text is well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsUtf8(std::string_view text);
+
 }  // namespace orvane

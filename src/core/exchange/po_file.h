@@ -38,7 +38,8 @@ struct PoReadResult {
 PoReadResult ReadPoFile(const std::string& path);
 
 // Writes the header entry and `entries` (context, msgid, msgstr, comments, fuzzy) into
-// `path`, replacing it atomically. Throws RunError when it cannot be written.
+// `path`, replacing it atomically. Throws RunError when it cannot be written, or (57) when a text is
+// not UTF-8.
 void WritePoFile(const std::string& path, const std::string& header, const std::vector<PoEntry>& entries);
 
 // Document bytes as a PO string and back. Nothing comes back for a character without a byte;
