@@ -374,8 +374,9 @@ TEST(SmallestMode, KeepsThePickLimitAndSafeEntriesStopsAndFailsLikeTheOtherModes
   testing::PutDialogue(doc, {std::vector<std::string>(50, "abcdefghijklmnopqrstuvwxyz abcdefghijklmnopqrstuvwxyz")});
   SilentProgress silent;
   EXPECT_EQ(ChooseSmallestDictionary(doc, 3, silent).picks.size(), 3u);
+  doc.Tabelle[2][0] = "~";  // only column 1 makes a character safe
   for (const auto& [entry, safe] :
-       {std::pair{"a", false}, {"a  b", false}, {"HELLS", false}, {"Hells", true}, {"e.", false}})
+       {std::pair{"a", false}, {"a  b", false}, {"HELLS", false}, {"Hells", true}, {"e.", false}, {"a~", false}})
     EXPECT_EQ(IsSafeEntry(entry, doc), safe) << entry;
   for (const long stopAt : {1L, 2L, 120L, 0L}) {
     if (stopAt == 0) testing::PutDialogue(doc, {{"", "[L_]", "...!"}});

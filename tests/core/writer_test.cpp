@@ -31,8 +31,6 @@
 namespace orvane {
 namespace {
 
-// Writing into the image: the encoder's rule, the three writers byte for byte, and random documents
-// written and decoded back.
 // The encoder: the longest-match rule with its ties, the end of the text and the brace escapes, in the
 // name form and the dialogue form, and the indexed encoder against the plain reading of the rule.
 using testing::Bytes;
@@ -150,8 +148,7 @@ struct Case {
 TEST(Writers, EditsGiveTheseBytesResultsAndMessages) {
   const auto dialogue = [](int32_t last) {  // bank 1 holds "ab", "c", "d", ending `last` bytes after its start
     return [last](WriteHarness& h) {
-      testing::PutDialogue(h.doc, {{"ab", "c", "d"}, {""}});
-      h.doc.BankInfo[1].DataEnd = kStart1 + last;
+      testing::PutDialogue(h.doc, {{"ab", "c", "d"}, {""}}), h.doc.BankInfo[1].DataEnd = kStart1 + last;
     };
   };
   const auto text3 = [](const char* text) { return [text](WriteHarness& h) { h.doc.Texte[2][3].Aktuell = text; }; };
@@ -159,23 +156,20 @@ TEST(Writers, EditsGiveTheseBytesResultsAndMessages) {
   const auto records = [](bool emptyEntries) {
     return [emptyEntries](WriteHarness& h) {
       if (emptyEntries) h.SetCode(-1, "");
-      h.doc.Items[1] = {"Potion", 0x0C};
-      h.doc.GegnerNamen[0] = "Grey Wolf";
-      h.doc.GegnerNamen[7] = "Twelve chars";
-      h.doc.TechNamen[0] = "*Fire";
+      h.doc.Items[1] = {"Potion", 0x0C}, h.doc.TechNamen[0] = "*Fire";
+      h.doc.GegnerNamen[0] = "Grey Wolf", h.doc.GegnerNamen[7] = "Twelve chars";
     };
   };
-  const auto recordsNoted = [](WriteHarness& h) {
-    EXPECT_EQ(h.doc.Items[1].Name, "Potion    ");  // stored padded
-    EXPECT_EQ(h.ctx.overflows.at(0).text, "Enemy 7 is longer than 11 characters; its first 11 were written");
+  const auto recordsNoted = [](WriteHarness& h) {  // stored padded
+    EXPECT_EQ(h.doc.Items[1].Name + "|" + h.ctx.overflows.at(0).text,
+              "Potion    |Enemy 7 is longer than 11 characters; its first 11 were written");
   };
   const auto lastTitle = [](int over) {  // behind 26 lone 0x00
     return [over](WriteHarness& h) { h.doc.SpeicherNamen[27] = std::string(kTitleArea - 27 + over, 'x'); };
   };
   const auto titlesFree = [](int32_t free) {
     return [free](WriteHarness& h) {
-      EXPECT_EQ(h.ctx.titlesFree, free);
-      EXPECT_EQ(h.ctx.overflows.size(), free ? 1u : 0u);
+      EXPECT_EQ(std::tuple(h.ctx.titlesFree, h.ctx.overflows.size()), std::tuple(free, free ? 1u : 0u));
     };
   };
   const auto longItem = [](WriteHarness& h) { h.doc.Items[2] = {"ABCDEFGHIJK", 0x05}; };
@@ -206,8 +200,8 @@ TEST(Writers, EditsGiveTheseBytesResultsAndMessages) {
       // "~" has no code. After a load the unused codes hold their escapes: "{26}" is the code 0x26.
       {"dictionary entries", SchreibeWoerterbuch,
        [](WriteHarness& h) {
-         const char* entries[] = {"ab", "Kael", "ab[L_]", "a{40}b", "[WS]xy"};
-         for (int i = 0; i < 5; ++i) h.SetCode(kDictionaryFirst + i, entries[i]);
+         for (int c = kDictionaryFirst; const char* entry : {"ab", "Kael", "ab[L_]", "a{40}b", "[WS]xy"})
+           h.SetCode(c++, entry);
          h.SetCode(0x9F, "a~b");
        },
        {}, F,
@@ -536,6 +530,10 @@ TEST(Fit, LiveFiguresFollowTheWholeMeasurement) {
       live.Refresh(text);
     }
   }
+  // No text of the bank shown: the stored figures.
+  for (const int32_t outside : {0, doc.BankInfo[bank].TextCount + 1})
+    EXPECT_EQ(std::tuple(live.With(outside, "x").used, live.With(outside, "x").textBytes),
+              std::tuple(MeasureFit(doc).banks[bank - 1].used, 0));
 }
 
 TEST(Problems, OneRowForEachKindOfProblem) {

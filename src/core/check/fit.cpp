@@ -53,7 +53,7 @@ bool FitReport::Fits() const {
 
 Encoder SaveEncoder(const Document& doc) {
   const int32_t longest = LongestText(doc.Tabelle[1]);
-  return Encoder(doc.Tabelle[1], longest, LayOutDictionary(doc.Tabelle[1], longest).dropped);
+  return Encoder(doc.Tabelle[1], longest, LayOutDictionary(doc.Tabelle[1]).dropped);
 }
 
 int32_t DialogueTextBytes(const Encoder& encoder, std::string_view text) {
@@ -76,7 +76,7 @@ FitReport MeasureFit(const Document& doc) {
   FitReport report;
   // The dictionary in the bytes the writer writes (an entry holding an escape is written shorter
   // than its window counts it), every entry included; it fits when the writer drops none.
-  const int32_t needed = LayOutDictionary(copy.Kodiertabelle, copy.MaxEintragLaenge[1]).needed;
+  const int32_t needed = LayOutDictionary(copy.Kodiertabelle).needed;
   report.dictionary = {"dictionary", needed, kDictionaryBudget, needed <= kDictionaryBudget && ctx.overflows.empty()};
   const Encoder encoder = MakeEncoder(ctx);
   for (int bank = 1; bank <= kBankCount; ++bank) {

@@ -39,9 +39,11 @@ std::vector<uint8_t> EntryBytes(const Encoder& encoder, const NameSplitter& nota
 
 }  // namespace
 
-DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength) {
+DictionaryLayout LayOutDictionary(const CodeTable& table) {
   DictionaryLayout layout;
-  Encoder encoder(table, maxLength);
+  // Entries are written one code per character: only single characters and the empty entry are
+  // looked up, so the encoder needs no longer pieces.
+  Encoder encoder(table, 0);
   const NameSplitter notations(table, encoder);
   int32_t data = kDictionaryData;
   for (int32_t c = kDictionaryFirst; c <= kDictionaryLast; ++c) {
@@ -55,7 +57,7 @@ DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength) {
                              "\" did not fit");
       layout.dropped.set(static_cast<size_t>(c));
       // A dropped one-character entry must not stand for its character in the later entries.
-      if (entry.size() == 1) encoder = Encoder(table, maxLength, layout.dropped);
+      if (entry.size() == 1) encoder = Encoder(table, 0, layout.dropped);
       bytes.assign(1, 0);
     }
     data += static_cast<int32_t>(bytes.size());
@@ -65,7 +67,7 @@ DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength) {
 }
 
 WriteResult SchreibeWoerterbuch(WriteContext& ctx) {
-  DictionaryLayout layout = LayOutDictionary(ctx.doc.Kodiertabelle, ctx.doc.MaxEintragLaenge[1]);
+  DictionaryLayout layout = LayOutDictionary(ctx.doc.Kodiertabelle);
   ctx.droppedCodes |= layout.dropped;
   for (std::string& note : layout.notes) ctx.NoteOverflow(std::move(note), std::nullopt, false);
   int32_t pointer = kDictionaryPointers;

@@ -64,7 +64,7 @@ struct DictionaryLayout {
   std::vector<std::string> notes{};  // "Dictionary entry {22} "..." did not fit"
   int32_t needed = 0;                // bytes of every entry as written, the dropped ones included
 };
-DictionaryLayout LayOutDictionary(const CodeTable& table, int32_t maxLength);
+DictionaryLayout LayOutDictionary(const CodeTable& table);
 // Dictionary pointers and entries (codes 0x21..0x9F) from Kodiertabelle.
 WriteResult SchreibeWoerterbuch(WriteContext& ctx);
 // Banks 1..21: encoded texts and their pointers, FreierPlatz per bank.
