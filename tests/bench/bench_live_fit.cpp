@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/realistic_rom.h"
 #include "check/fit.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"

@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/realistic_rom.h"
 #include "common/file_helpers.h"
 #include "document.h"
 #include "rom/rom_loader.h"

@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/realistic_rom.h"
 #include "check/problems.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"

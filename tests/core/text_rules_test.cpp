@@ -27,10 +27,6 @@
 namespace orvane {
 namespace {
 
-// The small rules over texts and files: the shared helpers over strings, numbers and paths, the stored
-// form of a dialogue text against the lines its editor pane shows, and file writes that never lose a file.
-// The small rules over texts: the shared helpers over strings, numbers and paths, and the stored form of a
-// dialogue text against the lines its editor pane shows.
 // The small shared rules over strings, numbers and paths.
 TEST(TextHelpers, HexNumbersSearchesCountsAndFolders) {
   EXPECT_EQ(HexZuZahl("0A") + HexZuZahl("eF"), 10 + 0xEF);

@@ -1,11 +1,12 @@
 // ROM loading from arbitrary bytes: a file of any size loaded through RomLaden, an image decoded in
-// memory, or a realistic full-size image patched at the places the loader reads (pointer tables,
+// memory, or the demo image patched at the places the loader reads (pointer tables,
 // the dictionary, name records). Loading never crashes, shows only its own messages, refuses
 // exactly the files whose header bytes 38..118 are not all zero, and leaves a complete decode
 // table. Input: mode (1 the "edited with V 0.95" option; 2 a file, 4 an image, else patches),
 // then the bytes or patch records (anchor, signed offset in 2 bytes, length, bytes).
 #include "common/file_helpers.h"
 #include "common/run_error.h"
+#include "demo/demo_rom.h"
 #include "harness.h"
 #include "rom/character_table.h"
 #include "rom/rom_loader.h"
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes = mode & 6 ? in.rest() : "";
   if (mode & 2) return Load(bytes, mode & 1), 0;
   if (mode & 4) return Decode(RomImage(std::vector<uint8_t>(bytes.begin(), bytes.end())), mode & 1), 0;
-  static RomImage rom = testing::RealisticRom(7).image();
+  static RomImage rom(demo::BuildDemoRom());
   static const std::vector<int32_t> anchors = [] {
     std::vector<int32_t> a{kDictionaryPointers, kDictionaryData, kTitelZeigerTabelle, kTitelDatenStart,
                            kStadtZeigerStart, kStadtDatenStart, kItemRecords, kEnemyRecords, kTechRecords,

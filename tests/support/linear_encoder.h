@@ -4,7 +4,6 @@
 // indexed encoder is compared with, in tests and in the benchmark.
 
 #include <string_view>
-#include <vector>
 
 #include "common/text_helpers.h"
 #include "writer/encoder.h"
@@ -19,18 +18,6 @@ inline CodeMatch LinearNaechsterCode(const CodeTable& table, int32_t maxLength, 
   if (pos + 3 < text.size() && text[pos] == '{' && text[pos + 3] == '}')
     return {HexZuZahl(text.substr(pos + 1, 2)), k + 4, {}};
   return {-1, k + 1, pos < text.size() ? text.substr(pos, 1) : ""};
-}
-
-// The name form: codes of the whole text, characters without code dropped.
-inline int32_t LinearKodiereText(const CodeTable& table, int32_t maxLength, std::string_view text,
-                                 std::vector<uint8_t>& bytes) {
-  bytes.clear();
-  for (int32_t k = 0; k < static_cast<int32_t>(text.size());) {
-    const CodeMatch m = LinearNaechsterCode(table, maxLength, text, k);
-    if (m.code >= 0) bytes.push_back(static_cast<uint8_t>(m.code));
-    k = m.next;
-  }
-  return static_cast<int32_t>(bytes.size());
 }
 
 }  // namespace orvane::testing

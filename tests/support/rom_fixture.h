@@ -62,8 +62,6 @@ class RomFixture {
   }  // 0..115
 
   void PutBytes(int32_t position, const Bytes& bytes);
-  // Cuts (or grows with zeros) the image to `size` bytes.
-  void Resize(int32_t size) { rom_.bytes().resize(static_cast<size_t>(size), 0); }
   const RomImage& image() const { return rom_; }
   // Writes the image as a file (throws RunError when it cannot).
   void WriteTo(const std::string& path) const;
@@ -101,11 +99,6 @@ class TempFolder {
  private:
   std::string path_;
 };
-
-// A full-size fixture ROM filled the way a game image is: a dictionary of 127 short entries within
-// its budget, every dialogue bank filled to about its capacity with sentences that use letters,
-// names, line and window codes and dictionary codes, and every name table filled.
-RomFixture RealisticRom(uint32_t seed = 1);
 
 // Chosen dialogue texts put into a Document, for tests, fuzz targets and benchmarks.
 // Makes banks 1..n hold exactly the given texts (bank i+1 gets banks[i]); every other bank is empty.
