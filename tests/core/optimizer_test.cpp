@@ -256,7 +256,7 @@ TEST(AutomaticRun, StopsAndFailureLeaveTheDictionaryAsTheirMomentFindsIt) {
 }
 
 // The smallest-dictionary mode: its size model against the plain greedy rule, the budget and the
-// characters it may use, what it saves on the demo's dialogue, and its stops.
+// characters it may use, and what it saves on the demo's dialogue (its stops are the window run's).
 // Codes and terminators of the dialogue texts, the whole table tried by the plain reading of the rule.
 int64_t PlainEncodedBytes(const Document& doc, const std::vector<std::string>& texts) {
   const CodeTable& table = doc.Tabelle[1];

@@ -6,7 +6,6 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <random>
 #include <signal.h>
 #include <sys/resource.h>
@@ -111,11 +110,12 @@ TEST(StoredFromLines, NormalFormIsStableOnRandomTexts) {
 namespace fs = std::filesystem;
 using namespace orvane::testing;
 
-// Runs `body` in a forked child that fails the way real machines fail: as "nobody" without root's power
-// over file modes, with a file size limit (writes beyond fail as on a full disk), or killed `killAfter`
-// microseconds after the start. The child's exit code is what the body returned, -1 when it was killed.
+// Writes `size` bytes into `path` in a forked child that fails the way real machines fail: as "nobody"
+// without root's power over file modes, with a file size limit (writes beyond fail as on a full disk), or
+// killed `killAfter` microseconds after the start. Returns 0 replaced, 1 written in place, the error number
+// the write threw, or -1 when the child was killed.
 struct Child { bool unprivileged = false; long fileSizeLimit = -1, killAfter = -1; };
-int RunInChild(const std::function<int()>& body, const Child& how = {}) {
+int WriteInChild(const std::string& path, size_t size, const Child& how = {}) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (how.unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(254);
@@ -123,20 +123,14 @@ int RunInChild(const std::function<int()>& body, const Child& how = {}) {
     // Without ignoring SIGXFSZ the kernel ends the process instead of failing the write.
     if (how.fileSizeLimit >= 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit)))
       ::_exit(253);
-    ::_exit(body());  // runs no destructors of the parent's state
+    try {  // _exit runs no destructors of the parent's state
+      ::_exit(int(WriteFileAtomically(path, std::string(size, 'n')) == FileWrite::InPlace));
+    } catch (const RunError& e) { ::_exit(e.number()); }
   }
   if (how.killAfter >= 0) std::this_thread::sleep_for(std::chrono::microseconds(how.killAfter)), ::kill(pid, SIGKILL);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) continue;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Writes `size` bytes into `path` in a child: 0 replaced, 1 written in place, or the error number it threw.
-int WriteInChild(const std::string& path, size_t size, const Child& how = {}) {
-  return RunInChild([&] {
-    try { return int(WriteFileAtomically(path, std::string(size, 'n')) == FileWrite::InPlace); }
-    catch (const RunError& e) { return e.number(); }
-  }, how);
 }
 
 class FileSafety : public ::testing::Test {
