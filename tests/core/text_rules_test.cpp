@@ -43,8 +43,8 @@ TEST(TextHelpers, HexNumbersSearchesCountsAndFolders) {
     EXPECT_EQ(ZaehleVorkommen(text, pattern, exact), count) << text;
   // A path's folder ends at the last separator before its last character.
   EXPECT_EQ(ElternOrdner("game.smc") + "|" + ElternOrdner("roms/new/") + "|" + ElternOrdner("c:\\roms\\game.smc") +
-                "|" + ElternOrdner("/"),
-            "|roms/|c:\\roms\\|");
+                "|" + ElternOrdner("/") + "|" + ElternOrdner("/a"),
+            "|roms/|c:\\roms\\||/");
   EXPECT_TRUE(std::filesystem::is_regular_file(ProgramFolder() + "core_tests"));
 }
 
@@ -68,6 +68,8 @@ TEST(DisplayForm, ShowsTheFourCodesAsBreaksAndDropsUnknownOnes) {
       // An unknown code vanishes with its three characters; the closing one is not checked.
       {"A[XY]B", "AB"}, {"A[l_]B", "AB"}, {"A[L_xB", "A\r\nB"}, {"A[[L_]]B", "A]]B"}, {"AB[L", "AB"}, {"AB[", "AB"}};
   for (const auto& [stored, shown] : rows) EXPECT_EQ(DisplayForm(stored), shown) << stored;
+  // The pane wraps each shown line after its last blank that fits, the blank staying on the first piece.
+  EXPECT_EQ(PaneLines("The quick brown fox[LS]jumps", 10), (Lines{"The quick ", "brown fox", "   jumps"}));
 }
 
 TEST(StoredFromLines, BreaksIndentationAndEmptyLines) {
@@ -235,7 +237,9 @@ TEST(TextSearch, ReplaceAllCountsWhatItReplacesAndReplacingBackRestores) {
     const std::string pattern = round % 2 ? "aa" : "Ab";
     const int32_t count = CountInWorkingTexts(doc, pattern, true);
     ASSERT_GE(CountInWorkingTexts(doc, pattern, false), count);
-    ASSERT_EQ(ReplaceAll(doc, pattern, "#", true) + ReplaceAll(doc, "zz", "", true), count);
+    ASSERT_EQ(ReplaceAll(doc, "zz", "", true), 0);
+    ASSERT_FALSE(doc.Geaendert);  // nothing replaced, nothing changed
+    ASSERT_EQ(ReplaceAll(doc, pattern, "#", true), count);
     ASSERT_EQ(ReplaceAll(doc, "#", pattern, true), count);
     for (int t = 1; t <= 20; ++t) EXPECT_EQ(doc.Texte[2][t].Aktuell, doc.Texte[2][t].Original);
     EXPECT_EQ(doc.Geaendert, count > 0);
