@@ -1,6 +1,7 @@
 // The translation desk of the main window: statuses moved by Save, Ctrl+Enter, "Reviewed" and edits,
 // shown as marks, filtered and counted; the note box; a misspelled word underlined with its menu;
-// a renamed item still used in the dialogue, listed and jumped to.
+// a renamed item still used in the dialogue and the misspelled words in the problems list, jumped
+// to, and no reason to ask before "Save in Rom".
 
 #include "common/file_helpers.h"
 #include "window_test_helpers.h"
@@ -14,6 +15,7 @@ class ProgressTest : public QObject {
  private slots:
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);  // no user settings
+    QSettings().clear();                         // nor those of an earlier run
     WriteFileAtomically(dictionaries.file("xx_XX.aff"), std::string("SET UTF-8\nTRY ehmot\n"));
     WriteFileAtomically(dictionaries.file("xx_XX.dic"), std::string("3\nthe\nhome\ntake\n"));
     qputenv("DICPATH", dictionaries.path().c_str());
@@ -43,15 +45,21 @@ class ProgressTest : public QObject {
     Click(h.window.get(), "ReviewedButton");
     auto* filter = Child<QComboBox>(h.window.get(), "TextFilter");
     filter->setCurrentIndex(3 + int(TextStatus::Translated));
-    int shown = 0;
-    for (int row = 0; row < list->count(); ++row) shown += !list->item(row)->isHidden();
-    QCOMPARE(QString("%1 ").arg(shown + 10 * list->currentRow()) + statuses(),
-             "32 trtrreunun Bank 1: 2 translated, 1 reviewed of 456 (0.7%)");
+    const auto shown = [list] {
+      int rows = 0;
+      for (int row = 0; row < list->count(); ++row) rows += !list->item(row)->isHidden();
+      return rows + 10 * list->currentRow();
+    };
+    QCOMPARE(QString("%1 ").arg(shown()) + statuses(), "32 trtrreunun Bank 1: 2 translated, 1 reviewed of 456 (0.7%)");
     // The note follows the shown text.
     Child<QTextEdit>(h.window.get(), "NoteBox")->setPlainText("Check the name");
     list->setCurrentRow(0);
     QCOMPARE(Child<QTextEdit>(h.window.get(), "NoteBox")->toPlainText() + "|" +
                  QString::fromStdString(ProgressOf(h.doc, 1, 4).note), "|Check the name");
+    // Reviewed, text 1 leaves the filtered list; the next one shown is text 2.
+    Click(h.window.get(), "ReviewedButton");
+    QCOMPARE(shown(), 11);
+    filter->setCurrentIndex(0);
 
     // Spelling: "Sage" is underlined; its menu adds it to the word list.
     h.trigger("Spelling_xx_XX");
@@ -67,14 +75,22 @@ class ProgressTest : public QObject {
     emit pane->customContextMenuRequested(pane->cursorRect(inWord).center());
     QCOMPARE(QString::fromStdString(*h.doc.Progress.words.begin()) + QString::number(h.doc.Progress.words.size()), "Sage1");
 
-    // The item renamed: the texts whose translation still has the old name are listed.
+    // The item renamed: the texts whose translation still has the old name are listed, and with the
+    // View menu's choice the misspelled words ("Herb" is no name any more).
     h.doc.Items[1].Name = "Sage";
     h.saveTyped("Take the Herb");
-    auto* checks = Child<QTreeWidget>(h.window.get(), "ChecksList");
-    QCOMPARE(checks->topLevelItem(0)->text(0) + " " + checks->topLevelItem(0)->child(0)->text(0),
-             "Old name still used (5) bank 1 text 1");
-    emit checks->itemDoubleClicked(checks->topLevelItem(0)->child(4), 0);
+    h.trigger("SpellingInProblems");
+    auto* problems = Child<QTreeWidget>(h.window.get(), "ProblemsList");
+    QStringList rows;
+    for (int row = 0; row < problems->topLevelItemCount(); ++row)
+      rows << problems->topLevelItem(row)->text(0) + "|" + problems->topLevelItem(row)->text(1);
+    QCOMPARE(rows.join(",").replace("|bank 1 text ", "").replace("Old name still used", "O"),
+             "Dictionary|dictionary,O2,O3,O4,O5,O6,Spelling2,Spelling3,Spelling4,Spelling5,Spelling6");
+    emit problems->itemDoubleClicked(problems->topLevelItem(10), 0);
     QCOMPARE(h.doc.AktuellerText, 6);
+    h.chooser.answer = h.folder.file("new.smc");
+    h.trigger("RomSpeichern");
+    QCOMPARE(h.said(), "Finished! | Info");  // advice asks nothing before the save
   }
 
  private:

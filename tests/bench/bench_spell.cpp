@@ -1,10 +1,10 @@
-// Spelling and renamed names over the whole demo project, as the problems list runs them: a fresh
-// checker each time (nothing known yet, the first check of a session), a warm one (after the first
-// run), and the renamed-name search with a tenth of the names renamed.
+// The advice rows of the problems list over the whole demo project (dialogue and descriptions): the
+// spelling with a fresh checker each time (nothing known yet, the first check of a session) and a warm
+// one (after the first run), and the renamed-name search with a tenth of the names renamed.
 
 #include <benchmark/benchmark.h>
 
-#include "check/old_names.h"
+#include "check/problems.h"
 #include "demo/demo_rom.h"
 #include "spelling/spelling_scan.h"
 #include "text_places.h"
@@ -26,7 +26,9 @@ void BM_SpellDemoCold(benchmark::State& state) {
   for (auto _ : state) {
     const auto checker = OpenSpellChecker("en_US");
     SpellingScan scan(Demo(), *checker);
-    benchmark::DoNotOptimize(scan.run(Demo()));
+    std::vector<ProblemRow> rows;
+    AddAdvice(Demo(), &scan, rows);
+    benchmark::DoNotOptimize(rows);
   }
 }
 BENCHMARK(BM_SpellDemoCold)->Unit(benchmark::kMillisecond);
@@ -36,7 +38,9 @@ void BM_SpellDemoWarm(benchmark::State& state) {
   SpellingScan(Demo(), *checker).run(Demo());
   for (auto _ : state) {
     SpellingScan scan(Demo(), *checker);
-    benchmark::DoNotOptimize(scan.run(Demo()));
+    std::vector<ProblemRow> rows;
+    AddAdvice(Demo(), &scan, rows);
+    benchmark::DoNotOptimize(rows);
   }
 }
 BENCHMARK(BM_SpellDemoWarm)->Unit(benchmark::kMillisecond);
@@ -45,7 +49,11 @@ void BM_OldNamesDemo(benchmark::State& state) {
   Document doc = Demo();
   const std::vector<TextPlace> names = NamePlaces();
   for (size_t i = 0; i < names.size(); i += 10) WorkingText(doc, names[i]) = "Renamed";
-  for (auto _ : state) benchmark::DoNotOptimize(FindOldNames(doc));
+  for (auto _ : state) {
+    std::vector<ProblemRow> rows;
+    AddAdvice(doc, nullptr, rows);
+    benchmark::DoNotOptimize(rows);
+  }
 }
 BENCHMARK(BM_OldNamesDemo)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,10 @@
 // Translation progress: the status table, the companion file beside a project (round trip, missing and
-// broken files, the project file untouched), statuses through PO files, renamed names in the dialogue.
+// broken files, the project file untouched), statuses through PO files, and the advice rows of the
+// problems list: renamed names in the dialogue and misspelled words.
 #include <gtest/gtest.h>
 
 #include "check/old_names.h"
+#include "check/problems.h"
 #include "common/file_helpers.h"
 #include "demo/demo_rom.h"
 #include "exchange/po_exchange.h"
@@ -144,10 +146,9 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   EXPECT_EQ(statuses, (std::array{Draft, Translated, Translated, Translated, Reviewed}));
 }
 
-TEST(OldNames, ARenamedItemIsFollowedIntoTheDialogue) {
+TEST(Advice, ARenamedItemFollowedIntoTheDialogueAndTheMisspelledWords) {
   Document doc = Demo();
-  const std::string old = NameInText(doc.Items[7].Name);
-  ASSERT_FALSE(old.empty());
+  const std::string old = NameInText(doc.Items[7].Name);  // "Bone Ring"
   // The old name in five originals; the translation renames it in two of them, keeps it in one, drops
   // it in one and writes it only as part of a longer word in the last.
   const std::string news[] = {"A new Ember Cup.", "ember cup!", old + ", old " + old, "nothing", "EmberCups"};
@@ -156,13 +157,31 @@ TEST(OldNames, ARenamedItemIsFollowedIntoTheDialogue) {
     doc.Texte[4][t].Aktuell = news[t - 1];
   }
   doc.Texte[4][6].Aktuell = doc.Texte[4][6].Original = "Take the " + old + "s";  // a longer word: no mention
-  EXPECT_TRUE(FindOldNames(doc).empty());
-  doc.Items[7].Name = "  Ember Cup{00}";
+  TempFolder folder;
+  WriteFileAtomically(folder.file("xx_XX.aff"), std::string("SET UTF-8\n"));
+  WriteFileAtomically(folder.file("xx_XX.dic"), std::string("4\na\nnew\nold\ntake\n"));
+  const auto checker = OpenSpellChecker("xx_XX", {folder.path()});
   std::string found;
-  for (const OldNameUse& use : FindOldNames(doc))
-    found += PlaceName(use.name) + ">" + PlaceName(use.text) + (use.oldStillThere ? " old;" : " new missing;");
-  EXPECT_EQ(found, "item 7 name>bank 4 text 3 old;item 7 name>bank 4 text 4 new missing;"
-                   "item 7 name>bank 4 text 5 new missing;");
+  for (const bool renamed : {false, true}) {  // spelling only with the rename
+    if (renamed) doc.Items[7].Name = "  Ember Cup{00}";
+    SpellingScan scan(doc, *checker);
+    std::vector<ProblemRow> rows;
+    AddAdvice(doc, renamed ? &scan : nullptr, rows);
+    for (const ProblemRow& row : rows)
+      if (IsAdvice(row.kind) && PlaceName(*row.place) == row.where && row.place->bank == 4 && row.place->index <= 6)
+        found += std::string(KindName(row.kind)) + " " + row.where.substr(5) + ": " + row.reason + "\n";
+  }
+  // Names are accepted as they are written; the old one's words are still words of other names.
+  EXPECT_EQ(found, R"(Old name still used 4 text 3: still says "Bone Ring": item 7 name is now "Ember Cup"
+Old name still used 4 text 4: lacks "Ember Cup": item 7 name was "Bone Ring"
+Old name still used 4 text 5: lacks "Ember Cup": item 7 name was "Bone Ring"
+Spelling 4 text 2: "ember" is not in the dictionary, the names or the word list
+Spelling 4 text 2: "cup" is not in the dictionary, the names or the word list
+Spelling 4 text 4: "nothing" is not in the dictionary, the names or the word list
+Spelling 4 text 5: "EmberCups" is not in the dictionary, the names or the word list
+Spelling 4 text 6: "the" is not in the dictionary, the names or the word list
+Spelling 4 text 6: "Rings" is not in the dictionary, the names or the word list
+)");
   EXPECT_EQ(NameInText("*Fire{FF} "), "Fire");
 }
 

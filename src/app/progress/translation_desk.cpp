@@ -85,19 +85,14 @@ bool TranslationDesk::shownText(int& bank, int& text) const {
   return bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount;
 }
 
-void TranslationDesk::markRow(int row) {
-  // The text filter of the list hides and shows rows; the mark follows the status here.
-  list_->item(row)->setIcon(StatusMark(ProgressOf(doc_, doc_.AktuelleBank, row + 1).status));
-}
-
-void TranslationDesk::markRows() {
-  int bank = 0, text = 0;
-  if (!shownText(bank, text) || list_->count() != doc_.BankInfo[bank].TextCount) return;
-  for (int row = 0; row < list_->count(); ++row) markRow(row);
+// The mark and the status filter follow the status: a text that leaves the filtered status leaves the list.
+void TranslationDesk::statusChanged() {
+  hooks_.relabelRows();
   showProgress();
 }
 
 void TranslationDesk::showProgress() {
+  if (doc_.AktuelleBank < 1 || doc_.AktuelleBank > kBankCount) return;
   progress_->setText(Figures(QStringLiteral("Bank %1").arg(doc_.AktuelleBank), CountStatuses(doc_, doc_.AktuelleBank)) +
                      QStringLiteral("   ") + Figures(QStringLiteral("Project"), CountStatuses(doc_, 0)));
 }
@@ -128,15 +123,14 @@ void TranslationDesk::textSaved(const std::string& before) {
   int bank = 0, text = 0;
   if (!shownText(bank, text)) return;
   if (doc_.Texte[bank][text].Aktuell != before) ApplyStatusEvent(doc_, bank, text, StatusEvent::Edit);
-  markRows();
+  statusChanged();
   textShown();
-  refreshChecks();
 }
 
 void TranslationDesk::textDone(int bank, int text) {
   ApplyStatusEvent(doc_, bank, text, StatusEvent::SaveAndNext);
   doc_.Geaendert = true;
-  markRows();
+  statusChanged();
 }
 
 void TranslationDesk::markReviewed() {
@@ -145,7 +139,7 @@ void TranslationDesk::markReviewed() {
   hooks_.saveText();
   ApplyStatusEvent(doc_, bank, text, StatusEvent::Review);
   doc_.Geaendert = true;
-  markRows();
+  statusChanged();
   for (int row = text; row < list_->count(); ++row)
     if (!list_->item(row)->isHidden()) return hooks_.showText(bank, row);
   textShown();
@@ -153,9 +147,8 @@ void TranslationDesk::markReviewed() {
 
 void TranslationDesk::documentLoaded() {
   scan_.reset();
-  markRows();
+  showProgress();
   textShown();
-  refreshChecks();
 }
 
 }  // namespace orvane::progress

@@ -1,8 +1,8 @@
 #pragma once
-// The translator's side of the main window: each text's status as a mark in the text list, the note of the shown text, "Reviewed", the progress in the status bar, spelling
-// (underlined in the editor pane, a language menu) and the checks list with the renamed names
-// still used in the dialogue and the misspelled words. The main window calls in at the points
-// named below; everything else stays here.
+// The translator's side of the main window: each text's status, the note of the shown text,
+// "Reviewed", the progress in the status bar and spelling (underlined in the editor pane, a language
+// menu, and on request every misspelled word of the project in the problems list). The main window
+// calls in at the points named below; everything else stays here.
 
 #include <QObject>
 #include <functional>
@@ -20,7 +20,6 @@ class QMenu;
 class QTextEdit;
 class QPushButton;
 class QStatusBar;
-class QTreeWidget;
 
 namespace orvane::editors {
 class EditorPane;
@@ -36,6 +35,8 @@ class TranslationDesk : public QObject {
   struct Hooks {
     std::function<void()> saveText;                 // the main window's "Save"
     std::function<void(int bank, int row)> showText;  // show a text as the search does
+    std::function<void()> relabelRows;              // marks and filter of the text list anew
+    std::function<void()> refreshProblems;          // the problems list anew
   };
   TranslationDesk(Document& doc, QMainWindow* window, QListWidget* list, editors::EditorPane* pane, Hooks hooks);
   ~TranslationDesk() override;
@@ -43,29 +44,29 @@ class TranslationDesk : public QObject {
   // The progress figures go into `bar` (the window's status bar, once it has its final one).
   void attachStatusBar(QStatusBar* bar);
 
-  // After the text list was filled: marks and filter for every row, the progress figures.
-  void markRows();
+  // The bank's and the project's figures in the status bar.
+  void showProgress();
   // After a text was shown: its note and status.
   void textShown();
   // After "Save" stored the pane into the shown text, which held `before`.
   void textSaved(const std::string& before);
   // After "Save" and on to the next text: the text counts as translated.
   void textDone(int bank, int text);
-  // After a load or an import: the checks start over.
+  // After a load, an import or a name window's "Save": the spelling scan takes the names anew.
   void documentLoaded();
+  // The scan whose misspelled words the problems list shows: none while spelling is off or the
+  // View menu leaves them out.
+  SpellingScan* problemsScan();
 
   // The shown text is reviewed; the pane is saved first, then the next text is shown.
   void markReviewed();
-  // Spelling in `language` ("en_US"), or none for an empty one; remembered for the next run.
-  void setLanguage(const QString& language);
-  // Fills the checks list anew.
-  void refreshChecks();
 
  private:
   void buildDock(QMainWindow* window);
   void buildMenu(QMainWindow* window);
-  void markRow(int row);
-  void showProgress();
+  // Spelling in `language` ("en_US"), or none for an empty one; remembered for the next run.
+  void setLanguage(const QString& language);
+  void statusChanged();
   void noteTyped();
   void paneMenu(const QPoint& at);
   void addWord(const std::string& word);
@@ -85,9 +86,8 @@ class TranslationDesk : public QObject {
   QPushButton* reviewed_ = nullptr;
   QTextEdit* note_ = nullptr;
   QLabel* progress_ = nullptr;
-  QTreeWidget* checks_ = nullptr;
   QMenu* spelling_ = nullptr;
-  QAction* spellingInChecks_ = nullptr;
+  QAction* spellingInProblems_ = nullptr;
 };
 
 }  // namespace orvane::progress

@@ -1,17 +1,13 @@
-// The spelling and checks part of the translation desk: the language menu, the underlined words
-// with their context menu, and the checks list.
+// The spelling part of the translation desk: the language menu, the underlined words with their
+// context menu, and the choice whether the problems list shows the project's misspelled words.
 
 #include <QActionGroup>
-#include <QDockWidget>
-#include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTextBlock>
-#include <QTreeWidget>
 
-#include "check/old_names.h"
 #include "editors/editor_pane.h"
 #include "progress/spell_highlighter.h"
 #include "progress/translation_desk.h"
@@ -23,20 +19,7 @@ namespace {
 
 constexpr size_t kSuggestions = 5;
 const QString kLanguageKey = QStringLiteral("spelling/language");
-const QString kWholeProjectKey = QStringLiteral("spelling/inChecks");
-
-QTreeWidgetItem* Group(QTreeWidget* tree, const QString& title) {
-  auto* group = new QTreeWidgetItem(tree, {title});
-  group->setFirstColumnSpanned(true);
-  group->setExpanded(true);
-  return group;
-}
-
-void Row(QTreeWidgetItem* group, const TextPlace& place, const QString& what) {
-  auto* row = new QTreeWidgetItem(group, {shell::ToQt(PlaceName(place)), what});
-  row->setData(0, Qt::UserRole, place.bank);
-  row->setData(0, Qt::UserRole + 1, place.index);
-}
+const QString kWholeProjectKey = QStringLiteral("spelling/inProblems");
 
 }  // namespace
 
@@ -52,28 +35,20 @@ void TranslationDesk::buildMenu(QMainWindow* window) {
     choice->setObjectName(QStringLiteral("Spelling_") + (language.isEmpty() ? QStringLiteral("Off") : language));
     choice->setCheckable(true);
     languages->addAction(choice);
-    connect(choice, &QAction::triggered, this, [this, language] { setLanguage(language); });
+    connect(choice, &QAction::triggered, this, [this, language] {
+      setLanguage(language);
+      hooks_.refreshProblems();
+    });
   }
-  spelling_->addSeparator();
-  spellingInChecks_ = spelling_->addAction(QStringLiteral("Misspelled Words in the &Checks List"));
-  spellingInChecks_->setObjectName(QStringLiteral("SpellingInChecks"));
-  spellingInChecks_->setCheckable(true);
-  spellingInChecks_->setChecked(QSettings().value(kWholeProjectKey, false).toBool());
-  connect(spellingInChecks_, &QAction::toggled, this, [this](bool on) {
+  // Beside "Problems" in the View menu: the whole project's misspelled words as rows of the list.
+  QMenu* view = window->findChild<QMenu*>(QStringLiteral("ViewMenue"));
+  spellingInProblems_ = view->addAction(QStringLiteral("&Spelling in Problems"));
+  spellingInProblems_->setObjectName(QStringLiteral("SpellingInProblems"));
+  spellingInProblems_->setCheckable(true);
+  spellingInProblems_->setChecked(QSettings().value(kWholeProjectKey, false).toBool());
+  connect(spellingInProblems_, &QAction::toggled, this, [this](bool on) {
     QSettings().setValue(kWholeProjectKey, on);
-    refreshChecks();
-  });
-
-  auto* dock = new QDockWidget(QStringLiteral("Checks"), window);
-  dock->setObjectName(QStringLiteral("ChecksDock"));
-  checks_ = new QTreeWidget(dock);
-  checks_->setObjectName(QStringLiteral("ChecksList"));
-  checks_->setHeaderLabels({QStringLiteral("Where"), QStringLiteral("What")});
-  checks_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  dock->setWidget(checks_);
-  window->addDockWidget(Qt::BottomDockWidgetArea, dock);
-  connect(checks_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    if (item->parent()) hooks_.showText(item->data(0, Qt::UserRole).toInt(), item->data(0, Qt::UserRole + 1).toInt() - 1);
+    hooks_.refreshProblems();
   });
 
   highlighter_ = new SpellHighlighter(pane_->document(), {});
@@ -93,13 +68,16 @@ void TranslationDesk::setLanguage(const QString& language) {
     }
   }
   for (QAction* choice : spelling_->actions())
-    if (choice->isCheckable() && choice != spellingInChecks_)
+    if (choice->isCheckable())
       choice->setChecked(choice->objectName() == QStringLiteral("Spelling_") + (checker_ ? language : "Off"));
   QSettings().setValue(kLanguageKey, checker_ ? language : QString());
   highlighter_->setCheck(checker_ ? SpellHighlighter::Check([this](const std::string& line) {
     return scan()->check(line);
   }) : SpellHighlighter::Check());
-  refreshChecks();
+}
+
+SpellingScan* TranslationDesk::problemsScan() {
+  return checker_ && spellingInProblems_->isChecked() ? scan() : nullptr;
 }
 
 SpellingScan* TranslationDesk::scan() {
@@ -143,22 +121,7 @@ void TranslationDesk::addWord(const std::string& word) {
   doc_.Geaendert = true;
   scan_.reset();
   highlighter_->rehighlight();
-  refreshChecks();
-}
-
-void TranslationDesk::refreshChecks() {
-  checks_->clear();
-  QTreeWidgetItem* names = Group(checks_, QStringLiteral("Old name still used"));
-  for (const OldNameUse& use : FindOldNames(doc_))
-    Row(names, use.text, (use.oldStillThere ? QStringLiteral("\"%1\" still there (now \"%2\")")
-                                            : QStringLiteral("\"%2\" missing (was \"%1\")"))
-                             .arg(shell::ToQt(use.oldName), shell::ToQt(use.newName)));
-  names->setText(0, names->text(0) + QStringLiteral(" (%1)").arg(names->childCount()));
-  if (!checker_ || !spellingInChecks_->isChecked()) return;
-  QTreeWidgetItem* spelling = Group(checks_, QStringLiteral("Spelling"));
-  for (const Misspelling& miss : scan()->run(doc_))
-    if (miss.place.list == TextList::Dialogue) Row(spelling, miss.place, shell::ToQt(miss.word));
-  spelling->setText(0, spelling->text(0) + QStringLiteral(" (%1)").arg(spelling->childCount()));
+  hooks_.refreshProblems();
 }
 
 }  // namespace orvane::progress

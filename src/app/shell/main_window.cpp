@@ -60,7 +60,8 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
   buildMenus();
   buildWorkbench();
   desk_ = new progress::TranslationDesk(doc_, this, textliste_, editorPane_,
-                                        {[this] { saveText(); }, [this](int bank, int row) { showBankText(bank, row); }});
+                                        {[this] { saveText(); }, [this](int bank, int row) { showBankText(bank, row); },
+                                         [this] { applyFilter(); }, [this] { refreshProblems(); }});
   desk_->attachStatusBar(statusBar());
   editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));

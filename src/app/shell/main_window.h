@@ -150,7 +150,7 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> searchWindow_;
   std::vector<ProblemRow> readBack_;  // what the last written ROM did not give back
   bool leaving_ = false;              // the shown text is being left after leaveText() agreed
-  progress::TranslationDesk* desk_ = nullptr;  // statuses, notes, spelling and checks
+  progress::TranslationDesk* desk_ = nullptr;  // statuses, notes and spelling
 
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;

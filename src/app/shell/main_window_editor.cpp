@@ -38,7 +38,7 @@ void MainWindow::TextlisteFuellen() {
   const int count = doc_.BankInfo[doc_.AktuelleBank].TextCount;
   for (int t = 1; t <= count; ++t) labelRow(new QListWidgetItem(textliste_), t);
   textliste_->setCurrentRow(doc_.AktuellerText - 1);  // shows the text as if it had been clicked
-  desk_->markRows();
+  desk_->showProgress();
 }
 
 void MainWindow::onBankChanged(int bank) {

@@ -162,14 +162,15 @@ void MainWindow::showKeys() {
 void MainWindow::refreshProblems() {
   std::vector<ProblemRow> rows = FindProblems(doc_);
   rows.insert(rows.end(), readBack_.begin(), readBack_.end());
+  AddAdvice(doc_, desk_->problemsScan(), rows);
   problems_->setRows(std::move(rows));
 }
 
 // The texts changed outside the editor pane (a load, a window's "Save", an import).
 void MainWindow::documentChanged() {
   fit_->reset();
-  refreshProblems();
   desk_->documentLoaded();
+  refreshProblems();
 }
 
 void MainWindow::showProblem(int index) {
@@ -185,11 +186,12 @@ void MainWindow::showProblem(int index) {
 }
 
 // Before "Save in Rom": the problems shown, and one question whether to go on. The read-back rows
-// are about the last written ROM, and a dictionary not yet settled is optimized before it is written.
+// are about the last written ROM, the advice leaves the texts as typed, and a dictionary not yet
+// settled is optimized before it is written.
 bool MainWindow::problemsAllowSave() {
   refreshProblems();
   const auto count = std::count_if(problems_->rows().begin(), problems_->rows().end(), [this](const ProblemRow& row) {
-    return row.kind != ProblemKind::ReadBack && (row.kind != ProblemKind::Dictionary || doc_.TabelleGeaendert);
+    return row.kind != ProblemKind::ReadBack && !IsAdvice(row.kind) && (row.kind != ProblemKind::Dictionary || doc_.TabelleGeaendert);
   });
   if (count == 0) return true;
   problems_->show();

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "check/fit.h"
+#include "check/old_names.h"
 #include "check/text_check.h"
 #include "compression/dictionary_budget.h"
 #include "rom/display_form.h"
@@ -47,10 +48,14 @@ std::string_view KindName(ProblemKind kind) {
     case ProblemKind::TooLong: return "Too long";
     case ProblemKind::Overflow: return "Overflow";
     case ProblemKind::Dictionary: return "Dictionary";
-    case ProblemKind::ReadBack: break;
+    case ProblemKind::ReadBack: return "Read-back";
+    case ProblemKind::OldName: return "Old name still used";
+    case ProblemKind::Spelling: break;
   }
-  return "Read-back";
+  return "Spelling";
 }
+
+bool IsAdvice(ProblemKind kind) { return kind == ProblemKind::OldName || kind == ProblemKind::Spelling; }
 
 std::vector<ProblemRow> FindProblems(const Document& doc) {
   std::vector<ProblemRow> rows;
@@ -103,6 +108,19 @@ std::vector<ProblemRow> ReadBackProblems(const Document& doc, const std::vector<
                         "reads back as \"" + row.read + "\" instead of \"" + row.expected + "\""});
   }
   return problems;
+}
+
+void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemRow>& rows) {
+  for (const OldNameUse& use : FindOldNames(doc)) {
+    const std::string name = PlaceName(use.name);
+    rows.push_back({ProblemKind::OldName, use.text, PlaceName(use.text),
+                    use.oldStillThere ? "still says \"" + use.oldName + "\": " + name + " is now \"" + use.newName + "\""
+                                      : "lacks \"" + use.newName + "\": " + name + " was \"" + use.oldName + "\""});
+  }
+  if (!spelling) return;
+  for (const Misspelling& miss : spelling->run(doc))
+    rows.push_back({ProblemKind::Spelling, miss.place, PlaceName(miss.place),
+                    "\"" + miss.word + "\" is not in the dictionary, the names or the word list"});
 }
 
 }  // namespace orvane

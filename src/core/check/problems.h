@@ -1,6 +1,7 @@
 #pragma once
 // Everything in the document that the next save would not write as typed, each with where it is
-// and why: the rows of the editor's problems list.
+// and why: the rows of the editor's problems list. After them come the rows of advice, which never
+// stop a save: renamed names still used in the dialogue, and misspelled words.
 
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "check/read_back.h"
 #include "document.h"
+#include "spelling/spelling_scan.h"
 #include "text_places.h"
 
 namespace orvane {
@@ -21,6 +23,8 @@ enum class ProblemKind {
   Overflow,    // a bank or name area the texts do not fit into
   Dictionary,  // the dictionary over its budget, or an entry the writer leaves out
   ReadBack,    // a text the last written ROM does not give back as typed
+  OldName,     // advice: a dialogue text that still uses a renamed name's old form, or lacks its new one
+  Spelling,    // advice: a word not in the dictionary, the names or the word list
 };
 
 struct ProblemRow {
@@ -30,13 +34,21 @@ struct ProblemRow {
   std::string reason;
 };
 
-// "Character", "Escape", "Lines", "Too long", "Overflow", "Dictionary", "Read-back".
+// "Character", "Escape", "Lines", "Too long", "Overflow", "Dictionary", "Read-back", "Old name still
+// used", "Spelling".
 std::string_view KindName(ProblemKind kind);
+
+// Rows of this kind only advise: the save writes the text as typed all the same.
+bool IsAdvice(ProblemKind kind);
 
 // The dictionary first, then the areas that overflow, then every text in the order of its place.
 std::vector<ProblemRow> FindProblems(const Document& doc);
 
 // The rows of a read-back check after a save.
 std::vector<ProblemRow> ReadBackProblems(const Document& doc, const std::vector<ReadBackRow>& rows);
+
+// Appends the advice: every renamed name's uses in the dialogue (name by name, each in text order),
+// then, with a `spelling` scan, every misspelled word of the dialogue and the descriptions.
+void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemRow>& rows);
 
 }  // namespace orvane
