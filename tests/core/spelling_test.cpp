@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_helpers.h"
+#include "rom/code_table.h"
 #include "spelling/spelling_scan.h"
 #include "support/rom_fixture.h"
 
@@ -16,8 +17,11 @@ std::string Words(std::string_view text, const std::vector<WordSpan>& spans) {
 }
 
 TEST(Spelling, WordsStandBetweenCodesAndEscapes) {
-  const std::string text = "Don't[L_]go'{1A}4th caf\xE9s{AB}\x8Avon\x92t [LS]\"quoted' x-y[W";
-  EXPECT_EQ(Words(text, SplitWords(text)), "Don't|go|caf\xE9s|\x8Avon\x92t|quoted|x|y|W|");
+  const std::string text = "Don't[L_]go'{1A}4th caf\xE9s{AB}\x8Avon\x92t [LS]\"quoted' x-y{Ag}[Wy";
+  EXPECT_EQ(Words(text, SplitWords(text)), "Don't|go|caf\xE9s|\x8Avon\x92t|quoted|x|y|Ag|Wy|");
+  std::string odd;  // the letters below 0xC0 and the signs from there on
+  for (int c = 0x80; c <= 0xFF; ++c) odd += (c < 0xC0) == IsWordLetter(c) ? std::string(1, char(c)) : "";
+  EXPECT_EQ(odd, "\x83\x8A\x8C\x8E\x9A\x9C\x9E\x9F\xAA\xB5\xBA\xD7\xF7");
 }
 
 TEST(Spelling, TinyDictionariesInEitherEncoding) {
@@ -26,34 +30,43 @@ TEST(Spelling, TinyDictionariesInEitherEncoding) {
     const std::string e = set == "UTF-8" ? "\xC3\xA9" : "\xE9";
     WriteFileAtomically(folder.file("xx_XX.aff"), "SET " + set + "\nTRY eomhctafgs\n");
     WriteFileAtomically(folder.file("xx_XX.dic"), "4\nthe\ncaf" + e + "\ngo\nhome\n");
+    WriteFileAtomically(folder.file("yy_YY.dic"), std::string("1\nhe\n"));  // no .aff: no language
     EXPECT_EQ(InstalledLanguages({folder.path()}), std::vector<std::string>{"xx_XX"});
     const auto checker = OpenSpellChecker("xx_XX", {folder.path()});
 
     Document doc;
-    doc.Tabelle[1][0x13] = "Kael";
+    for (int code = 0x13; code <= 0x20; ++code) doc.Tabelle[1][code] = BuiltInText(code);  // the characters
     doc.Items[1].Name = "Ash Staff";
     doc.Progress.words = {"Zzz"};
-    doc.Texte[1][1].Aktuell = "Kael: the caf\xE9[L_]go hme{1A}xyz Kaels Kael's Zzz 4th Ash zzz";
+    doc.Texte[1][1].Aktuell = "Kael: the caf\xE9[L_]go hme{1A}xyz Kaels Kael's Zzz 4th Ash zzz \x8Ahe Lirae Pell Tock "
+                              "Wend Zuri Orrin Clone Skiff";
     doc.ItemInfos[3] = "Go hme.";
     doc.Texte[2][1].Aktuell = "hme";
     SpellingScan scan(doc, *checker);
     std::string found;
     for (const Misspelling& miss : scan.run(doc)) found += PlaceName(miss.place) + ":" + miss.word + ";";
-    EXPECT_EQ(found, "bank 1 text 1:hme;bank 1 text 1:xyz;bank 1 text 1:Kaels;bank 1 text 1:zzz;bank 2 text 1:hme;"
-                     "item 2 description:hme;") << set;
-    EXPECT_EQ(scan.run(doc, 2).size(), 1u);
+    EXPECT_EQ(found, "bank 1 text 1:hme;bank 1 text 1:xyz;bank 1 text 1:Kaels;bank 1 text 1:zzz;bank 1 text 1:\x8Ahe;"
+                     "bank 2 text 1:hme;item 2 description:hme;") << set;
     EXPECT_EQ(checker->suggestions("hme", 3), std::vector<std::string>{"home"}) << set;
     EXPECT_EQ(checker->suggestions("cafe", 3), std::vector<std::string>{"caf\xE9"}) << set;
   }
   WriteFileAtomically(folder.file("xx_XX.aff"), std::string("SET NO-SUCH-CODE\n"));
-  EXPECT_THROW(OpenSpellChecker("xx_XX", {folder.path()}), SpellingUnavailable);
-  try {
-    OpenSpellChecker("de_CH", {folder.path()});
-    ADD_FAILURE();
-  } catch (const SpellingUnavailable& missing) {
-    EXPECT_EQ(std::string(missing.what()), "no spelling dictionary for de_CH (looked in " + folder.path() +
-                                               "; on Debian the package hunspell-de-ch has it)");
-  }
+  const auto why = [&folder](const char* language) {
+    try {
+      OpenSpellChecker(language, {folder.path()});
+    } catch (const SpellingUnavailable& missing) {
+      return std::string(missing.what());
+    }
+    return std::string("opened");
+  };
+  EXPECT_EQ(why("xx_XX"), "the dictionary's encoding NO-SUCH-CODE is not supported");
+  EXPECT_EQ(why("de_CH"), "no spelling dictionary for de_CH (looked in " + folder.path() +
+                              "; on Debian the package hunspell-de-ch has it)");
+  // $DICPATH comes first, its empty parts left out.
+  setenv("DICPATH", "/a:/bc::/d", 1);
+  const std::vector<std::string> folders = DictionaryFolders();
+  unsetenv("DICPATH");
+  EXPECT_EQ(std::vector<std::string>(folders.begin(), folders.begin() + 3), (std::vector<std::string>{"/a", "/bc", "/d"}));
 }
 
 }  // namespace

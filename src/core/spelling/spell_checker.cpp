@@ -98,8 +98,8 @@ std::vector<std::string> InstalledLanguages(const std::vector<std::string>& fold
 SpellChecker::SpellChecker(const DictionaryFiles& files) : handles_(std::make_unique<Handles>()) {
   handles_->hunspell = Hunspell_create(files.aff.c_str(), files.dic.c_str());
   if (!handles_->hunspell) throw SpellingUnavailable("hunspell cannot open " + files.dic);
-  const char* declared = Hunspell_get_dic_encoding(handles_->hunspell);
-  const std::string encoding = declared && *declared ? declared : "ISO8859-1";
+  // ISO8859-1 for a dictionary that declares none.
+  const std::string encoding = Hunspell_get_dic_encoding(handles_->hunspell);
   handles_->toDictionary = std::make_unique<Converter>(encoding, "CP1252");
   handles_->fromDictionary = std::make_unique<Converter>("CP1252", encoding);
 }
