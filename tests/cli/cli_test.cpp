@@ -18,6 +18,8 @@ namespace orvane {
 namespace {
 
 struct Result { int exitCode = -1; std::string out, err; };
+// A run of the program and how it must end: its exit code and how its stdout and stderr start.
+struct Outcome { std::vector<std::string> args; int exitCode; std::string out, err; };
 using testing::ReadFileText;
 
 class Cli : public ::testing::Test {
@@ -42,6 +44,15 @@ class Cli : public ::testing::Test {
             testing::ReadFileText(work.file("err.txt"))};
   }
 
+  void ExpectRuns(const std::vector<Outcome>& runs) {
+    for (const Outcome& run : runs) {
+      const Result result = Call(run.args);
+      EXPECT_EQ(result.exitCode, run.exitCode) << run.args[0] << " " << run.args[1];
+      EXPECT_TRUE(result.out.starts_with(run.out)) << result.out;
+      EXPECT_TRUE(result.err.starts_with(run.err)) << result.err;
+    }
+  }
+
   // The demo project with text 1 of `bank` (every text of bank 21) set to `text`, saved under `name`.
   std::string Changed(const std::string& name, int bank, const std::string& text) {
     Document doc;
@@ -52,17 +63,6 @@ class Cli : public ::testing::Test {
     for (int i = 1; bank == 0 && i <= kItemInfoCount; ++i) doc.ItemInfos[i] = text + std::to_string(i);
     EXPECT_EQ(SaveProjectFile(doc, work.file(name), prompter, progress), ProjectOutcome::Done);
     return work.file(name);
-  }
-
-  // The demo project exported to texts.po, with new msgstr texts for the places named.
-  std::string TranslatedPo(const std::vector<std::pair<std::string, std::string>>& texts) {
-    EXPECT_EQ(Call({"po-export", project, "-o", work.file("texts.po")}).out, "5815 entries written\n");
-    PoReadResult po = ReadPoFile(work.file("texts.po"));
-    for (PoEntry& entry : po.entries)
-      for (const auto& [place, text] : texts)
-        if (entry.context == place) entry.msgstr = text;
-    WritePoFile(work.file("texts.po"), po.header, po.entries);
-    return work.file("texts.po");
   }
 
   testing::TempFolder work;
@@ -138,82 +138,74 @@ TEST_F(Cli, BuildGivesTheDemoBackAndAnswersFromItsOptions) {
 }
 
 // A run without a user answers No to every error question: the command stops, writes nothing and exits
-// with 1; a refused PO entry, a patch for another base and a checksum that is wrong or has no header too.
+// with 1; a build that left an entry out, a project that does not fit and an image without a header too.
 TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
-  const std::string po = TranslatedPo({{"bank 1 text 1", "Hallo."}, {"bank 1 text 2", "a#b"}});
-  ASSERT_EQ(Call({"build", project, "-o", work.file("de.smc"), "--from", demo, "--seed", "3", "--patch",
-                  work.file("de.bps")}).exitCode, 0);
   WriteFileAtomically(work.file("blank.smc"), std::vector<uint8_t>(0x80200, 0));
   // Table and project errors name their line, encoding errors the bank and text being written.
   WriteFileAtomically(work.file("bad.tbl"), std::string("41=A\r\n5=B\r\n"));
   const std::string text = ReadFileText(project);
   WriteFileAtomically(work.file("cut.ovp"), text.substr(0, text.find("[TEXTBLOCKS]")));
-  const std::vector<std::pair<std::vector<std::string>, std::string>> failures{
-      {{"export", demo, "--table", work.file("bad.tbl"), "-o", work.file("x.ovp")},
-       "Error: 13\nLoadRom_Form\nType mismatch\n  at line 2 of the table file\n"},
-      {{"fit", work.file("cut.ovp")}, "Error Nr. 62: Input past end of file\nContinue program? [No]\n  at line 514 of"},
-      {{"export", work.file("none.smc"), "--table", table, "-o", work.file("x.ovp")}, "Error: 53\nLoadRom_Form\n"},
-      {{"export", demo, "--table", table, "-o", work.file("none/x.ovp")}, "Error Nr. 76: Path not found\nContinue"},
-      {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")},
-       "Error!: Couldn't find an optimal compression.\n"},
-      {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")},
-       "Error Nr. 13: Type mismatch\nContinue program? [No]\n  at Writing DialogBank 3/21   Textnr:1/"},
-      {{"build", project, "-o", work.file("b.smc"), "--from", work.file("none.smc")}, "Orvane Texteditor: Couldn't copy"},
-      // Written, but with stop an item description left out fails the build.
-      {{"build", Changed("infos.ovp", 0, "A rather long description "), "-o", work.file("i.smc"), "--from", demo,
-        "--keep-dictionary"}, "Finished!: Data has been saved succesfully!"},
-      {{"build", Changed("odd.ovp", 4, "Go\xE9\x01"), "-o", work.file("b.smc"), "--from", demo},  // bytes as {hh}
-       "Error!: Unknown Character!\nBank:4\nTextnumber:1\nCharacter: {E9}\nOrvane Texteditor: The save stopped, nothing"},
-      {{"fit", work.file("none.ovp")}, "Error Nr. 53: File not found"},
-      {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, "bank 5 text 1: unknown character \"_\"\n"},
-      {{"po-import", project, po, "-o", work.file("x.ovp")},
-       "texts.po:18: bank 1 text 2: the character \"#\" has no code in the table\norvane-cli po-import: nothing was"},
-      {{"apply-patch", work.file("de.bps"), work.file("de.smc"), "-o", work.file("x.ovp")},
-       "orvane-cli apply-patch: This patch was made for another file"},
-      {{"checksum", work.file("de.smc")}, "orvane-cli checksum: the stored checksum is wrong (--fix writes it)\n"},
-      {{"checksum", work.file("blank.smc"), "--fix"}, "orvane-cli checksum: " + work.file("blank.smc") +
-                                                          ": no cartridge header found"}};
-  for (const auto& [args, err] : failures) {
-    const Result run = Call(args);
-    EXPECT_EQ(run.exitCode, 1) << args[0];
-    EXPECT_TRUE(run.err.starts_with(err)) << run.err;
-    EXPECT_FALSE(DateiExistiert(work.file("x.ovp")));
-  }
+  ExpectRuns(
+      {{{"export", demo, "--table", work.file("bad.tbl"), "-o", work.file("x.ovp")}, 1, "",
+        "Error: 13\nLoadRom_Form\nType mismatch\n  at line 2 of the table file\n"},
+       {{"fit", work.file("cut.ovp")}, 1, "",
+        "Error Nr. 62: Input past end of file\nContinue program? [No]\n  at line 514 of"},
+       {{"export", demo, "--table", table, "-o", work.file("none/x.ovp")}, 1, "", "Error Nr. 76: Path not found\n"},
+       {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")}, 1, "",
+        "Error!: Couldn't find an optimal compression.\n"},
+       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, 1, "",
+        "Error Nr. 13: Type mismatch\nContinue program? [No]\n  at Writing DialogBank 3/21   Textnr:1/"},
+       // Written, but with stop an item description left out fails the build.
+       {{"build", Changed("infos.ovp", 0, "A rather long description "), "-o", work.file("i.smc"), "--from", demo,
+         "--keep-dictionary"}, 1, "", "Finished!: Data has been saved succesfully!"},
+       {{"build", Changed("odd.ovp", 4, "Go\xE9\x01"), "-o", work.file("b.smc"), "--from", demo}, 1, "",  // as {hh}
+        "Error!: Unknown Character!\nBank:4\nTextnumber:1\nCharacter: {E9}\nOrvane Texteditor: The save stopped"},
+       {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, 1, "dictionary   ",
+        "bank 5 text 1: unknown character \"_\"\n"},
+       {{"checksum", work.file("blank.smc"), "--fix"}, 1, "",
+        "orvane-cli checksum: " + work.file("blank.smc") + ": no cartridge header found"}});
+  EXPECT_FALSE(DateiExistiert(work.file("x.ovp")));
   const Result fits = Call({"fit", work.file("long.ovp")});
-  EXPECT_TRUE(fits.out.starts_with("dictionary   ") && fits.out.find("bank 5 ") < fits.out.find("DOES NOT FIT\n"));
+  EXPECT_LT(fits.out.find("bank 5 "), fits.out.find("DOES NOT FIT\n"));
   const Result optimized = Call({"optimize", project, "-o", project});  // a project may replace itself
   EXPECT_TRUE(optimized.exitCode == 0 && optimized.err.empty() && optimized.out.starts_with("Used memory       : "));
   EXPECT_EQ(Call({"fit", project}).exitCode, 0);
 }
 
-// po-import --partial takes the good entries, diff shows them and exits with 1 while the projects differ, build
-// fixes the checksum and writes a patch, patch writes one too, and apply-patch turns the base into the build.
+// po-import refuses a file with a bad entry unless --partial, diff exits with 1 while the projects differ, build
+// fixes the checksum and writes a patch, patch writes one too, apply-patch turns the base and no other file into
+// the build, and checksum exits with 1 until --fix wrote the right sum.
 TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
-  const std::string po = TranslatedPo({{"bank 1 text 1", "Hallo."}, {"bank 1 text 2", "a#b"}});
-  const Result partial = Call({"po-import", project, po, "-o", work.file("de.ovp"), "--partial"});
-  EXPECT_EQ(std::tuple(partial.exitCode, partial.out),
-            std::tuple(0, "1 imported, 5813 unchanged, 0 fuzzy, 1 refused\n"));
-  const Result diff = Call({"diff", project, work.file("de.ovp")});
-  EXPECT_EQ(std::tuple(diff.exitCode, diff.out),
-            std::tuple(1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + Hallo.\n"));
-  EXPECT_EQ(Call({"diff", project, project}).exitCode, 0);
-  EXPECT_EQ(Call({"po-export", project, "-o", work.file("b.po"), "--bank", "21"}).out, "50 entries written\n");
-  EXPECT_EQ(Call({"po-export", project, "-o", work.file("n.po"), "--only", "names"}).out, "1098 entries written\n");
-
-  ASSERT_EQ(Call({"build", work.file("de.ovp"), "-o", work.file("de.smc"), "--from", demo, "--keep-dictionary",
-                  "--fix-checksum", "--patch", work.file("de.bps")}).exitCode, 0);
-  const Result checked = Call({"checksum", work.file("de.smc")});
-  EXPECT_TRUE(checked.exitCode == 0 && checked.out.starts_with("HiROM header at 0x101C0: stored checksum 0x"));
-  ASSERT_EQ(Call({"patch", demo, work.file("de.smc"), "-o", work.file("de.ips")}).exitCode, 0);
-  for (const char* patch : {"de.bps", "de.ips"}) {
-    EXPECT_EQ(Call({"apply-patch", work.file(patch), demo, "-o", work.file("out.smc")}).exitCode, 0);
-    EXPECT_EQ(ReadWholeFile(work.file("out.smc")), ReadWholeFile(work.file("de.smc"))) << patch;
-  }
+  const std::string po = work.file("texts.po"), de = work.file("de.ovp"), rom = work.file("de.smc");
+  EXPECT_EQ(Call({"po-export", project, "-o", po}).out, "5815 entries written\n");
+  PoReadResult read = ReadPoFile(po);
+  read.entries[0].msgstr = "Hallo.", read.entries[1].msgstr = "a#b";  // bank 1 texts 1 and 2
+  WritePoFile(po, read.header, read.entries);
   std::vector<uint8_t> changed = ReadWholeFile(demo);
   changed[0x200000] ^= 0x40;
   WriteFileAtomically(work.file("changed.smc"), changed);
-  EXPECT_EQ(Call({"checksum", work.file("changed.smc"), "--fix"}).exitCode, 0);
-  EXPECT_EQ(Call({"checksum", work.file("changed.smc")}).exitCode, 0);
+  ExpectRuns(
+      {{{"po-import", project, po, "-o", de}, 1, "",
+        "texts.po:18: bank 1 text 2: the character \"#\" has no code in the table\norvane-cli po-import: nothing"},
+       {{"po-import", project, po, "-o", de, "--partial"}, 0, "1 imported, 5813 unchanged, 0 fuzzy, 1 refused\n", ""},
+       {{"diff", project, de}, 1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + Hallo.\n", ""},
+       {{"diff", project, project}, 0, "", ""},
+       {{"po-export", project, "-o", work.file("b.po"), "--bank", "21"}, 0, "50 entries written\n", ""},
+       {{"po-export", project, "-o", work.file("n.po"), "--only", "names"}, 0, "1098 entries written\n", ""},
+       {{"build", de, "-o", rom, "--from", demo, "--keep-dictionary", "--fix-checksum", "--patch", work.file("de.bps")},
+        0, "Free Space in bytes:\nBank1:", "Finished!: Data has been saved succesfully!\n"},
+       {{"checksum", rom}, 0, "HiROM header at 0x101C0: stored checksum 0x", ""},
+       {{"patch", demo, rom, "-o", work.file("de.ips")}, 0, "", ""},
+       {{"apply-patch", work.file("de.bps"), demo, "-o", work.file("bps.smc")}, 0, "", ""},
+       {{"apply-patch", work.file("de.ips"), demo, "-o", work.file("ips.smc")}, 0, "", ""},
+       {{"apply-patch", work.file("de.bps"), rom, "-o", work.file("x.smc")}, 1, "",
+        "orvane-cli apply-patch: This patch was made for another file"},
+       {{"checksum", work.file("changed.smc")}, 1, "", "orvane-cli checksum: the stored checksum is wrong (--fix"},
+       {{"checksum", work.file("changed.smc"), "--fix"}, 0, "", ""},
+       {{"checksum", work.file("changed.smc")}, 0, "", ""}});
+  EXPECT_EQ(ReadWholeFile(work.file("bps.smc")), ReadWholeFile(rom));
+  EXPECT_EQ(ReadWholeFile(work.file("ips.smc")), ReadWholeFile(rom));
+  EXPECT_FALSE(DateiExistiert(work.file("x.smc")));
 }
 
 // progress counts the statuses the companion file holds (or derives them); spell lists each word with its
@@ -221,17 +213,15 @@ TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
 TEST_F(Cli, ProgressAndSpellReportOnTheProject) {
   const std::string worked = Changed("worked.ovp", 2, "Teh ferry.");
   std::remove(work.file("worked.ovs").c_str());  // statuses derived from the texts
-  const Result progress = Call({"progress", worked});
-  EXPECT_EQ(progress.exitCode, 0);
-  EXPECT_TRUE(progress.out.starts_with("bank    texts untranslated        draft   translated     reviewed    done\n"
-                                       "1         456          456            0            0            0    0.0%\n"
-                                       "2         444          443            1            0            0    0.0%\n"));
-  EXPECT_TRUE(progress.out.ends_with("\ntotal    4717         4716            1            0            0    0.0%\n"));
-  const Result spell = Call({"spell", worked, "--bank", "2"}), none = Call({"spell", worked, "--lang", "zz_ZZ"});
-  EXPECT_EQ(std::tuple(spell.exitCode, none.exitCode, Call({"spell", worked, "--bank", "22"}).exitCode),
-            std::tuple(1, 1, 2));
-  EXPECT_TRUE(spell.out.starts_with("bank 2 text 1 at 1: Teh (")) << spell.out;
-  EXPECT_TRUE(none.err.starts_with("orvane-cli spell: no spelling dictionary for zz_ZZ (looked in ")) << none.err;
+  ExpectRuns({{{"progress", worked}, 0,
+               "bank    texts untranslated        draft   translated     reviewed    done\n"
+               "1         456          456            0            0            0    0.0%\n"
+               "2         444          443            1            0            0    0.0%\n", ""},
+              {{"spell", worked, "--bank", "2"}, 1, "bank 2 text 1 at 1: Teh (", ""},
+              {{"spell", worked, "--lang", "zz_ZZ"}, 1, "", "orvane-cli spell: no spelling dictionary for zz_ZZ"},
+              {{"spell", worked, "--bank", "22"}, 2, "", "orvane-cli spell: "}});
+  EXPECT_TRUE(Call({"progress", worked}).out.ends_with(
+      "\ntotal    4717         4716            1            0            0    0.0%\n"));
 }
 
 }  // namespace
