@@ -19,34 +19,27 @@ using Bytes = std::vector<uint8_t>;
 using testing::Hex;
 using testing::TempFolder;
 
-// B made from A the way ROM edits look: bytes changed in place, stretches moved by an insertion or
-// a deletion, runs of one value, repeats of earlier bytes, and a file that grows or shrinks.
-Bytes Edited(const Bytes& a, std::mt19937& rng) {
-  Bytes b = a;
-  const auto pick = [&](size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
-  for (int edits = 1 + static_cast<int>(pick(6)); edits > 0; --edits) {
-    const size_t at = pick(b.size() + 1);
-    const size_t length = 1 + pick(300);
-    const size_t end = std::min(b.size(), at + length);
-    const Bytes repeated(b.begin(), b.begin() + std::min(b.size(), length));
-    switch (pick(6)) {
-      case 0: std::generate(b.begin() + at, b.begin() + end, [&] { return static_cast<uint8_t>(rng()); }); break;
-      case 1: b.insert(b.begin() + at, length, static_cast<uint8_t>(rng())); break;
-      case 2: b.erase(b.begin() + at, b.begin() + end); break;
-      case 3: b.insert(b.begin() + at, repeated.begin(), repeated.end()); break;
-      case 4: b.resize(b.size() + length, static_cast<uint8_t>(pick(2))); break;
-      default: b.resize(std::max(b.size(), length) - length); break;
-    }
-  }
-  return b;
-}
-
+// B made from A the way ROM edits look: bytes changed in place, stretches moved by an insertion or a deletion,
+// runs of one value, repeats of earlier bytes, and a file that grows or shrinks.
 TEST(Patch, AppliedToItsSourceGivesTheTargetForRandomPairs) {
   std::mt19937 rng(7);
+  const auto pick = [&](size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
   for (int pair = 0; pair < 300; ++pair) {
-    Bytes a(std::uniform_int_distribution<size_t>(0, 20000)(rng));
+    Bytes a(pick(20001));
     for (uint8_t& byte : a) byte = rng() % 4 == 0 ? static_cast<uint8_t>(rng()) : 0;
-    const Bytes b = Edited(a, rng);
+    Bytes b = a;
+    for (int edits = 1 + static_cast<int>(pick(6)); edits > 0; --edits) {
+      const size_t at = pick(b.size() + 1), length = 1 + pick(300), end = std::min(b.size(), at + length);
+      const Bytes repeated(b.begin(), b.begin() + std::min(b.size(), length));
+      switch (pick(6)) {
+        case 0: std::generate(b.begin() + at, b.begin() + end, [&] { return static_cast<uint8_t>(rng()); }); break;
+        case 1: b.insert(b.begin() + at, length, static_cast<uint8_t>(rng())); break;
+        case 2: b.erase(b.begin() + at, b.begin() + end); break;
+        case 3: b.insert(b.begin() + at, repeated.begin(), repeated.end()); break;
+        case 4: b.resize(b.size() + length, static_cast<uint8_t>(pick(2))); break;
+        default: b.resize(std::max(b.size(), length) - length); break;
+      }
+    }
     for (PatchKind kind : {PatchKind::Bps, PatchKind::Ips})
       ASSERT_EQ(ApplyPatch(CreatePatch(kind, a, b), a), b)
           << "pair " << pair << (kind == PatchKind::Bps ? " BPS" : " IPS");
