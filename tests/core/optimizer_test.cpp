@@ -140,7 +140,7 @@ TEST(WindowRun, AccuratePicksEqualThePlainCountingLoopOnRandomTexts) {
     for (auto& bank : banks) {
       bank.resize(1 + random() % 30);
       for (auto& text : bank) {
-        for (size_t n = random() % 80; n > 0; --n) text += "eeaat  th.,[]LS_W{}1AAa\xE4\xE4"[random() % 25];
+        for (size_t n = random() % 80; n > 0; --n) text += "eeaat  th.,[]LS_W{}1AAa\xE4\xFF"[random() % 25];
         all.push_back(text);
       }
     }

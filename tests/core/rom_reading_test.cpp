@@ -182,6 +182,7 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
   RomFixture rom;
   rom.SetText(1, 1, Codes("Hi[L_]you"));
   rom.SetText(17, 1, {0xA0, 0xF0});
+  rom.SetItem(1, 0x0C, Codes("Rope"));
   rom.WriteTo(roms.file("game.smc"));
   WriteFileAtomically(roms.file("short.smc"), std::vector<uint8_t>(0x200));  // missing bytes read as zero
   for (const int32_t position : {38, 118, 0, 37, 119, 0x1FF}) {              // only header bytes 38..118 are checked
@@ -244,6 +245,8 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     // Flags, texts and table: banks 17..21 go through the table file with option 1, which cannot change the line codes.
     const bool loaded = way.outcome == LoadOutcome::Loaded, decoded = loaded && way.rom != std::string("short.smc");
     const bool built = loaded || way.rom == std::string("erased.smc");  // the tables stand before the texts
+    // A load starts the translation's progress afresh, with the decoded names as their originals.
+    EXPECT_EQ(doc.Progress.nameOriginals["item 1 name"].substr(0, 4), decoded ? "Rope" : loaded ? "{00}" : "");
     EXPECT_EQ(std::to_string(doc.LadeOption) + (doc.Geaendert ? " changed " : " ") +
                   (doc.TabelleGeaendert ? "table changed " : "") + std::to_string(doc.AktuelleBank) + "|" +
                   doc.Texte[1][1].Aktuell + "|" + doc.Texte[17][1].Aktuell + "|" + doc.Texte[1][1000].Aktuell + "|" +
