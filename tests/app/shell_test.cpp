@@ -80,18 +80,17 @@ class ShellTest : public QObject {
     Harness h;
     h.load("game.smc", RomFixture());
     auto* list = Child<QListWidget>(h.window.get(), "Textliste");
-    // "Save" stores the displayed lines (the fifth ends the window) and the list follows; the
-    // original stays.
+    // "Save" stores the displayed lines wrapped at 42 columns whatever the pane's font and width (the
+    // blank at a break stays on the first piece, a word longer than a line is not cut, the fifth
+    // line ends the window); the list and the pane follow, the original stays.
     list->setCurrentRow(1);
-    QCOMPARE(h.saveTyped("A\nB\nC\nD\nE"), "A[L_]B[L_]C[L_]D[W_]E");
-    QCOMPARE(list->currentItem()->text() + " / " + h.shown() + (h.doc.Geaendert ? " / changed" : ""),
-             "2* A[L_]B[L_]C[L_]D[W_]E / Bank: 1     Text: 2 / A\nB\nC\nD\n\nE /  / changed");
-    // The pane wraps at 42 columns whatever its font and width; each piece is a line of its own,
-    // the blank at the break staying on the first, and a word longer than a line is not cut.
     h.find("RomText0")->setFont(QFont("Serif", 30));
     h.find("RomText0")->resize(100, 200);
-    QCOMPARE(h.saveTyped("The quick brown fox jumps over the lazy dog and " + QString(50, 'x')),
-             "The quick brown fox jumps over the lazy [L_]dog and [L_]" + std::string(50, 'x'));
+    QCOMPARE(h.saveTyped("A\nB\nC\nThe quick brown fox jumps over the lazy dog and " + QString(50, 'x')),
+             "A[L_]B[L_]C[L_]The quick brown fox jumps over the lazy [W_]dog and [L_]" + std::string(50, 'x'));
+    QCOMPARE(list->currentItem()->text().left(9) + " / " + h.shown() + (h.doc.Geaendert ? " / changed" : ""),
+             "2* A[L_]B / Bank: 1     Text: 2 / A\nB\nC\nThe quick brown fox jumps over the lazy \n\ndog and \n" +
+                 QString(50, 'x') + " /  / changed");
     // Every byte but the line breaks and "[" shows as its Windows-1252 character (the five bytes
     // without one keep their number) and comes back unchanged; characters without a byte are
     // refused, with the reason at the pane.
@@ -117,18 +116,26 @@ class ShellTest : public QObject {
       h.trigger(action);
       QVERIFY2(!h.window->findChild<QDialog*>(seen.section(':', 0, 0)), qPrintable(seen));
     }
-    // The search window, one at a time beside the main window, finds the working texts in exact
-    // case, shows a found text on a double click, and goes with the next load.
+    // The search window, one at a time beside the main window, finds the working texts (with "Match
+    // case" in exact case) or the originals, marks the match in each snippet, shows a found text on a
+    // double click, and goes with the next load. "Replace all" (working texts only) asks before the
+    // shown text is left, tells the count and asks again, then shows the replaced texts.
     h.doc.Texte[3][12] = {"Kael[L_]and Kael again", "old"};
     h.doc.Texte[21][h.doc.BankInfo[21].TextCount] = {"kael", ""};
+    h.doc.Texte[2][1].Original = "Zyxw";
     h.window->show();
     Click(h.window.get(), "SuchenKnopf");
     Click(h.window.get(), "SuchenKnopf");  // a second press opens no second window
     QCOMPARE(h.window->findChildren<QDialog*>("SearchDialog").size(), 1);
     auto* search = Child<QDialog>(h.window.get(), "SearchDialog");
     auto* results = Child<QListWidget>(search, "ErgebnisListe");
-    Box(search, "Suchfeld")->setText("Kael");
-    Click(search, "SucheStarten");
+    const auto run = [search](const char* pattern, bool matchCase, int scope, const char* button) {
+      Box(search, "Suchfeld")->setText(pattern);
+      Child<QCheckBox>(search, "GrossKlein")->setChecked(matchCase);
+      Child<QComboBox>(search, "SuchBereich")->setCurrentIndex(scope);
+      Click(search, button);
+    };
+    run("Kael", true, 0, "SucheStarten");
     const QString first = Lines(results) + " / " + search->windowTitle();
     h.saveTyped("Kael too");  // bank 1, text 1: the next search sees it
     Click(search, "SucheStarten");
@@ -136,39 +143,30 @@ class ShellTest : public QObject {
     QCOMPARE(first + " / " + Lines(results) + " / " + h.shown() + " / " + list->currentItem()->text(),
              "Found in Bank: 3  Textnummer: 12 / Textsearch got 1 results / Found in Bank: 1  Textnummer: 1,Found in "
              "Bank: 3  Textnummer: 12 / Bank: 3     Text: 12 / Kael\nand Kael again / old / 12* Kael[L_]and Kael again");
-    // Without "Match case" or in the original texts the search finds more or elsewhere, the match
-    // marked in each snippet; "Replace all" (working texts only) asks before the shown text is left,
-    // tells the count and asks again, then shows the replaced texts.
-    h.doc.Texte[2][1].Original = "Zyxw";
-    h.doc.Geaendert = false;
-    const auto set = [search](const char* pattern, bool matchCase, int scope) {
-      Box(search, "Suchfeld")->setText(pattern);
-      Child<QCheckBox>(search, "GrossKlein")->setChecked(matchCase);
-      Child<QComboBox>(search, "SuchBereich")->setCurrentIndex(scope);
-    };
-    set("zyxw", false, 1);  // no replacing in the original texts
-    Click(search, "SucheStarten");
+    run("zyxw", false, 1, "SucheStarten");
     QCOMPARE(Lines(results) + results->item(0)->data(Qt::UserRole + 1).toString().section("<b>", 1, 1) +
-                 QString::number(Child<QPushButton>(search, "AlleErsetzen")->isEnabled()), "Found in Bank: 2  Textnummer: 1Zyxw</b></span></span>0");
+                 QString::number(Child<QPushButton>(search, "AlleErsetzen")->isEnabled()),
+             "Found in Bank: 2  Textnummer: 1Zyxw</b></span></span>0");
+    h.doc.Geaendert = false;
     Box(search, "ErsetzenFeld")->setText("Ilsa");
-    const QString leave = "Save the changes to this text?|", replace = "Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
+    const QString leave = "Save the changes to this text?|",
+                  replace = "Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
     for (const auto& [pattern, answers, expected] : std::initializer_list<std::tuple<const char*, std::vector<Answer>, QString>>{
              {"zz", {Answer::No}, leave + "No working text holds \"zz\". / Kael[L_]and Kael again 0 typed"},
              {"kael", {Answer::Cancel}, leave + "Kael[L_]and Kael again 0 typed"},
              {"kael", {Answer::No, Answer::No}, leave + replace + "Kael[L_]and Kael again 0 typed"},
              {"kael", {Answer::No, Answer::Yes}, leave + replace + "Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
       h.find("RomText0")->setProperty("plainText", "typed");
-      set(pattern, false, 0);
       const size_t asked = h.prompter.messages().size();
       for (Answer a : answers) h.prompter.queue(a);
-      Click(search, "AlleErsetzen");
+      run(pattern, false, 0, "AlleErsetzen");
       QString said;
-      for (size_t m = asked; m < h.prompter.messages().size(); ++m) said += QString::fromStdString(h.prompter.messages()[m].text) + (m == asked ? "|" : " / ");
-      QCOMPARE(said + shell::ToQt(h.doc.Texte[3][12].Aktuell) + QString(" %1 ").arg(h.doc.Geaendert) + h.find("RomText0")->property("plainText").toString(), expected);
+      for (size_t m = asked; m < h.prompter.messages().size(); ++m)
+        said += QString::fromStdString(h.prompter.messages()[m].text) + (m == asked ? "|" : " / ");
+      QCOMPARE(said + shell::ToQt(h.doc.Texte[3][12].Aktuell) + QString(" %1 ").arg(h.doc.Geaendert) +
+                   h.find("RomText0")->property("plainText").toString(), expected);
     }
     QCOMPARE(search->windowTitle() + " " + list->currentItem()->text(), "Textsearch: 4 replaced 12* Ilsa[L_]and Ilsa again");
-    Child<QScrollBar>(h.window.get(), "ScrollBank")->setValue(1);  // another bank starts at its first text
-    QCOMPARE(list->currentRow(), 0);
     QPointer<QWidget> watched(search);
     h.load("game.smc");
     QTRY_VERIFY(!watched);
