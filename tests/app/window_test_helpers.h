@@ -53,8 +53,7 @@ struct Harness {
 
   // "Load Rom" with `name` chosen in the LoadFile window; with a ROM, writes it and the table file first.
   void load(const std::string& name, const std::optional<RomFixture>& rom = std::nullopt) {
-    if (rom) rom->WriteTo(folder.file(name));
-    if (rom) WriteTableFile(folder.path());
+    if (rom) rom->WriteTo(folder.file(name)), WriteTableFile(folder.path());
     window->setRomChooser([path = folder.file(name)](Document& d) { d.GewaehlteDatei = path, d.LadeOption = 0; });
     window->loadRom();
   }
