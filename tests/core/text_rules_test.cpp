@@ -68,8 +68,10 @@ TEST(DisplayForm, ShowsTheFourCodesAsBreaksAndDropsUnknownOnes) {
       // An unknown code vanishes with its three characters; the closing one is not checked.
       {"A[XY]B", "AB"}, {"A[l_]B", "AB"}, {"A[L_xB", "A\r\nB"}, {"A[[L_]]B", "A]]B"}, {"AB[L", "AB"}, {"AB[", "AB"}};
   for (const auto& [stored, shown] : rows) EXPECT_EQ(DisplayForm(stored), shown) << stored;
-  // The pane wraps each shown line after its last blank that fits, the blank staying on the first piece.
+  // The pane wraps each shown line after its last blank that fits, the blank staying on the first piece;
+  // the blank between two words counts.
   EXPECT_EQ(PaneLines("The quick brown fox[LS]jumps", 10), (Lines{"The quick ", "brown fox", "   jumps"}));
+  EXPECT_EQ(PaneLines("The quick", 9).size() * 10 + PaneLines("The quick", 8).size(), 12u);
 }
 
 TEST(StoredFromLines, BreaksIndentationAndEmptyLines) {

@@ -80,16 +80,14 @@ std::vector<std::string> PaneLines(std::string_view stored, size_t columns) {
     const size_t end = std::min(shown.find("\r\n", start), shown.size());
     const std::string_view line = std::string_view(shown).substr(start, end - start);
     std::string piece;
-    size_t visible = 0;  // the piece's length without its trailing blanks
     for (size_t i = 0; i < line.size();) {
       const size_t wordEnd = std::min(line.find(' ', i), line.size());
       const size_t next = std::min(line.find_first_not_of(' ', wordEnd), line.size());
-      if (!piece.empty() && visible + (wordEnd - i) > columns) {
+      // The word fits when the piece with the blanks before it and the word itself fit.
+      if (!piece.empty() && piece.size() + (wordEnd - i) > columns) {
         lines.push_back(std::move(piece));
         piece.clear();
-        visible = 0;
       }
-      visible = piece.size() + (wordEnd - i);
       piece.append(line.substr(i, next - i));
       i = next;
     }
