@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "check/text_check.h"
+#include "common/cp1252.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
 
@@ -19,9 +20,11 @@ std::string Now() {
   return text;
 }
 
+// The project's name comes from a file name, which may be in an 8-bit encoding rather than UTF-8.
 std::string Header(const PoExportParams& params) {
   const std::string date = params.creationDate.empty() ? Now() : params.creationDate;
-  return "Project-Id-Version: " + params.projectName + "\n" + "POT-Creation-Date: " + date + "\n" +
+  const std::string& name = params.projectName;
+  return "Project-Id-Version: " + (IsUtf8(name) ? name : Cp1252ToUtf8(name)) + "\n" + "POT-Creation-Date: " + date + "\n" +
          "PO-Revision-Date: " + date + "\n" +
          "Last-Translator: \n"
          "Language-Team: \n"
