@@ -5,13 +5,14 @@
 #include <QListWidget>
 
 #include "document.h"
+#include "text_places.h"
 
 namespace orvane::editors {
 
 Gegnereditor::Gegnereditor(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, prompter,
-                     {"Gegnereditor", "Enemys", "Warning!!!", "NeuerName", "Speichern", kEnemyNameWidth, false,
-                      false},
+                     {"Gegnereditor", "Enemys", "Warning!!!", "NeuerName", "Speichern", NameLimit(TextList::Enemies),
+                      false, false},
                      parent) {
   const QFont arial("Arial");
   nameBox_->setFont(arial);
@@ -24,7 +25,8 @@ void Gegnereditor::store() {
   for (size_t i = 0; i < names().size(); ++i) {
     std::string name = names()[i];
     // A longer name (only a project file can bring one) is kept whole.
-    if (name.size() < kEnemyNameWidth) name.resize(kEnemyNameWidth, ' ');
+    if (const auto width = static_cast<size_t>(RecordLength(TextList::Enemies)); name.size() < width)
+      name.resize(width, ' ');
     doc_.GegnerNamen[i] = std::move(name);
   }
 }

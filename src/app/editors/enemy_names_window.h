@@ -6,8 +6,6 @@
 
 namespace orvane::editors {
 
-inline constexpr int kEnemyNameWidth = 11;
-
 class Gegnereditor : public NameListEditor {
   Q_OBJECT
 

@@ -12,6 +12,7 @@
 
 #include "document.h"
 #include "editors/item_symbol_pictures.h"
+#include "text_places.h"
 
 namespace orvane::editors {
 namespace {
@@ -25,8 +26,9 @@ QGroupBox* Frame(const QString& caption, const QString& name, QWidget* parent) {
 }  // namespace
 
 ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
-    : NameListEditor(doc, prompter,
-                     {"ItemsForm", "Items", "Warning!", "Text1", "Command1", kItemNameLimit, true, true}, parent),
+    : NameListEditor(
+          doc, prompter,
+          {"ItemsForm", "Items", "Warning!", "Text1", "Command1", NameLimit(TextList::ItemNames), true, true}, parent),
       nameFrame_(Frame(tr("Edit Item Name"), "Frame2", this)),
       symbolFrame_(Frame(tr("Select Item Symbol"), "Frame3", this)),
       symbolButtons_(new QButtonGroup(this)) {
@@ -48,7 +50,8 @@ ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
   auto* infoFrame = Frame(tr("Item Info"), "Frame4", this);
   // Item i owns description i + 1, so list row r shows description r + 2.
   QLineEdit* description =
-      addDescriptionBox("Beschreibung", kItemInfoLimit, false, {doc.ItemInfos.begin(), doc.ItemInfos.end()}, 2);
+      addDescriptionBox("Beschreibung", NameLimit(TextList::ItemInfos), false,
+                        {doc.ItemInfos.begin(), doc.ItemInfos.end()}, 2);
   (new QVBoxLayout(infoFrame))->addWidget(description);
 
   auto* right = new QVBoxLayout;

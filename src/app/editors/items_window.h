@@ -12,8 +12,6 @@ class QGroupBox;
 
 namespace orvane::editors {
 
-inline constexpr int kItemNameLimit = 10;
-inline constexpr int kItemInfoLimit = 40;
 inline constexpr uint8_t kFirstItemSymbol = 32;
 inline constexpr uint8_t kLastItemSymbol = 41;
 inline constexpr uint8_t kNoItemSymbol = 255;

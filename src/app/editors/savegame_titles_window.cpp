@@ -1,12 +1,14 @@
 #include "editors/savegame_titles_window.h"
 
 #include "document.h"
+#include "text_places.h"
 
 namespace orvane::editors {
 
 Speichernamen::Speichernamen(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, prompter,
-                     {"Speichernamen", "Savegame Titles", "Warning!!!", "Text1", "SPNamen", 25, false, true},
+                     {"Speichernamen", "Savegame Titles", "Warning!!!", "Text1", "SPNamen",
+                      NameLimit(TextList::SaveTitles), false, true},
                      parent) {
   usePlainLayout();
   fill({doc.SpeicherNamen.begin() + 1, doc.SpeicherNamen.end()});

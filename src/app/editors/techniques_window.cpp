@@ -9,13 +9,15 @@
 #include <QVBoxLayout>
 
 #include "document.h"
+#include "text_places.h"
 
 namespace orvane::editors {
 
 Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
-    : NameListEditor(doc, prompter,
-                     {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", kTechNameLimit, true, false},
-                     parent) {
+    : NameListEditor(
+          doc, prompter,
+          {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", NameLimit(TextList::TechNames), true, false},
+          parent) {
   auto* listFrame = new QGroupBox(tr("Select Tech"), this);
   listFrame->setObjectName("Frame1");
   (new QVBoxLayout(listFrame))->addWidget(list_);
@@ -24,11 +26,12 @@ Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
   (new QVBoxLayout(nameFrame))->addWidget(nameBox_);
   auto* infoFrame = new QGroupBox(tr("Tech-Info"), this);
   infoFrame->setObjectName("Frame3");
-  QLineEdit* description = addDescriptionBox(
-      "Text2", kTechInfoLimit, true, {doc.TechBeschreibungen.begin(), doc.TechBeschreibungen.end()}, 0);
+  QLineEdit* description = addDescriptionBox("Text2", NameLimit(TextList::TechInfos), true,
+                                             {doc.TechBeschreibungen.begin(), doc.TechBeschreibungen.end()}, 0);
   description->setFont(QFont("Times New Roman"));
   // Room for the whole description, typed in wide lower-case letters.
-  description->setMinimumWidth(description->fontMetrics().horizontalAdvance(QString(kTechInfoLimit, QLatin1Char('m'))) + 12);
+  description->setMinimumWidth(
+      description->fontMetrics().horizontalAdvance(QString(NameLimit(TextList::TechInfos), QLatin1Char('m'))) + 12);
   (new QVBoxLayout(infoFrame))->addWidget(description);
 
   auto* right = new QVBoxLayout;

@@ -6,9 +6,6 @@
 
 namespace orvane::editors {
 
-inline constexpr int kTechNameLimit = 11;
-inline constexpr int kTechInfoLimit = 40;
-
 class Techniken : public NameListEditor {
   Q_OBJECT
 
