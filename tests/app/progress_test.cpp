@@ -79,6 +79,7 @@ class ProgressTest : public QObject {
     h.saveTyped("Take the Herb");
     h.trigger("SpellingInProblems");
     auto* problems = Child<QTreeWidget>(h.window.get(), "ProblemsList");
+    QVERIFY(problems->isVisible());  // switching the spelling rows on shows the list
     QCOMPARE(QString::number(problems->topLevelItemCount()) + " " + problems->topLevelItem(1)->text(0) + " " +
                  problems->topLevelItem(1)->text(1) + " / " + problems->topLevelItem(10)->text(0) + " " +
                  problems->topLevelItem(10)->text(1), "11 Old name still used bank 1 text 2 / Spelling bank 1 text 6");

@@ -2,6 +2,7 @@
 // context menu, and the choice whether the problems list shows the project's misspelled words.
 
 #include <QActionGroup>
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,9 +47,12 @@ void TranslationDesk::buildMenu(QMainWindow* window) {
   spellingInProblems_->setObjectName(QStringLiteral("SpellingInProblems"));
   spellingInProblems_->setCheckable(true);
   spellingInProblems_->setChecked(QSettings().value(kWholeProjectKey, false).toBool());
-  connect(spellingInProblems_, &QAction::toggled, this, [this](bool on) {
+  // Switching it on shows the list, which may be hidden.
+  auto* problems = window->findChild<QDockWidget*>(QStringLiteral("ProblemsDock"));
+  connect(spellingInProblems_, &QAction::toggled, this, [this, problems](bool on) {
     QSettings().setValue(kWholeProjectKey, on);
     hooks_.refreshProblems();
+    if (on && problems) problems->show();
   });
 
   highlighter_ = new SpellHighlighter(pane_->document(), {});
