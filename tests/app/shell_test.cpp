@@ -281,10 +281,20 @@ class ShellTest : public QObject {
     const std::optional<CartridgeHeader> header = FindCartridgeHeader(rom);
     QVERIFY(header && ComputeChecksum(rom, *header) == header->storedChecksum);
 
-    h.chooser.answer = h.folder.file("de.bps");
-    h.trigger("CreatePatch");
-    ApplyPatchFile(h.folder.file("de.bps"), demo, h.folder.file("out.smc"));
-    QCOMPARE(ReadWholeFile(h.folder.file("out.smc")), rom);
+    // The demo has a copier header: Yes makes the patch for the image without it, No for the file as it is.
+    const std::vector<uint8_t> original = ReadWholeFile(demo);
+    for (const Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+      const size_t skip = answer == Answer::Yes ? 512 : 0;
+      WriteFileAtomically(h.folder.file("base.smc"), std::vector<uint8_t>(original.begin() + skip, original.end()));
+      h.chooser.answer = h.folder.file("de.bps");
+      h.prompter.queue(answer);
+      h.trigger("CreatePatch");
+      if (answer == Answer::Cancel) break;
+      ApplyPatchFile(h.folder.file("de.bps"), h.folder.file("base.smc"), h.folder.file("out.smc"));
+      QCOMPARE(ReadWholeFile(h.folder.file("out.smc")), std::vector<uint8_t>(rom.begin() + skip, rom.end()));
+      std::filesystem::remove(h.folder.file("de.bps"));
+    }
+    QVERIFY(!std::filesystem::exists(h.folder.file("de.bps")));  // Cancel makes none
 
     h.chooser.answer = demo;  // saved into the loaded ROM itself: no original is left to patch from
     h.trigger("RomSpeichern");

@@ -8,6 +8,7 @@
 
 #include "check/read_back.h"
 #include "common/run_error.h"
+#include "exchange/cartridge.h"
 #include "exchange/patch.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_import_dialog.h"
@@ -130,8 +131,21 @@ void MainWindow::createPatch() {
   }
   const auto path = chooser_.choose({"Create Patch...", "BPS patch|*.bps|IPS patch|*.ips", "", true});
   if (!path) return;
+  // Most patching tools and players' ROMs go without the copier header, so that is offered first.
+  bool stripHeader = false;
+  if (CopierHeaderSize(std::filesystem::file_size(doc_.RomPfadGeladen, ec)) > 0) {
+    Message question = MakeMessage("Create Patch",
+                                   "The loaded ROM starts with a 512-byte copier header. Make the patch for the "
+                                   "image without it, as most patching tools expect?",
+                                   Icon::Exclamation);
+    question.buttons = Buttons::YesNoCancel;
+    question.defaultAnswer = Answer::Yes;
+    const Answer answer = prompter_.ask(question);
+    if (answer == Answer::Cancel) return;
+    stripHeader = answer == Answer::Yes;
+  }
   try {
-    CreatePatchFile(doc_.RomPfadGeladen, lastSavedRom_, *path, false);
+    CreatePatchFile(doc_.RomPfadGeladen, lastSavedRom_, *path, stripHeader);
     prompter_.ask(MakeMessage("Create Patch",
                               "The patch from " + doc_.RomPfadGeladen + " to " + lastSavedRom_ + " was written.",
                               Icon::Information));
