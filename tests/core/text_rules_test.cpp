@@ -29,7 +29,8 @@ namespace {
 // The small shared rules over strings, numbers and paths.
 TEST(TextHelpers, HexNumbersSearchesCountsAndFolders) {
   EXPECT_EQ(HexZuZahl("0A") + HexZuZahl("eF"), 10 + 0xEF);
-  for (const char* bad : {"5=", "", "  ", "G"}) EXPECT_THROW(HexZuZahl(bad), RunError) << bad;
+  EXPECT_EQ(HexZuZahl("7FFFFFFF"), INT32_MAX);
+  for (const char* bad : {"5=", "", "  ", "G", "80000000"}) EXPECT_THROW(HexZuZahl(bad), RunError) << bad;
   const std::array<std::string, 4> list{"a", "b", "b", ""};
   EXPECT_EQ(std::to_string(SucheEintrag(list, "b")) + std::to_string(SucheEintrag(list, "")) +
                 std::to_string(SucheEintrag(list, "c")),

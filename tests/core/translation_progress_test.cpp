@@ -92,6 +92,7 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
       {"{\"format\": \"Orvane", "could not be read: parse error at line 1, column 19: syntax error"},
       {"[1, 2]", "it is no progress file of this program"},
       {"{\"format\": \"Orvane Texteditor progress\", \"version\": 2}", "another version of the program (format 2)"},
+      {"{\"format\": \"Orvane Texteditor progress\"}", "another version of the program (format null)"},
       {head + ", \"texts\": []}", "\"texts\" has the wrong type"},
       {head + ", \"texts\": {\"bank 2 text 999\": {}}}", "there is no text \"bank 2 text 999\""},
       {texts + "\"done\"}}}", "bank 2 text 1: unknown status \"done\""},
