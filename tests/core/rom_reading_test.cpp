@@ -128,8 +128,9 @@ TEST(Decoding, FirstAndLastEntryOfEveryListThroughItsColumn) {
     EXPECT_TRUE(doc->ItemInfoAdressen[7] == doc->ItemInfoAdressen[1] && doc->ItemInfoAdressen[1] == kItemInfoData + 1);
     EXPECT_EQ(doc->Tabelle[2], ExpectedColumns()[2]);
     for (int code = 0; code < 256; ++code)
-      if (code < kDictionaryFirst || code > kDictionaryLast)
+      if (code < kDictionaryFirst || code > kDictionaryLast) {
         EXPECT_EQ(doc->Tabelle[1][code], ExpectedColumns()[1][code]) << code;
+      }
   }
 }
 
