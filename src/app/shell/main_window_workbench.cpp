@@ -191,7 +191,8 @@ void MainWindow::showProblem(int index) {
 bool MainWindow::problemsAllowSave() {
   refreshProblems();
   const auto count = std::count_if(problems_->rows().begin(), problems_->rows().end(), [this](const ProblemRow& row) {
-    return row.kind != ProblemKind::ReadBack && !IsAdvice(row.kind) && (row.kind != ProblemKind::Dictionary || doc_.TabelleGeaendert);
+    return row.kind != ProblemKind::ReadBack && !IsAdvice(row.kind) &&
+           (row.kind != ProblemKind::Dictionary || doc_.TabelleGeaendert);
   });
   if (count == 0) return true;
   problems_->show();

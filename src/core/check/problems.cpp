@@ -113,9 +113,10 @@ std::vector<ProblemRow> ReadBackProblems(const Document& doc, const std::vector<
 void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemRow>& rows) {
   for (const OldNameUse& use : FindOldNames(doc)) {
     const std::string name = PlaceName(use.name);
-    rows.push_back({ProblemKind::OldName, use.text, PlaceName(use.text),
-                    use.oldStillThere ? "still says \"" + use.oldName + "\": " + name + " is now \"" + use.newName + "\""
-                                      : "lacks \"" + use.newName + "\": " + name + " was \"" + use.oldName + "\""});
+    std::string reason = use.oldStillThere
+                             ? "still says \"" + use.oldName + "\": " + name + " is now \"" + use.newName + "\""
+                             : "lacks \"" + use.newName + "\": " + name + " was \"" + use.oldName + "\"";
+    rows.push_back({ProblemKind::OldName, use.text, PlaceName(use.text), std::move(reason)});
   }
   if (!spelling) return;
   for (const Misspelling& miss : spelling->run(doc))

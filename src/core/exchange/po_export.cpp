@@ -24,8 +24,8 @@ std::string Now() {
 std::string Header(const PoExportParams& params) {
   const std::string date = params.creationDate.empty() ? Now() : params.creationDate;
   const std::string& name = params.projectName;
-  return "Project-Id-Version: " + (IsUtf8(name) ? name : Cp1252ToUtf8(name)) + "\n" + "POT-Creation-Date: " + date + "\n" +
-         "PO-Revision-Date: " + date + "\n" +
+  return "Project-Id-Version: " + (IsUtf8(name) ? name : Cp1252ToUtf8(name)) + "\n" +
+         "POT-Creation-Date: " + date + "\n" + "PO-Revision-Date: " + date + "\n" +
          "Last-Translator: \n"
          "Language-Team: \n"
          "Language: \n"
