@@ -19,7 +19,6 @@
 #include "demo/demo_rom.h"
 #include "rom/layout.h"
 #include "rom/rom_loader.h"
-#include "support/linear_encoder.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "support/write_harness.h"
@@ -32,7 +31,8 @@ namespace orvane {
 namespace {
 
 // The encoder: the longest-match rule with its ties, the end of the text and the brace escapes, in the
-// name form and the dialogue form, and the indexed encoder against the plain reading of the rule.
+// name form and the dialogue form. The fuzz target fuzz_encoder holds the indexed encoder against the plain
+// reading of the rule, on random tables from its corpus.
 using testing::Bytes;
 using testing::Hex;
 
@@ -61,46 +61,6 @@ TEST(Encoder, LongestPieceFirstLowestCodeOnTiesThenTheBraceEscape) {
   EXPECT_EQ(before, Hex("BA BB"));
   h.SetCode(0x40, std::string(300, 'x'));
   EXPECT_EQ(h.doc.MaxEintragLaenge[1], 255);  // a Byte: longer entries are never tried whole
-}
-
-// Random tables over a small alphabet make duplicates, prefixes, empty and long entries common; some
-// codes are excluded, which the plain reading sees as entries no text holds.
-TEST(Encoder, IndexedEncoderEqualsThePlainReadingOfTheRule) {
-  std::mt19937 rng(20261206);
-  const std::string alphabet = "abAB{}0f[]. ";
-  auto randomText = [&](size_t maxLength) {
-    std::string s(rng() % (maxLength + 1), ' ');
-    for (char& c : s) c = alphabet[rng() % alphabet.size()];
-    return s;
-  };
-  // The result, or nothing when it threw (a brace group that is no number).
-  auto outcome = [](auto&& run) -> std::optional<decltype(run())> {
-    try { return run(); } catch (const RunError&) { return std::nullopt; }
-  };
-  for (int round = 0; round < 150; ++round) {
-    CodeTable table{}, plain{};
-    for (auto& entry : table) entry = rng() % 10 == 0 ? "" : randomText(rng() % 10 < 4 ? 1 : rng() % 8 ? 4 : 14);
-    if (round % 3 == 0) table[round % 256] = table[255 - round % 256];
-    std::bitset<kCodes> excluded;
-    for (size_t c = 0; c < kCodes; ++c) plain[c] = (excluded[c] = rng() % 16 == 0) ? "\x01" : table[c];
-    size_t longest = 0;
-    for (const auto& entry : table) longest = std::max(longest, entry.size());
-    // Mostly the table's own longest length; sometimes less, so that long entries are never tried.
-    const auto maxLength = static_cast<int32_t>(round % 5 == 0 ? longest / 2 : longest);
-    const Encoder encoder(table, maxLength, excluded);
-    for (int t = 0; t < 40; ++t) {
-      const std::string text = randomText(30);
-      for (int32_t k = 0; k <= static_cast<int32_t>(text.size()) + 1; ++k) {
-        auto key = [](const CodeMatch& m) { return std::tuple(m.code, m.next, std::string(m.piece)); };
-        ASSERT_EQ(outcome([&] { return key(encoder.NaechsterCode(text, k)); }),
-                  outcome([&] { return key(testing::LinearNaechsterCode(plain, maxLength, text, k)); }))
-            << text << " at " << k;
-      }
-      const std::string probe = randomText(5);
-      ASSERT_EQ(encoder.SucheCode(probe), SucheEintrag(plain, probe)) << probe;
-    }
-    for (char c : alphabet) ASSERT_EQ(encoder.EinzelCode(c), SucheEintrag(plain, std::string(1, c)));
-  }
 }
 
 // The three writers byte for byte, into an image of 0xAA bytes: the dialogue banks (pointers before

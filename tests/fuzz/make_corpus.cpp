@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <random>
 
 #include "demo/demo_phrases.h"
 #include "demo/demo_rom.h"
@@ -23,6 +24,18 @@ int main(int argc, char** argv) {
   put("encoder", "built_in_sentence.bin",
       b({1, 0}) + std::string(orvane::demo::Sentences()[0]) + "[L_]{1A}{1a}{A0}{FF}{ZZ}{1}");
   put("encoder", "alphabet_excluded.bin", b({7, 2, 1, 2}) + "ab" + b({2, 1}) + "a" + b({1, 1}) + "abab");
+  // Whole tables over the small alphabet: duplicates, prefixes, empty and long entries are common.
+  std::mt19937 rng(20261206);
+  for (int i = 0; i < 40; ++i) {
+    std::string input = b({2 | i % 2 * 4 | (i % 5 == 0) * 8, 255});
+    for (int code = 0; code < 255; ++code) {
+      const auto length = static_cast<int>(rng() % 10 == 0 ? 0 : rng() % 10 < 4 ? 1 : rng() % 8 ? 4 : 14);
+      input += b({code, length}) + std::string(length, '\0');
+      for (int n = 0; n < length; ++n) input[input.size() - 1 - n] = static_cast<char>(rng());
+    }
+    for (int n = 0; n < 500; ++n) input += static_cast<char>(rng());
+    put("encoder", "random_table_" + std::to_string(i) + ".bin", input);
+  }
   for (int mode = 0; mode < 4; ++mode)
     put("optimizer", "demo_sentences_mode" + std::to_string(mode) + ".bin",
         b({mode, 127, mode == 3 ? 3 : 0, 7, 1, 3}) + texts);
