@@ -14,8 +14,7 @@ class ProgressTest : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);  // no user settings
-    QSettings().clear();                         // nor those of an earlier run
+    ForgetSettings();
     WriteFileAtomically(dictionaries.file("xx_XX.aff"), std::string("SET UTF-8\nTRY ehmot\n"));
     WriteFileAtomically(dictionaries.file("xx_XX.dic"), std::string("3\nthe\nhome\ntake\n"));
     qputenv("DICPATH", dictionaries.path().c_str());
@@ -25,15 +24,13 @@ class ProgressTest : public QObject {
     RomFixture rom;
     for (int t = 1; t <= 6; ++t) rom.SetText(1, t, Codes("Take the Herb"));
     rom.SetItem(1, 32, Codes("Herb"));
-    Harness h;
-    h.load("game.smc", rom);
-    h.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-    auto* list = Child<QListWidget>(h.window.get(), "Textliste");
+    Harness h{rom};
+    QVERIFY(h.showActive());
+    auto* list = h.find<QListWidget>("Textliste");
     const auto statuses = [&h] {
       QString all;
       for (int t = 1; t <= 5; ++t) all += QString::fromLatin1(StatusName(ProgressOf(h.doc, 1, t).status).substr(0, 2));
-      return all + " " + Child<QLabel>(h.window.get(), "ProgressLabel")->text().section("   ", 0, 0);
+      return all + " " + h.find<QLabel>("ProgressLabel")->text().section("   ", 0, 0);
     };
     h.saveTyped("Take the Sage");                           // text 1: draft
     QTest::keyClick(h.find("RomText0"), Qt::Key_Return, Qt::ControlModifier);  // text 1: translated, on to 2
@@ -43,25 +40,21 @@ class ProgressTest : public QObject {
     QCOMPARE(statuses(), "trtrununun Bank 1: 2 translated, 0 reviewed of 456 (0.4%)");
     list->setCurrentRow(2);
     Click(h.window.get(), "ReviewedButton");
-    auto* filter = Child<QComboBox>(h.window.get(), "TextFilter");
+    auto* filter = h.find<QComboBox>("TextFilter");
     filter->setCurrentIndex(3 + int(TextStatus::Translated));
-    const auto shown = [list] {
-      int rows = 0;
-      for (int row = 0; row < list->count(); ++row) rows += !list->item(row)->isHidden();
-      return rows + 10 * list->currentRow();
-    };
+    const auto shown = [list] { return VisibleRows(list) + 10 * list->currentRow(); };
     QCOMPARE(QString("%1 ").arg(shown()) + statuses(), "32 trtrreunun Bank 1: 2 translated, 1 reviewed of 456 (0.7%)");
     // The note follows the shown text.
-    Child<QTextEdit>(h.window.get(), "NoteBox")->setPlainText("Check the name");
+    h.find<QTextEdit>("NoteBox")->setPlainText("Check the name");
     list->setCurrentRow(0);
     Click(h.window.get(), "ReviewedButton");  // text 1 leaves the filtered list; text 2 is shown
-    QCOMPARE(Child<QTextEdit>(h.window.get(), "NoteBox")->toPlainText() + "|" +
+    QCOMPARE(h.find<QTextEdit>("NoteBox")->toPlainText() + "|" +
                  QString::fromStdString(ProgressOf(h.doc, 1, 4).note) + QString(" %1").arg(shown()), "|Check the name 11");
     filter->setCurrentIndex(0);
 
     // Spelling: "Sage" is underlined; its menu adds it to the word list.
     h.trigger("Spelling_xx_XX");
-    auto* pane = Child<QTextEdit>(h.window.get(), "RomText0");
+    auto* pane = h.find<QTextEdit>("RomText0");
     const QList<QTextLayout::FormatRange> underlined = pane->document()->firstBlock().layout()->formats();
     QCOMPARE(underlined.size() == 1 ? QString("%1+%2").arg(underlined[0].start).arg(underlined[0].length) : "", "9+4");
     QTimer::singleShot(0, [] {
@@ -78,7 +71,7 @@ class ProgressTest : public QObject {
     h.doc.Items[1].Name = "Sage";
     h.saveTyped("Take the Herb");
     h.trigger("SpellingInProblems");
-    auto* problems = Child<QTreeWidget>(h.window.get(), "ProblemsList");
+    auto* problems = h.find<QTreeWidget>("ProblemsList");
     QVERIFY(problems->isVisible());  // switching the spelling rows on shows the list
     QCOMPARE(QString::number(problems->topLevelItemCount()) + " " + problems->topLevelItem(1)->text(0) + " " +
                  problems->topLevelItem(1)->text(1) + " / " + problems->topLevelItem(10)->text(0) + " " +

@@ -30,10 +30,7 @@ const QString kLoaded =
 class ShellTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() {  // no user settings
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane Texteditor")).clear();
-  }
+  void initTestCase() { ForgetSettings(); }
 
   void loadsThatFailAndTheOneThatWorks() {
     Harness h;
@@ -77,9 +74,8 @@ class ShellTest : public QObject {
   }
 
   void editingTexts() {
-    Harness h;
-    h.load("game.smc", RomFixture());
-    auto* list = Child<QListWidget>(h.window.get(), "Textliste");
+    Harness h{RomFixture()};
+    auto* list = h.find<QListWidget>("Textliste");
     // "Save" stores the displayed lines wrapped at 42 columns whatever the pane's font and width (the
     // blank at a break stays on the first piece, a word longer than a line is not cut, the fifth
     // line ends the window); the list and the pane follow, the original stays.
@@ -94,13 +90,12 @@ class ShellTest : public QObject {
     // Every byte but the line breaks and "[" shows as its Windows-1252 character (the five bytes
     // without one keep their number) and comes back unchanged; characters without a byte are
     // refused, with the reason at the pane.
-    std::string all;
-    for (int b = 1; b < 256; ++b)
-      if (b != '\n' && b != '\r' && b != '[') all += static_cast<char>(b);
-    std::rotate(all.begin(), all.begin() + all.find('\x80'), all.end());
+    std::string all;  // from 0x80 on and round
+    for (int i = 0x80; i < 0x180; ++i)
+      if (const char b = char(i); b && b != '\n' && b != '\r' && b != '[') all += b;
     h.doc.Texte[1][1].Aktuell = all;
     list->setCurrentRow(0);
-    Child<QTextEdit>(h.window.get(), "RomText0")->setLineWrapMode(QTextEdit::NoWrap);
+    h.find<QTextEdit>("RomText0")->setLineWrapMode(QTextEdit::NoWrap);
     Click(h.window.get(), "TextSpeichern");
     const QString shown = list->item(0)->text().mid(3);
     QVERIFY(h.doc.Texte[1][1].Aktuell == all && shown == shell::ToQt(all));
@@ -127,7 +122,7 @@ class ShellTest : public QObject {
     Click(h.window.get(), "SuchenKnopf");
     Click(h.window.get(), "SuchenKnopf");  // a second press opens no second window
     QCOMPARE(h.window->findChildren<QDialog*>("SearchDialog").size(), 1);
-    auto* search = Child<QDialog>(h.window.get(), "SearchDialog");
+    const QPointer<QDialog> search = h.find<QDialog>("SearchDialog");
     auto* results = Child<QListWidget>(search, "ErgebnisListe");
     const auto run = [search](const char* pattern, bool matchCase, int scope, const char* button) {
       Box(search, "Suchfeld")->setText(pattern);
@@ -149,27 +144,23 @@ class ShellTest : public QObject {
              "Found in Bank: 2  Textnummer: 1Zyxw</b></span></span>0");
     h.doc.Geaendert = false;
     Box(search, "ErsetzenFeld")->setText("Ilsa");
-    const QString leave = "Save the changes to this text?|",
-                  replace = "Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
+    const QString leave = "Save the changes to this text?",
+                  replace = " | Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts?";
     for (const auto& [pattern, answers, expected] : std::initializer_list<std::tuple<const char*, std::vector<Answer>, QString>>{
-             {"zz", {Answer::No}, leave + "No working text holds \"zz\". / Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::Cancel}, leave + "Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::No, Answer::No}, leave + replace + "Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::No, Answer::Yes}, leave + replace + "Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
+             {"zz", {Answer::No}, leave + " | No working text holds \"zz\". / Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::Cancel}, leave + " / Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::No, Answer::No}, leave + replace + " / Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::No, Answer::Yes}, leave + replace + " / Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
       h.find("RomText0")->setProperty("plainText", "typed");
       const size_t asked = h.prompter.messages().size();
       for (Answer a : answers) h.prompter.queue(a);
       run(pattern, false, 0, "AlleErsetzen");
-      QString said;
-      for (size_t m = asked; m < h.prompter.messages().size(); ++m)
-        said += QString::fromStdString(h.prompter.messages()[m].text) + (m == asked ? "|" : " / ");
-      QCOMPARE(said + shell::ToQt(h.doc.Texte[3][12].Aktuell) + QString(" %1 ").arg(h.doc.Geaendert) +
-                   h.find("RomText0")->property("plainText").toString(), expected);
+      QCOMPARE(h.said(asked, &Message::text) + " / " + shell::ToQt(h.doc.Texte[3][12].Aktuell) +
+                   QString(" %1 ").arg(h.doc.Geaendert) + h.pane(), expected);
     }
     QCOMPARE(search->windowTitle() + " " + list->currentItem()->text(), "Textsearch: 4 replaced 12* Ilsa[L_]and Ilsa again");
-    QPointer<QWidget> watched(search);
     h.load("game.smc");
-    QTRY_VERIFY(!watched);
+    QTRY_VERIFY(!search);
   }
 
   // "Save in Rom": Cancel stops it before its end (nothing written, the edit stays unsaved); while it runs
@@ -179,11 +170,10 @@ class ShellTest : public QObject {
   // file close the search window. File > Export Translation tells the count; Import shows the findings
   // before it imports the good entries.
   void savingIntoARomAProjectAndATranslation() {
-    Harness h;
     RomFixture rom;
     rom.SetText(1, 1, Codes("Hello there"));
     rom.SetText(1, 2, Codes("Second"));
-    h.load("game.smc", rom);
+    Harness h{rom};
     h.saveTyped("Hello\nagain");
     h.chooser.answer = h.folder.file("new.smc");
     QTimer::singleShot(0, [&h] { Click(h.window.get(), "SpeicherAbbruchButton"); });
@@ -215,7 +205,7 @@ class ShellTest : public QObject {
     });
     h.trigger("ImportPo");  // text 1, saved as a draft, went out and comes back fuzzy
     QCOMPARE(seen + " / " + shell::ToQt(h.doc.Texte[1][1].Aktuell + " / " + h.doc.Texte[1][2].Aktuell) +
-                 (h.doc.Geaendert ? " changed / " : " / ") + Child<QListWidget>(h.window.get(), "Textliste")->item(0)->text(),
+                 (h.doc.Geaendert ? " changed / " : " / ") + h.find<QListWidget>("Textliste")->item(0)->text(),
              "PoImportDialog: texts.po:19: bank 1 text 2: the character \"#\" has no code in the table / 1 imported, "
              "5813 unchanged, 1 fuzzy, 1 refused / Hi there / Second changed / 1* Hi there");
 
@@ -261,9 +251,9 @@ class ShellTest : public QObject {
 
   void savedRomGetsItsChecksumAndThePatchLeadsThere() {
     Harness h;
-    QVERIFY(!Child<QAction>(h.window.get(), "FixChecksum")->isChecked());
-    Child<QAction>(h.window.get(), "FixChecksum")->setChecked(true);
-    QVERIFY(Child<QAction>(Harness().window.get(), "FixChecksum")->isChecked());  // remembered for the next start
+    QVERIFY(!h.find<QAction>("FixChecksum")->isChecked());
+    h.find<QAction>("FixChecksum")->setChecked(true);
+    QVERIFY(Harness().find<QAction>("FixChecksum")->isChecked());  // remembered for the next start
 
     const std::string demo = h.folder.file("demo.smc");
     WriteFileAtomically(demo, demo::BuildDemoRom());
@@ -300,7 +290,7 @@ class ShellTest : public QObject {
     h.trigger("RomSpeichern");
     h.trigger("CreatePatch");
     QVERIFY(h.prompter.last().text.find("saved into the loaded ROM itself") != std::string::npos);
-    Child<QAction>(h.window.get(), "FixChecksum")->setChecked(false);
+    h.find<QAction>("FixChecksum")->setChecked(false);
   }
 
   // Each box shows the message's icon and buttons (the default in brackets), blocks the whole

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <ranges>
 
 #include "document.h"
 #include "shell/main_window.h"
@@ -15,8 +16,7 @@
 
 namespace orvane::testing {
 
-template <class T = QWidget>
-T* Child(const QObject* parent, const QString& name) {
+template <class T = QWidget> T* Child(const QObject* parent, const QString& name) {
   T* child = parent->findChild<T*>(name);
   if (!child) qFatal("no child named %s", qPrintable(name));
   return child;
@@ -36,10 +36,21 @@ inline void OnNextModal(std::function<void(QWidget*)> act) {
   QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
 }
 
+// No user settings, nor those an earlier run left.
+inline void ForgetSettings() {
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane Texteditor")).clear();
+  QSettings().clear();
+}
+
 inline QString Lines(const QListWidget* list) {
   QStringList lines;
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
   return lines.join(',');
+}
+
+inline int VisibleRows(const QListWidget* list) {
+  return int(std::ranges::count_if(std::views::iota(0, list->count()), [list](int r) { return !list->item(r)->isHidden(); }));
 }
 
 // A main window on a document of its own in a fresh program folder; message boxes and file dialogs
@@ -51,39 +62,42 @@ struct Harness {
   FixedFileChooser chooser{std::nullopt};
   std::unique_ptr<shell::MainWindow> window{std::make_unique<shell::MainWindow>(doc, prompter, chooser, folder.path())};
 
+  Harness() = default;
+  explicit Harness(const RomFixture& rom) { load("game.smc", rom); }
+
   // "Load Rom" with `name` chosen in the LoadFile window; with a ROM, writes it and the table file first.
   void load(const std::string& name, const std::optional<RomFixture>& rom = std::nullopt) {
     if (rom) rom->WriteTo(folder.file(name)), WriteTableFile(folder.path());
     window->setRomChooser([path = folder.file(name)](Document& d) { d.GewaehlteDatei = path, d.LadeOption = 0; });
     window->loadRom();
   }
-  QWidget* find(const char* name) const { return Child(window.get(), name); }
-  void trigger(const char* action) { Child<QAction>(window.get(), action)->trigger(); }
+  template <class T = QWidget> T* find(const char* name) const { return Child<T>(window.get(), name); }
+  void trigger(const char* action) { find<QAction>(action)->trigger(); }
+  bool showActive() { return window->show(), QTest::qWaitForWindowActive(window.get()); }
   // The frame caption, the editor pane and the original pane.
   QString shown() const {
-    return Child<QGroupBox>(window.get(), "textBlockNr")->title() + " / " +
-           find("RomText0")->property("plainText").toString() + " / " +
-           find("RomText1")->property("plainText").toString();
+    return find<QGroupBox>("textBlockNr")->title() + " / " + pane() + " / " + pane("RomText1");
   }
+  QString pane(const char* name = "RomText0") const { return find(name)->property("plainText").toString(); }
   // Types `text` in place of what the editor pane shows and presses "Save".
   std::string saveTyped(const QString& text) {
     find("RomText0")->setProperty("plainText", text);
     Click(window.get(), "TextSpeichern");
     return doc.Texte[doc.AktuelleBank][doc.AktuellerText].Aktuell;
   }
-  QString said() const {
-    QStringList titles;
-    for (const Message& m : prompter.messages()) titles << QString::fromStdString(m.title);
-    return titles.join(" | ");
+  // The titles, or another part, of the messages from the `from`th on.
+  QString said(size_t from = 0, std::string Message::*part = &Message::title) const {
+    QStringList said;
+    for (size_t m = from; m < prompter.messages().size(); ++m) said << QString::fromStdString(prompter.messages()[m].*part);
+    return said.join(" | ");
   }
   QString usable() const {
     QStringList on;
     for (const char* name : {"RomSpeichern", "RomMenueAction", "DateiMenueAction", "AboutMenue", "Schrift",
                              "Verstecken", "SaveProject", "ExportPo", "ImportPo", "Editor_MenueAction", "TextSpeichern",
                              "SuchenKnopf", "ScrollBank", "Status", "SpeicherAbbruchButton"}) {
-      auto* widget = qobject_cast<QWidget*>(Child<QObject>(window.get(), name));
-      if (Child<QObject>(window.get(), name)->property("enabled").toBool() && !(widget && widget->isHidden()))
-        on << name;
+      const auto* control = find<QObject>(name);
+      if (control->property("enabled").toBool() && !(control->isWidgetType() && find(name)->isHidden())) on << name;
     }
     return on.join(' ');
   }

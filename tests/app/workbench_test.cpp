@@ -10,19 +10,10 @@
 using namespace orvane;
 using namespace orvane::testing;
 
-namespace {
-
-QString Label(const Harness& h, const char* name) { return Child<QLabel>(h.window.get(), name)->text(); }
-
-}  // namespace
-
 class WorkbenchTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane Texteditor")).clear();
-  }
+  void initTestCase() { ForgetSettings(); }
 
   // Each way of leaving text 1 of bank 1 with typing in the pane, under each answer: Yes stores the
   // typing and goes, No goes without it, Cancel stays with the typing in the pane. An untouched pane
@@ -32,43 +23,38 @@ class WorkbenchTest : public QObject {
     const auto keys = [](Qt::KeyboardModifiers mods) {
       return [mods](Harness& h) { QTest::keyClick(h.find("RomText0"), Qt::Key_PageDown, mods); };
     };
-    const std::tuple<const char*, Leave, QString> ways[] = {
-        {"list", [](Harness& h) { Child<QListWidget>(h.window.get(), "Textliste")->setCurrentRow(2); }, "1 3"},
-        {"bank", [](Harness& h) { Child<QScrollBar>(h.window.get(), "ScrollBank")->setValue(2); }, "2 1"},
-        {"search", [](Harness& h) { h.window->showBankText(4, 2); }, "4 3"},
-        {"next", keys(Qt::ControlModifier), "1 2"},
-        {"next bank", keys(Qt::ControlModifier | Qt::ShiftModifier), "2 1"},
-        {"go to",
-         [](Harness& h) {
+    const std::tuple<const char*, QString, Leave> ways[] = {
+        {"list", "1 3", [](Harness& h) { h.find<QListWidget>("Textliste")->setCurrentRow(2); }},
+        {"bank", "2 1", [](Harness& h) { h.find<QScrollBar>("ScrollBank")->setValue(2); }},
+        {"search", "4 3", [](Harness& h) { h.window->showBankText(4, 2); }},
+        {"next", "1 2", keys(Qt::ControlModifier)},
+        {"next bank", "2 1", keys(Qt::ControlModifier | Qt::ShiftModifier)},
+        {"go to", "5 7", [](Harness& h) {
            OnNextModal([](QWidget* w) {
              Child<QSpinBox>(w, "GoToBank")->setValue(5);
              Child<QSpinBox>(w, "GoToText")->setValue(7);
              static_cast<QDialog*>(w)->accept();
            });
            h.window->goToText();
-         },
-         "5 7"},
-        {"load", [](Harness& h) { h.load("game.smc"); }, "1 1"},
-        {"close", [](Harness& h) { h.window->close(); }, "closed"}};
+         }},
+        {"load", "1 1", [](Harness& h) { h.load("game.smc"); }},
+        {"close", "closed", [](Harness& h) { h.window->close(); }}};
     const QString question = "Orvane Texteditor V 1.0";
-    for (const auto& [way, leave, end] : ways) {
+    for (const auto& [way, end, leave] : ways) {
       for (const std::optional<Answer> answer : {std::optional<Answer>(), {Answer::Yes}, {Answer::No}, {Answer::Cancel}}) {
-        Harness h;
-        h.load("game.smc", RomFixture());
-        h.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        Harness h{RomFixture()};
+        QVERIFY(h.showActive());
         h.find("RomText0")->setFocus();
         if (answer) h.prompter.queue(*answer), h.prompter.queue(Answer::Yes);
         if (answer) h.find("RomText0")->setProperty("plainText", "Typed");
         leave(h);
         const QString at = h.window->isVisible() ? QString("%1 %2").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText)
                                                  : "closed";
-        const QString seen = at + " [" + QString::fromStdString(h.doc.Texte[1][1].Aktuell) + "] " + h.said();
         const bool yes = answer == Answer::Yes, stay = answer == Answer::Cancel;
-        const QString typed = yes && way != QString("load") ? "Typed" : "";
-        const QString asked = !answer ? "" : yes && way == QString("close") ? question + " | Warning!" : question;
-        QCOMPARE(seen, (stay ? "1 1" : end) + " [" + typed + "] " + asked);
-        if (stay) QCOMPARE(h.find("RomText0")->property("plainText").toString(), "Typed");
+        QCOMPARE(at + " [" + QString::fromStdString(h.doc.Texte[1][1].Aktuell) + "] " + h.said(),
+                 (stay ? "1 1" : end) + " [" + (yes && way != QString("load") ? "Typed" : "") + "] " +
+                     (!answer ? "" : yes && way == QString("close") ? question + " | Warning!" : question));
+        if (stay) QCOMPARE(h.pane(), "Typed");
       }
     }
   }
@@ -77,29 +63,27 @@ class WorkbenchTest : public QObject {
   // red with the overflow; "Save" marks the row, the filter follows, and the problems list has the
   // rows of the document, each double click showing its place.
   void statusProblemsAndTheList() {
-    Harness h;
-    h.load("game.smc", RomFixture());
+    Harness h{RomFixture()};
     for (int t = 2; t <= h.doc.BankInfo[1].TextCount; ++t) h.doc.Texte[1][t] = {std::string(60, 'x'), std::string(60, 'x')};
     h.window->documentChanged();
     h.find("RomText0")->setProperty("plainText", "Kael waits.");
     Document typed = h.doc;
     typed.Texte[1][1].Aktuell = "Kael waits.";
     const AreaFit bank = MeasureFit(typed).banks[0];
-    QCOMPARE(Label(h, "FitText") + " | " + Label(h, "FitBank") + " | " + Label(h, "FitChanged"),
+    QCOMPARE(h.find<QLabel>("FitText")->text() + " | " + h.find<QLabel>("FitBank")->text() + " | " +
+                 h.find<QLabel>("FitChanged")->text(),
              QString("Text 1: %1 bytes | Bank 1: %2 of %3 bytes used, %4 bytes too many | 1 of %5 texts changed")
                  .arg(DialogueTextBytes(SaveEncoder(typed), "Kael waits."))
                  .arg(bank.used).arg(bank.capacity).arg(-bank.free()).arg(h.doc.BankInfo[1].TextCount));
-    QVERIFY(Child<QLabel>(h.window.get(), "FitBank")->styleSheet().contains("red"));
+    QVERIFY(h.find<QLabel>("FitBank")->styleSheet().contains("red"));
 
-    auto* list = Child<QListWidget>(h.window.get(), "Textliste");
+    auto* list = h.find<QListWidget>("Textliste");
     Click(h.window.get(), "TextSpeichern");
-    auto* filter = Child<QComboBox>(h.window.get(), "TextFilter");
+    auto* filter = h.find<QComboBox>("TextFilter");
     QString rows;
     for (const int shown : {0, 1, 2}) {
       filter->setCurrentIndex(shown);
-      int visible = 0;
-      for (int row = 0; row < list->count(); ++row) visible += !list->item(row)->isHidden();
-      rows += QString(" %1").arg(visible);
+      rows += QString(" %1").arg(VisibleRows(list));
     }
     QCOMPARE(list->item(0)->text() + " " + list->item(1)->text().left(5) + rows,
              QString("1* Kael waits. 2  xx %1 1 %2").arg(h.doc.BankInfo[1].TextCount).arg(h.doc.BankInfo[1].TextCount - 1));
@@ -107,7 +91,7 @@ class WorkbenchTest : public QObject {
     h.doc.Texte[3][4].Aktuell = "{ZZ}";
     h.doc.StadtNamen[9] = "tab\there";
     h.window->documentChanged();
-    auto* problems = Child<shell::ProblemsDock>(h.window.get(), "ProblemsDock");
+    auto* problems = h.find<shell::ProblemsDock>("ProblemsDock");
     QCOMPARE(problems->table()->topLevelItemCount(), 4);  // the dictionary, bank 1, then these two
     // A double click shows a dialogue text, or opens the name's window at its entry.
     emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(2), 0);
@@ -124,8 +108,7 @@ class WorkbenchTest : public QObject {
   // go, with their messages; then the keys save, save and go on, revert, search and list the keys.
   void filesAndKeys() {
     const auto outcome = [](Harness& h) { return h.said() + " / " + h.shown() + " / " + h.usable(); };
-    Harness rom, project;
-    rom.load("game.smc", RomFixture());
+    Harness rom{RomFixture()}, project;
     const QString romWay = outcome(rom), romFile = QString::fromStdString(rom.folder.file("game.smc"));
     rom.chooser.answer = project.chooser.answer = rom.folder.file("work.ovp");
     rom.window->saveProject();
@@ -139,13 +122,12 @@ class WorkbenchTest : public QObject {
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         if (way == 0) h.window->openFile(path);
         if (way == 1) QApplication::sendEvent(h.window.get(), &enter), QApplication::sendEvent(h.window.get(), &drop);
-        if (way == 2) Child<QMenu>(h.window.get(), "RecentMenue")->actions().front()->trigger();
+        if (way == 2) h.find<QMenu>("RecentMenue")->actions().front()->trigger();
         QCOMPARE(outcome(h), expected);
       }
     }
     Harness& h = rom;
-    h.window->show();
-    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QVERIFY(h.showActive());
     QWidget* pane = h.find("RomText0");
     pane->setFocus();
     const auto press = [pane](const char* typed, QKeyCombination key) {
