@@ -61,9 +61,7 @@ class ProgressTest : public QObject {
       Child<QAction>(QApplication::activePopupWidget(), "AddToWordList")->trigger();
       QApplication::activePopupWidget()->close();
     });
-    QTextCursor inWord(pane->document());
-    inWord.setPosition(10);
-    emit pane->customContextMenuRequested(pane->cursorRect(inWord).center());
+    emit pane->customContextMenuRequested(pane->cursorRect(pane->document()->find("Sag")).center());
     QCOMPARE(QString::fromStdString(*h.doc.Progress.words.begin()) + QString::number(h.doc.Progress.words.size()), "Sage1");
 
     // The item renamed: the texts whose translation still has the old name are listed, and with the

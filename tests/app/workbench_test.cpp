@@ -19,11 +19,10 @@ class WorkbenchTest : public QObject {
   // typing and goes, No goes without it, Cancel stays with the typing in the pane. An untouched pane
   // is left without a question.
   void everyWayOfLeavingATextAsksFirst() {
-    using Leave = std::function<void(Harness&)>;
     const auto keys = [](Qt::KeyboardModifiers mods) {
       return [mods](Harness& h) { QTest::keyClick(h.find("RomText0"), Qt::Key_PageDown, mods); };
     };
-    const std::tuple<const char*, QString, Leave> ways[] = {
+    const std::tuple<const char*, QString, std::function<void(Harness&)>> ways[] = {
         {"list", "1 3", [](Harness& h) { h.find<QListWidget>("Textliste")->setCurrentRow(2); }},
         {"bank", "2 1", [](Harness& h) { h.find<QScrollBar>("ScrollBank")->setValue(2); }},
         {"search", "4 3", [](Harness& h) { h.window->showBankText(4, 2); }},
