@@ -75,12 +75,11 @@ void Story(const Kind& k) {
     doc.Geaendert = false;
     if (answer) Retype(box, "Zed");
     w.close();
-    QVERIFY(w.isHidden() && prompter.messages().size() == (answer ? 1u : 0u));
-    if (!answer) continue;
-    QCOMPARE(Shown(prompter.last()), Shown(MakeMessage(k.questionTitle, "You haven't saved your changes!\r\nSave now?",
-                                                       Icon::Exclamation, Buttons::YesNo, true)));
+    QVERIFY(w.isHidden());
+    QCOMPARE(prompter.shown(), answer ? Shown(MakeMessage(k.questionTitle, "You haven't saved your changes!\r\nSave now?",
+                                                          Icon::Exclamation, Buttons::YesNo, true)) + "\n" : "");
     QCOMPARE(k.name(doc, 2).substr(0, 3) + (doc.Geaendert ? " changed" : ""),
-             answer == Answer::No ? "Neu" : "Zed" + std::string(k.saveSetsGeaendert ? " changed" : ""));
+             answer != Answer::Yes ? "Neu" : "Zed" + std::string(k.saveSetsGeaendert ? " changed" : ""));
   }
 }
 

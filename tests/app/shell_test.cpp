@@ -175,9 +175,8 @@ class ShellTest : public QObject {
     rom.SetText(1, 2, Codes("Second"));
     Harness h{rom};
     h.saveTyped("Hello\nagain");
-    h.chooser.answer = h.folder.file("new.smc");
     QTimer::singleShot(0, [&h] { Click(h.window.get(), "SpeicherAbbruchButton"); });
-    h.trigger("RomSpeichern");
+    h.trigger("RomSpeichern", "new.smc");
     QString whileSaving = h.said() + (h.doc.Geaendert ? "unsaved / " : "");
     QTimer::singleShot(0, [&] { whileSaving += h.usable() + (h.window->close() ? " closed" : ""); });
     h.trigger("RomSpeichern");
@@ -185,13 +184,11 @@ class ShellTest : public QObject {
              "Orvane Texteditorunsaved / RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status "
              "SpeicherAbbruchButton / Orvane Texteditor V 1.0 / Orvane Texteditor | Finished! | Info");
     h.saveTyped("Project text");
-    h.chooser.answer = h.folder.file("work.ovp");
     QTimer::singleShot(0, [&] { whileSaving = h.usable(); });
-    h.trigger("SaveProject");
+    h.trigger("SaveProject", "work.ovp");
     QVERIFY(whileSaving == "RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status" && !h.doc.Geaendert &&
             h.usable() == kLoaded);
-    h.chooser.answer = h.folder.file("texts.po");
-    h.trigger("ExportPo");
+    h.trigger("ExportPo", "texts.po");
     QCOMPARE(h.prompter.last().text, "5815 entries written.");
     PoReadResult file = ReadPoFile(*h.chooser.answer);
     file.entries[0].msgstr = "Hi there";
@@ -255,8 +252,7 @@ class ShellTest : public QObject {
     h.find<QAction>("FixChecksum")->setChecked(true);
     QVERIFY(Harness().find<QAction>("FixChecksum")->isChecked());  // remembered for the next start
 
-    const std::string demo = h.folder.file("demo.smc");
-    WriteFileAtomically(demo, demo::BuildDemoRom());
+    WriteFileAtomically(h.folder.file("demo.smc"), demo::BuildDemoRom());
     WriteFileAtomically(h.folder.file("Orvane_Englisch.tbl"), demo::DemoTableFile());
     h.load("demo.smc");
     h.trigger("CreatePatch");
@@ -264,21 +260,19 @@ class ShellTest : public QObject {
 
     h.doc.Texte[1][1].Aktuell = "Changed.";
     h.doc.TabelleGeaendert = true;
-    h.chooser.answer = h.folder.file("de.smc");
-    h.trigger("RomSpeichern");
+    h.trigger("RomSpeichern", "de.smc");
     QCOMPARE(h.said(), "Create Patch | Finished! | Info");  // no read-back finding
     const std::vector<uint8_t> rom = ReadWholeFile(*h.chooser.answer);
     const std::optional<CartridgeHeader> header = FindCartridgeHeader(rom);
     QVERIFY(header && ComputeChecksum(rom, *header) == header->storedChecksum);
 
     // The demo has a copier header: Yes makes the patch for the image without it, No for the file as it is.
-    const std::vector<uint8_t> original = ReadWholeFile(demo);
+    const std::vector<uint8_t> original = ReadWholeFile(h.folder.file("demo.smc"));
     for (const Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
       const size_t skip = answer == Answer::Yes ? 512 : 0;
       WriteFileAtomically(h.folder.file("base.smc"), std::vector<uint8_t>(original.begin() + skip, original.end()));
-      h.chooser.answer = h.folder.file("de.bps");
       h.prompter.queue(answer);
-      h.trigger("CreatePatch");
+      h.trigger("CreatePatch", "de.bps");
       if (answer == Answer::Cancel) break;
       ApplyPatchFile(h.folder.file("de.bps"), h.folder.file("base.smc"), h.folder.file("out.smc"));
       QCOMPARE(ReadWholeFile(h.folder.file("out.smc")), std::vector<uint8_t>(rom.begin() + skip, rom.end()));
@@ -286,8 +280,7 @@ class ShellTest : public QObject {
     }
     QVERIFY(!std::filesystem::exists(h.folder.file("de.bps")));  // Cancel makes none
 
-    h.chooser.answer = demo;  // saved into the loaded ROM itself: no original is left to patch from
-    h.trigger("RomSpeichern");
+    h.trigger("RomSpeichern", "demo.smc");  // saved into the loaded ROM itself: no original is left to patch from
     h.trigger("CreatePatch");
     QVERIFY(h.prompter.last().text.find("saved into the loaded ROM itself") != std::string::npos);
     h.find<QAction>("FixChecksum")->setChecked(false);

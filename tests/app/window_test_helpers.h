@@ -73,6 +73,8 @@ struct Harness {
   }
   template <class T = QWidget> T* find(const char* name) const { return Child<T>(window.get(), name); }
   void trigger(const char* action) { find<QAction>(action)->trigger(); }
+  // Triggers `action` with `file` of the program folder as the answer of each file dialog.
+  void trigger(const char* action, const std::string& file) { chooser.answer = folder.file(file); trigger(action); }
   bool showActive() { return window->show(), QTest::qWaitForWindowActive(window.get()); }
   // The frame caption, the editor pane and the original pane.
   QString shown() const {
