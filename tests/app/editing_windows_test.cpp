@@ -43,8 +43,8 @@ void Story(const Kind& k) {
     for (int row = 0; row < 3; ++row) k.name(doc, row) = "Name" + std::to_string(row);
     if (k.info) k.info(doc, 2) = "Info";
     doc.Items[3].Symbol = answer ? editors::kLastItemSymbol : editors::kFirstItemSymbol;  // both ends editable
-    ScriptedPrompter prompter(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
-    Window w(doc, prompter);
+    ScriptedPrompter script(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
+    Window w(doc, script);
     w.show();
     QLineEdit *box = Box(&w, k.nameBox), *info = k.infoBox ? Box(&w, k.infoBox) : nullptr;
     auto* list = Child<QListWidget>(&w, "Liste");
@@ -76,8 +76,8 @@ void Story(const Kind& k) {
     if (answer) Retype(box, "Zed");
     w.close();
     QVERIFY(w.isHidden());
-    QCOMPARE(prompter.shown(), answer ? Shown(MakeMessage(k.questionTitle, "You haven't saved your changes!\r\nSave now?",
-                                                          Icon::Exclamation, Buttons::YesNo, true)) + "\n" : "");
+    QCOMPARE(script.shown(), answer ? Shown(MakeMessage(k.questionTitle, "You haven't saved your changes!\r\nSave now?",
+                                                        Icon::Exclamation, Buttons::YesNo, true)) + "\n" : "");
     QCOMPARE(k.name(doc, 2).substr(0, 3) + (doc.Geaendert ? " changed" : ""),
              answer != Answer::Yes ? "Neu" : "Zed" + std::string(k.saveSetsGeaendert ? " changed" : ""));
   }
@@ -139,8 +139,8 @@ class EditingWindowsTest : public QObject {
       for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code)  // 86 * 5 + 41 * 2 = 512 bytes
         doc.Tabelle[1][code] = code < kDictionaryFirst + 86 ? "abcd" : "a";
       doc.Tabelle[1][kDictionaryFirst] = "  ab";
-      ScriptedPrompter prompter(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
-      compression::Komprimmierung w(doc, prompter);
+      ScriptedPrompter script(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
+      compression::Komprimmierung w(doc, script);
       w.show();
       QLineEdit* box = Box(&w, "Aendern");
       auto* list = Child<QListWidget>(&w, "Silbenliste");
@@ -157,8 +157,8 @@ class EditingWindowsTest : public QObject {
       QTest::keyClicks(box, "q");
       if (!answer) Click(&w, "TabSpeichern");
       w.close();
-      QCOMPARE(prompter.shown(), answer ? Shown(MakeMessage("Warnung!", "You haven't saved the changes!!!\r\nSaved now?",
-                                                            Icon::None, Buttons::YesNo)) + "\n" : "");
+      QCOMPARE(script.shown(), answer ? Shown(MakeMessage("Warnung!", "You haven't saved the changes!!!\r\nSaved now?",
+                                                          Icon::None, Buttons::YesNo)) + "\n" : "");
       QCOMPARE(doc.Tabelle[1][kDictionaryFirst + 4] + doc.Tabelle[1][kDictionaryFirst] +
                    (doc.Geaendert ? " changed" : "") + (doc.TabelleGeaendert ? " table changed" : ""),
                answer != Answer::No ? "abcdq  ab changed table changed" : "abcd  ab");

@@ -145,12 +145,12 @@ class ShellTest : public QObject {
     h.doc.Geaendert = false;
     Box(search, "ErsetzenFeld")->setText("Ilsa");
     const QString leave = "Save the changes to this text?",
-                  replace = " | Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts?";
+                  replace = " | Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
     for (const auto& [pattern, answers, expected] : std::initializer_list<std::tuple<const char*, std::vector<Answer>, QString>>{
              {"zz", {Answer::No}, leave + " | No working text holds \"zz\". / Kael[L_]and Kael again 0 typed"},
              {"kael", {Answer::Cancel}, leave + " / Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::No, Answer::No}, leave + replace + " / Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::No, Answer::Yes}, leave + replace + " / Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
+             {"kael", {Answer::No, Answer::No}, leave + replace + "Kael[L_]and Kael again 0 typed"},
+             {"kael", {Answer::No, Answer::Yes}, leave + replace + "Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
       h.find("RomText0")->setProperty("plainText", "typed");
       const size_t asked = h.prompter.messages().size();
       for (Answer a : answers) h.prompter.queue(a);

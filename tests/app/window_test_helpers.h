@@ -50,7 +50,8 @@ inline QString Lines(const QListWidget* list) {
 }
 
 inline int VisibleRows(const QListWidget* list) {
-  return int(std::ranges::count_if(std::views::iota(0, list->count()), [list](int r) { return !list->item(r)->isHidden(); }));
+  const auto shown = [list](int row) { return !list->item(row)->isHidden(); };
+  return int(std::ranges::count_if(std::views::iota(0, list->count()), shown));
 }
 
 // A main window on a document of its own in a fresh program folder; message boxes and file dialogs
@@ -89,9 +90,9 @@ struct Harness {
   }
   // The titles, or another part, of the messages from the `from`th on.
   QString said(size_t from = 0, std::string Message::*part = &Message::title) const {
-    QStringList said;
-    for (size_t m = from; m < prompter.messages().size(); ++m) said << QString::fromStdString(prompter.messages()[m].*part);
-    return said.join(" | ");
+    QStringList all;
+    for (const Message& m : prompter.messages() | std::views::drop(from)) all << QString::fromStdString(m.*part);
+    return all.join(" | ");
   }
   QString usable() const {
     QStringList on;

@@ -22,7 +22,7 @@ class WorkbenchTest : public QObject {
     const auto keys = [](Qt::KeyboardModifiers mods) {
       return [mods](Harness& h) { QTest::keyClick(h.find("RomText0"), Qt::Key_PageDown, mods); };
     };
-    const std::tuple<const char*, QString, std::function<void(Harness&)>> ways[] = {
+    const std::tuple<QString, QString, std::function<void(Harness&)>> ways[] = {
         {"list", "1 3", [](Harness& h) { h.find<QListWidget>("Textliste")->setCurrentRow(2); }},
         {"bank", "2 1", [](Harness& h) { h.find<QScrollBar>("ScrollBank")->setValue(2); }},
         {"search", "4 3", [](Harness& h) { h.window->showBankText(4, 2); }},
@@ -38,7 +38,6 @@ class WorkbenchTest : public QObject {
          }},
         {"load", "1 1", [](Harness& h) { h.load("game.smc"); }},
         {"close", "closed", [](Harness& h) { h.window->close(); }}};
-    const QString question = "Orvane Texteditor V 1.0";
     for (const auto& [way, end, leave] : ways) {
       for (const std::optional<Answer> answer : {std::optional<Answer>(), {Answer::Yes}, {Answer::No}, {Answer::Cancel}}) {
         Harness h{RomFixture()};
@@ -51,8 +50,8 @@ class WorkbenchTest : public QObject {
                                                  : "closed";
         const bool yes = answer == Answer::Yes, stay = answer == Answer::Cancel;
         QCOMPARE(at + " [" + QString::fromStdString(h.doc.Texte[1][1].Aktuell) + "] " + h.said(),
-                 (stay ? "1 1" : end) + " [" + (yes && way != QString("load") ? "Typed" : "") + "] " +
-                     (!answer ? "" : yes && way == QString("close") ? question + " | Warning!" : question));
+                 (stay ? "1 1" : end) + " [" + (yes && way != "load" ? "Typed" : "") + "] " +
+                     (!answer ? "" : "Orvane Texteditor V 1.0" + QString(yes && way == "close" ? " | Warning!" : "")));
         if (stay) QCOMPARE(h.pane(), "Typed");
       }
     }
