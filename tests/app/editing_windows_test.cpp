@@ -5,7 +5,6 @@
 
 #include "compression/dictionary_window.h"
 #include "compression/optimizer.h"
-#include "compression/optimizer_options_window.h"
 #include "compression/button_pictures.h"
 #include "editors/item_symbol_pictures.h"
 #include "editors/enemy_names_window.h"
@@ -14,7 +13,6 @@
 #include "editors/savegame_titles_window.h"
 #include "editors/techniques_window.h"
 #include "rom/code_table.h"
-#include "support/rom_fixture.h"
 #include "window_test_helpers.h"
 
 using namespace orvane;

@@ -210,9 +210,8 @@ class ShellTest : public QObject {
     QWidget search;
     other.window->setSearchWindow(&search);
     std::ofstream(other.folder.file("work.ovp")) << "[orvane texteditor v 1.00]\r\n";
-    const std::pair<std::optional<std::string>, QString> loads[] = {
-        {std::nullopt, "10 " + kIdle}, {other.folder.file("work.ovp"), "00 " + kIdle},
-        {h.folder.file("work.ovp"), "00 " + kLoaded}};
+    const std::pair<std::optional<std::string>, QString> loads[] = {{std::nullopt, "10 " + kIdle},
+        {other.folder.file("work.ovp"), "00 " + kIdle}, {h.folder.file("work.ovp"), "00 " + kLoaded}};
     for (const auto& [project, state] : loads) {
       search.show();
       other.doc.TabelleGeaendert = true;
