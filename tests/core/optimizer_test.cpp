@@ -7,7 +7,6 @@
 #include <random>
 #include <set>
 
-#include "common/text_helpers.h"
 #include "compression/dialogue_runs.h"
 #include "compression/dictionary_budget.h"
 #include "compression/optimizer.h"
@@ -112,10 +111,10 @@ TEST(OptimizerOptions, SeekCaptionAndTheWindowRunsParameters) {
     EXPECT_EQ(ModeFromKomprimModus(KomprimModusFromMode(mode)), mode);
 }
 
-// Both entry points of the frequency optimizer: the window run against the plain counting loop (bytes
-// above 0x7F included), fast mode's samples and counting step, the progress, the failure message and
-// the stops; the automatic run as a fast window run with its fixed options, writing into the cleared
-// dictionary.
+// Both entry points of the frequency optimizer: fast mode's samples and counting step, the progress, the
+// failure message and the stops; the automatic run as a fast window run with its fixed options, writing
+// into the cleared dictionary. The fuzz target fuzz_optimizer holds the accurate run against the plain
+// counting loop, on random texts from its corpus.
 using testing::PutDialogue;
 using testing::RecordingProgress;
 using Steps = std::vector<std::pair<int32_t, int32_t>>;
@@ -130,39 +129,6 @@ Document TableDocument() {
 
 OptimizerParams Fast(int32_t samples, uint64_t seed, int exclusionPasses = 1) {
   return {OptimizerMode::Fast, samples, 3, 127, exclusionPasses, seed};
-}
-
-TEST(WindowRun, AccuratePicksEqualThePlainCountingLoopOnRandomTexts) {
-  std::mt19937 random(23);
-  for (int round = 0; round < 25; ++round) {
-    std::vector<std::vector<std::string>> banks(1 + random() % 4);
-    std::vector<std::string> all, candidates;
-    for (auto& bank : banks) {
-      bank.resize(1 + random() % 30);
-      for (auto& text : bank) {
-        for (size_t n = random() % 80; n > 0; --n) text += "eeaat  th.,[]LS_W{}1AAa\xE4\xFF"[random() % 25];
-        all.push_back(text);
-      }
-    }
-    Document doc;
-    PutDialogue(doc, banks);
-    testing::ScriptedPrompter prompter;
-    RecordingProgress progress;
-    const OptimizerOutcome outcome = RunOptimizer(doc, {}, progress, prompter);
-    // The plain reading: a linear search for new candidates, ZaehleVorkommen per candidate and text.
-    for (const auto& text : all)
-      for (size_t p = 0; p < text.size(); ++p)
-        if (SucheEintrag(candidates, text.substr(p, 2)) < 0) candidates.push_back(text.substr(p, 2));
-    std::vector<int32_t> counts(candidates.size(), 0);
-    for (size_t c = 0; c < candidates.size(); ++c)
-      for (const auto& text : all)
-        counts[c] = IsExcludedCandidate(candidates[c]) ? -1 : counts[c] + ZaehleVorkommen(text, candidates[c], true);
-    const Selection plain = SelectByThreshold(counts, 127, [] { return true; });
-    std::vector<std::string> expected;
-    for (int32_t c : plain.picked) expected.push_back(candidates[c]);
-    ASSERT_EQ(outcome.picks, expected) << round;
-    ASSERT_EQ(outcome.succeeded, plain.threshold >= 0) << round;
-  }
 }
 
 // One step a text for gathering and one for counting, against twice the texts, then one a candidate.

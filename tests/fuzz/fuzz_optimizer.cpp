@@ -1,16 +1,38 @@
 // The optimizer on arbitrary dialogue, in every mode, with any pick limit, stopped at any step: the
 // picks are distinct entries the dictionary may hold, within the limit and the 512-byte budget, and
-// a run shows at most its one message. Input: mode (3: the save's automatic run), pick limit, stop
+// a run shows at most its one message; an accurate run that finishes picks what the plain counting
+// loop picks, bytes above 0x7F included. Input: mode (3: the save's automatic run), pick limit, stop
 // after (0 never), seed (2 bytes), bank count, then the texts, one a line.
 #include <sstream>
 
+#include "common/text_helpers.h"
 #include "compression/optimizer.h"
 #include "compression/smallest_dictionary.h"
+#include "compression/threshold_selection.h"
 #include "harness.h"
 #include "rom/code_table.h"
 #include "support/rom_fixture.h"
 
 using namespace orvane;
+
+// The accurate run read plainly: new pairs found by a linear search, each counted text by text; the picks
+// and whether the run succeeds.
+std::pair<std::vector<std::string>, bool> PlainAccuratePicks(const std::vector<std::vector<std::string>>& banks,
+                                                             int32_t limit) {
+  std::vector<std::string> pairs, picks;
+  for (const auto& bank : banks)
+    for (const auto& text : bank)
+      for (size_t p = 0; p < text.size(); ++p)
+        if (SucheEintrag(pairs, text.substr(p, 2)) < 0) pairs.push_back(text.substr(p, 2));
+  std::vector<int32_t> counts(pairs.size(), 0);
+  for (size_t c = 0; c < pairs.size(); ++c)
+    for (const auto& bank : banks)
+      for (const auto& text : bank)
+        counts[c] = IsExcludedCandidate(pairs[c]) ? -1 : counts[c] + ZaehleVorkommen(text, pairs[c], true);
+  const Selection plain = SelectByThreshold(counts, limit, [] { return true; });
+  for (int32_t c : plain.picked) picks.push_back(pairs[c]);
+  return {picks, plain.threshold >= 0};
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
@@ -31,7 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (mode == 2) picks = ChooseSmallestDictionary(doc, limit, progress).picks;
   const OptimizerParams params{mode ? OptimizerMode::Fast : OptimizerMode::Accurate, seed % 40 + 1, mode ? 3 : 1,
                                limit, 1, seed};
-  if (mode < 2) picks = RunOptimizer(doc, params, progress, prompter).picks;
+  if (mode < 2) {
+    const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
+    picks = outcome.picks;
+    if (mode == 0 && !outcome.stopped) FUZZ_CHECK(PlainAccuratePicks(banks, limit) == std::pair(picks, outcome.succeeded));
+  }
   size_t budget = kDictionaryEntries;
   // A frequency pick is a pair without notation, punctuation, two spaces or a line code's inner letters.
   for (const std::string& pick : picks)

@@ -39,6 +39,12 @@ int main(int argc, char** argv) {
   for (int mode = 0; mode < 4; ++mode)
     put("optimizer", "demo_sentences_mode" + std::to_string(mode) + ".bin",
         b({mode, 127, mode == 3 ? 3 : 0, 7, 1, 3}) + texts);
+  for (int i = 0; i < 25; ++i) {  // accurate runs on texts rich in pairs the optimizer must leave out
+    std::string input = b({0, 127, 0, i, 0, i % 4});
+    for (size_t n = 1 + rng() % 30 * (1 + i % 4); n > 0; --n, input += '\n')
+      for (size_t length = rng() % 80; length > 0; --length) input += "eeaat  th.,[]LS_W{}1AAa\xE4\xFF"[rng() % 25];
+    put("optimizer", "random_texts_" + std::to_string(i) + ".bin", input);
+  }
   put("optimizer", "nothing_found.bin", b({0, 5, 0, 0, 0, 0}) + "a\nb\n[L_]");
   put("project_file", "unchanged.bin", b({0, 0xFF}));
   put("project_file", "raw_tables_cut.bin", b({1, 0x0F}) + "[Orvane Texteditor V 1.00]\r\n\r\n[TABELS]\r\nA\r\nA\r\nB");
