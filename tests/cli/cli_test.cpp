@@ -18,9 +18,12 @@ namespace orvane {
 namespace {
 
 struct Result { int exitCode = -1; std::string out, err; };
-// A run of the program and how it must end: its exit code and how its stdout and stderr start.
+// A run of the program and how it must end: its exit code and how its stdout and stderr start (an empty stderr
+// stays empty).
 struct Outcome { std::vector<std::string> args; int exitCode; std::string out, err; };
 using testing::ReadFileText;
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class Cli : public ::testing::Test {
  protected:
@@ -30,26 +33,22 @@ class Cli : public ::testing::Test {
     ASSERT_EQ(Call({"export", demo, "--table", table, "-o", project}).err, "");
   }
 
-  // Runs the program through the shell; its streams go through two files of the work folder.
+  // Runs the program through the shell (no argument holds a quote); its streams go through two files of the work
+  // folder.
   Result Call(const std::vector<std::string>& args) {
-    const auto quoted = [](const std::string& arg) {
-      std::string q = "'";
-      for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-      return q + "'";
-    };
-    std::string command = quoted(ORVANE_CLI_PATH);
-    for (const std::string& arg : args) command += " " + quoted(arg);
+    std::string command = "'" ORVANE_CLI_PATH "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
     const int status = std::system((command + " >" + work.file("out.txt") + " 2>" + work.file("err.txt")).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFileText(work.file("out.txt")),
-            testing::ReadFileText(work.file("err.txt"))};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileText(work.file("out.txt")),
+            ReadFileText(work.file("err.txt"))};
   }
 
   void ExpectRuns(const std::vector<Outcome>& runs) {
     for (const Outcome& run : runs) {
-      const Result result = Call(run.args);
-      EXPECT_EQ(result.exitCode, run.exitCode) << run.args[0] << " " << run.args[1];
-      EXPECT_TRUE(result.out.starts_with(run.out)) << result.out;
-      EXPECT_TRUE(result.err.starts_with(run.err)) << result.err;
+      const Result r = Call(run.args);
+      const std::string err = run.err.empty() ? r.err : r.err.substr(0, run.err.size());
+      EXPECT_EQ(std::tuple(r.exitCode, r.out.substr(0, run.out.size()), err),
+                std::tuple(run.exitCode, run.out, run.err)) << ::testing::PrintToString(run.args);
     }
   }
 
@@ -94,20 +93,16 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"patch", demo, "m.smc", "-o", demo}, "-o and ORIGINAL are the same file"}};
   std::filesystem::create_symlink(demo, work.file("alias.smc"));
   const std::string files = ReadFileText(demo) + ReadFileText(project) + ReadFileText(table);
-  for (const auto& [args, complaint] : mistakes) {
-    const Result run = Call(args);
-    EXPECT_EQ(run.exitCode, 2) << complaint;
-    EXPECT_TRUE(run.err.starts_with("orvane-cli " + args[0] + ": " + complaint + "\nusage: orvane-cli " + args[0]))
-        << run.err;
-  }
+  std::vector<Outcome> runs{{{"frob"}, 2, "", "orvane-cli: unknown command frob\n"}};
+  for (const auto& [args, complaint] : mistakes)
+    runs.push_back({args, 2, "", "orvane-cli " + args[0] + ": " + complaint + "\nusage: orvane-cli " + args[0]});
+  ExpectRuns(runs);
   EXPECT_EQ(ReadFileText(demo) + ReadFileText(project) + ReadFileText(table), files);
-  const Result usage = Call({"export", "--help"}), help = Call({"--help"}), none = Call({}), other = Call({"frob"});
-  EXPECT_EQ(usage.exitCode, 0);
-  EXPECT_TRUE(usage.out.ends_with("\nusage: orvane-cli export ROM [--table FILE] [--edited-v095] -o OUT.ovp\n"));
+  const Result usage = Call({"export", "--help"}), help = Call({"--help"}), none = Call({});
   // The list of commands: asked for on stdout, without any argument on stderr with 2.
-  EXPECT_EQ(std::tuple(help.exitCode, none.exitCode, help.out, other.exitCode), std::tuple(0, 2, none.err, 2));
-  EXPECT_NE(help.out.find("\n  export "), std::string::npos);
-  EXPECT_TRUE(other.err.starts_with("orvane-cli: unknown command frob\n"));
+  EXPECT_EQ(std::tuple(usage.exitCode, help.exitCode, none.exitCode, help.out), std::tuple(0, 0, 2, none.err));
+  EXPECT_TRUE(usage.out.ends_with("\nusage: orvane-cli export ROM [--table FILE] [--edited-v095] -o OUT.ovp\n"));
+  EXPECT_TRUE(Has(help.out, "\n  export "));
 }
 
 // The free-space report goes to stdout, every other message to stderr; the space question takes the
@@ -120,16 +115,15 @@ TEST_F(Cli, BuildGivesTheDemoBackAndAnswersFromItsOptions) {
   EXPECT_TRUE(built.out.starts_with("Free Space in bytes:\nBank1:") && built.out.find("\n\nTitles: ") < 999);
   EXPECT_TRUE(built.err.starts_with("Finished!: Data has been saved succesfully!\nTime needed:")) << built.err;
   const std::string overfull = Changed("overfull.ovp", 21, "Zuri, hold the rope tight!");
-  for (const auto& [option, answer] : {std::pair<std::string, std::string>{"skip", "[OK]"}, {"stop", "[Cancel]"},
-                                       {"", "[Cancel]"}}) {
+  for (const std::string option : {"skip", "stop", ""}) {
     std::vector<std::string> args{"build", overfull, "-o", work.file("o.smc"), "--from", demo, "--keep-dictionary"};
     if (!option.empty()) args.insert(args.end(), {"--on-overflow", option});
     const Result run = Call(args);
-    EXPECT_EQ(run.exitCode, 1) << option;
+    const bool skip = option == "skip";
     EXPECT_TRUE(run.err.starts_with("Error!: Not enough space to save this bank!\ntextnumber: ")) << run.err;
-    EXPECT_NE(run.err.find(answer), std::string::npos) << run.err;
-    EXPECT_EQ(run.out.find("\nBank21:0\n") < run.out.size(), option == "skip");
-    EXPECT_EQ(run.err.find("\nbank 21 text 50 reads back as") < run.err.size(), option == "skip");
+    EXPECT_EQ(std::tuple(run.exitCode, Has(run.err, skip ? "[OK]" : "[Cancel]"), Has(run.out, "\nBank21:0\n"),
+                         Has(run.err, "\nbank 21 text 50 reads back as")),
+              std::tuple(1, true, skip, skip)) << option << "\n" << run.err;
   }
   for (const char* name : {"a.smc", "b.smc"})
     ASSERT_EQ(Call({"build", project, "-o", work.file(name), "--from", demo, "--seed", "11"}).exitCode, 0);
@@ -163,13 +157,12 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
        {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, 1, "dictionary   ",
         "bank 5 text 1: unknown character \"_\"\n"},
        {{"checksum", work.file("blank.smc"), "--fix"}, 1, "",
-        "orvane-cli checksum: " + work.file("blank.smc") + ": no cartridge header found"}});
+        "orvane-cli checksum: " + work.file("blank.smc") + ": no cartridge header found"},
+       {{"optimize", project, "-o", project}, 0, "Used memory       : ", ""},  // a project may replace itself
+       {{"fit", project}, 0, "", ""}});
   EXPECT_FALSE(DateiExistiert(work.file("x.ovp")));
   const Result fits = Call({"fit", work.file("long.ovp")});
   EXPECT_LT(fits.out.find("bank 5 "), fits.out.find("DOES NOT FIT\n"));
-  const Result optimized = Call({"optimize", project, "-o", project});  // a project may replace itself
-  EXPECT_TRUE(optimized.exitCode == 0 && optimized.err.empty() && optimized.out.starts_with("Used memory       : "));
-  EXPECT_EQ(Call({"fit", project}).exitCode, 0);
 }
 
 // po-import refuses a file with a bad entry unless --partial, diff exits with 1 while the projects differ, build
@@ -187,7 +180,8 @@ TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
   ExpectRuns(
       {{{"po-import", project, po, "-o", de}, 1, "",
         "texts.po:18: bank 1 text 2: the character \"#\" has no code in the table\norvane-cli po-import: nothing"},
-       {{"po-import", project, po, "-o", de, "--partial"}, 0, "1 imported, 5813 unchanged, 0 fuzzy, 1 refused\n", ""},
+       {{"po-import", project, po, "-o", de, "--partial"}, 0, "1 imported, 5813 unchanged, 0 fuzzy, 1 refused\n",
+        "texts.po:18: bank 1 text 2: the character \"#\" has no code in the table\n"},
        {{"diff", project, de}, 1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + Hallo.\n", ""},
        {{"diff", project, project}, 0, "", ""},
        {{"po-export", project, "-o", work.file("b.po"), "--bank", "21"}, 0, "50 entries written\n", ""},
@@ -203,8 +197,7 @@ TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
        {{"checksum", work.file("changed.smc")}, 1, "", "orvane-cli checksum: the stored checksum is wrong (--fix"},
        {{"checksum", work.file("changed.smc"), "--fix"}, 0, "", ""},
        {{"checksum", work.file("changed.smc")}, 0, "", ""}});
-  EXPECT_EQ(ReadWholeFile(work.file("bps.smc")), ReadWholeFile(rom));
-  EXPECT_EQ(ReadWholeFile(work.file("ips.smc")), ReadWholeFile(rom));
+  for (const char* name : {"bps.smc", "ips.smc"}) EXPECT_EQ(ReadWholeFile(work.file(name)), ReadWholeFile(rom)) << name;
   EXPECT_FALSE(DateiExistiert(work.file("x.smc")));
 }
 
