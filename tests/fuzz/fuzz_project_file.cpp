@@ -16,16 +16,16 @@ using namespace orvane;
 const testing::TempFolder kFolder;
 
 std::string SaveAndRead(Document& doc) {
-  fuzz::BitPrompter none(0);
+  fuzz::FixedPrompter none(Answer::No);
   SilentProgress progress;
-  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), none, progress) == ProjectOutcome::Done &&
-             none.shown.empty());
+  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), none, progress) == ProjectOutcome::Done && none.empty());
   return testing::ReadFileText(kFolder.file("out.ovp"));
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Input in{data, size};
-  const uint8_t mode = in.byte(), answers = in.byte();
+  const uint8_t mode = in.byte();
+  const Answer answer = in.byte() & 1 ? Answer::Yes : Answer::No;
   static Document loaded, again;
   static const testing::Lines base = testing::ProjectLines(loaded);  // an empty document's project
   std::vector<std::string> lines = base;
@@ -46,18 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   loaded = again = Document();
   loaded.Geaendert = loaded.TabelleGeaendert = true;
-  fuzz::BitPrompter prompter(answers & 1 ? 0xFF : 0), quiet(0);
+  fuzz::FixedPrompter prompter(answer), quiet(Answer::No);
   SilentProgress progress;
   const ProjectOutcome outcome = LoadProjectFile(loaded, kFolder.file("in.ovp"), prompter, progress);
-  const testing::Expectation expected = testing::Expect(base, base, file, answers & 1 ? Answer::Yes : Answer::No);
-  std::string shown;
-  for (const std::string& message : prompter.shown) shown += message + "\n";
-  FUZZ_CHECK(outcome == expected.outcome && shown == expected.shown && !loaded.TabelleGeaendert);
+  const testing::Expectation expected = testing::Expect(base, base, file, answer);
+  FUZZ_CHECK(outcome == expected.outcome && prompter.shown() == expected.shown && !loaded.TabelleGeaendert);
   FUZZ_CHECK(testing::ProjectLines(loaded) == expected.lines);
   if (outcome != ProjectOutcome::Done) return 0;
   const std::string saved = SaveAndRead(loaded);
   FUZZ_CHECK(!loaded.Geaendert &&
              LoadProjectFile(again, kFolder.file("out.ovp"), quiet, progress) == ProjectOutcome::Done);
-  FUZZ_CHECK(quiet.shown.empty() && SaveAndRead(again) == saved);
+  FUZZ_CHECK(quiet.empty() && SaveAndRead(again) == saved);
   return 0;
 }

@@ -1,12 +1,11 @@
 #pragma once
 // What the fuzz targets share: a check that stops the run with its reason (libFuzzer then keeps the
-// input as a crash), a reader that takes the input apart, and a prompter that answers questions by
-// the input's bits and keeps every message it was shown.
+// input as a crash), a reader that takes the input apart, and a prompter that gives every question
+// one answer and keeps every message it was shown.
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 
 #include "support/scripted_prompter.h"
 
@@ -26,22 +25,14 @@ struct Input {
   std::string rest() { return bytes(size); }
 };
 
-// Bit i of `pattern` answers the i-th question (from the 8th on, the last bit again).
-struct BitPrompter : Prompter {
-  explicit BitPrompter(uint8_t pattern) : pattern(pattern) {}
+// Answers every yes/no question with `yesNo` and every other message with its default answer.
+struct FixedPrompter : testing::ScriptedPrompter {
+  explicit FixedPrompter(Answer yesNo) : yesNo(yesNo) {}
   Answer ask(const Message& m) override {
-    shown.push_back(testing::Shown(m));
-    return m.buttons != Buttons::YesNo               ? m.defaultAnswer
-           : pattern >> std::min(questions++, 7) & 1 ? Answer::Yes
-                                                     : Answer::No;
+    ScriptedPrompter::ask(m);
+    return m.buttons == Buttons::YesNo ? yesNo : m.defaultAnswer;
   }
-  // True when every message shown is one of `allowed`.
-  bool showedOnly(const std::set<std::string>& allowed) const {
-    return std::all_of(shown.begin(), shown.end(), [&](const std::string& s) { return allowed.count(s) > 0; });
-  }
-  uint8_t pattern;
-  int questions = 0;
-  std::vector<std::string> shown;
+  Answer yesNo;
 };
 
 }  // namespace orvane::fuzz
