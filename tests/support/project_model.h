@@ -3,7 +3,6 @@
 // file order, and what a load of any file must show and leave.
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <regex>
 #include <string>
@@ -36,15 +35,14 @@ inline void ForEachLine(Doc& doc, Line line) {
   all(doc.TechNamen, 0), all(doc.TechBeschreibungen, 0);
 }
 
+// A value as its line: a text as it is, an item symbol as its number between blanks.
+inline std::string AsLine(const std::string& text) { return text; }
+inline std::string AsLine(uint8_t symbol) { return " " + std::to_string(symbol) + " "; }
+
 // The file's lines, written out plainly.
 inline Lines ProjectLines(const Document& doc) {
   Lines lines;
-  ForEachLine(doc, [&lines](const auto& v) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(v)>, uint8_t>)
-      lines.push_back(" " + std::to_string(v) + " ");
-    else
-      lines.push_back(v);
-  });
+  ForEachLine(doc, [&lines](const auto& v) { lines.push_back(AsLine(v)); });
   return lines;
 }
 
@@ -59,6 +57,7 @@ inline std::string Question(int number, const std::string& description) {
 // and the section header lines must be exactly there; a symbol is a number 0..255, blanks around.
 struct Expectation { ProjectOutcome outcome; std::string shown; Lines lines; };
 inline Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
   std::string shown;
   bool pastEnd = false;
   const auto ask = [&](int number, const char* description) {
@@ -76,25 +75,19 @@ inline Expectation Expect(const Lines& full, Lines lines, const std::optional<st
     const bool symbol = n > items && n <= items + 2 * kItemCount && (n - items) % 2 == 0;
     if (!present && !std::exchange(pastEnd, true) && !ask(62, "Input past end of file"))
       return {ProjectOutcome::Stopped, shown, lines};
-    if (header && (!present || file[n] != full[n]))
-      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion,
-              shown +
-                  Shown(MakeMessage("Error!",
-                                    n ? "Corrupt File detected!\r\nSorry, couldn't load Project File!"
-                                      : "Wrong fileversion detected!",
-                                    Icon::Stop, Buttons::Ok, true)) +
-                  "\n",
-              lines};
+    if (header && (!present || file[n] != full[n])) {
+      const char* refusal = n ? "Corrupt File detected!\r\nSorry, couldn't load Project File!"
+                              : "Wrong fileversion detected!";
+      shown += Shown(MakeMessage("Error!", refusal, Icon::Stop, Buttons::Ok, true)) + "\n";
+      return {n ? ProjectOutcome::Corrupt : ProjectOutcome::WrongVersion, shown, lines};
+    }
     static const std::regex kNumber("[ \t]*[0-9]{1,9}[ \t]*");
     const bool number = present && symbol && std::regex_match(file[n], kNumber) && std::stoi(file[n]) < 256;
     if (present && symbol && !number && !ask(13, "Type mismatch")) return {ProjectOutcome::Stopped, shown, lines};
     if (present && !header && n > 2 && (!symbol || number))
-      lines[n] = number ? " " + std::to_string(std::stoi(file[n])) + " " : file[n];
-    for (size_t code = 1; n == 512 && code < 0xFF; ++code) {  // then completed with escapes
-      char escape[5];
-      std::snprintf(escape, sizeof escape, "{%02zX}", code);
-      if (lines[1 + 2 * code].empty()) lines[1 + 2 * code] = escape;
-    }
+      lines[n] = number ? AsLine(static_cast<uint8_t>(std::stoi(file[n]))) : file[n];
+    for (size_t code = 1; n == 512 && code < 0xFF; ++code)  // then completed with escapes
+      if (lines[1 + 2 * code].empty()) lines[1 + 2 * code] = {'{', kHexDigits[code >> 4], kHexDigits[code & 15], '}'};
   }
   return {ProjectOutcome::Done, shown, lines};
 }
