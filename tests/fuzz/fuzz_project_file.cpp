@@ -5,7 +5,6 @@
 // then the file or edit records
 // (line, 2 bytes low first; operation 0 replace, 1 insert, 2 delete, 3 cut; length; bytes).
 #include "common/file_helpers.h"
-#include "common/run_error.h"
 #include "harness.h"
 #include "project/project_file.h"
 #include "support/project_model.h"

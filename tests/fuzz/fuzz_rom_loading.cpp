@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       saved.emplace_back(p, rom.LeseByte(p)), rom.SchreibeByte(p, static_cast<uint8_t>(patch[p - at]));
   }
   Decode(rom, mode & 1);
-  for (auto it = saved.rbegin(); it != saved.rend(); ++it)
-    rom.SchreibeByte(it->first, it->second);  // a byte patched twice gets its first value back
+  // Back to the demo, last patch first, so that a byte patched twice gets its first value back.
+  std::for_each(saved.rbegin(), saved.rend(), [](const auto& old) { rom.SchreibeByte(old.first, old.second); });
   return 0;
 }

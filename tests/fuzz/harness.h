@@ -29,8 +29,7 @@ struct Input {
 struct FixedPrompter : testing::ScriptedPrompter {
   explicit FixedPrompter(Answer yesNo) : yesNo(yesNo) {}
   Answer ask(const Message& m) override {
-    ScriptedPrompter::ask(m);
-    return m.buttons == Buttons::YesNo ? yesNo : m.defaultAnswer;
+    return ScriptedPrompter::ask(m), m.buttons == Buttons::YesNo ? yesNo : m.defaultAnswer;
   }
   Answer yesNo;
 };

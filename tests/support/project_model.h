@@ -21,9 +21,7 @@ using Lines = std::vector<std::string>;
 // the values as references, item symbols as uint8_t.
 template <typename Doc, typename Line>
 inline void ForEachLine(Doc& doc, Line line) {
-  const auto all = [&line](auto& list, size_t first) {
-    for (size_t i = first; i < list.size(); ++i) line(list[i]);
-  };
+  const auto all = [&line](auto& list, size_t first) { for (size_t i = first; i < list.size(); ++i) line(list[i]); };
   line("[Orvane Texteditor V 1.00]"), line(""), line("[TABELS]");
   for (int c = 1; c < kCodes; ++c) line(doc.Tabelle[1][c]), line(doc.Tabelle[2][c]);
   line("[TEXTBLOCKS]");
@@ -60,9 +58,7 @@ inline Expectation Expect(const Lines& full, Lines lines, const std::optional<st
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
   std::string shown;
   bool pastEnd = false;
-  const auto ask = [&](int number, const char* description) {
-    return shown += Question(number, description), answer == Answer::Yes;
-  };
+  const auto ask = [&](int number, const char* what) { return shown += Question(number, what), answer == Answer::Yes; };
   if (!bytes && !ask(53, "File not found")) return {ProjectOutcome::Stopped, shown, lines};
   Lines file;
   for (size_t start = 0, end; bytes && start < bytes->size(); start = end + 1)
