@@ -14,10 +14,8 @@ using namespace orvane;
 
 const testing::TempFolder kFolder;
 
-std::string SaveAndRead(Document& doc) {
-  fuzz::FixedPrompter none(Answer::No);
-  SilentProgress progress;
-  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), none, progress) == ProjectOutcome::Done && none.empty());
+std::string SaveAndRead(Document& doc, Prompter& prompter, ProgressSink& progress) {
+  FUZZ_CHECK(SaveProjectFile(doc, kFolder.file("out.ovp"), prompter, progress) == ProjectOutcome::Done);
   return testing::ReadFileText(kFolder.file("out.ovp"));
 }
 
@@ -52,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(outcome == expected.outcome && prompter.shown() == expected.shown && !loaded.TabelleGeaendert);
   FUZZ_CHECK(testing::ProjectLines(loaded) == expected.lines);
   if (outcome != ProjectOutcome::Done) return 0;
-  const std::string saved = SaveAndRead(loaded);
+  const std::string saved = SaveAndRead(loaded, quiet, progress);
   FUZZ_CHECK(!loaded.Geaendert &&
              LoadProjectFile(again, kFolder.file("out.ovp"), quiet, progress) == ProjectOutcome::Done);
-  FUZZ_CHECK(quiet.empty() && SaveAndRead(again) == saved);
+  FUZZ_CHECK(SaveAndRead(again, quiet, progress) == saved && quiet.empty());
   return 0;
 }

@@ -112,8 +112,7 @@ inline void PutDialogue(Document& doc, const std::vector<std::vector<std::string
 
 // Fills the 21 banks with their own text counts from `texts`, in order, starting again when short.
 inline void FillAllBanks(Document& doc, const std::vector<std::string>& texts) {
-  size_t next = 0;
-  for (int bank = 1; bank <= kBankCount; ++bank)
+  for (int bank = 1, next = 0; bank <= kBankCount; ++bank)
     for (int32_t t = 1; t <= doc.BankInfo[bank].TextCount; ++t, ++next)
       doc.Texte[bank][t] = TextPaar{texts[next % texts.size()], texts[next % texts.size()]};
 }
