@@ -26,9 +26,7 @@ using namespace orvane::testing;
 using Lines = std::vector<std::string>;
 
 std::string Escape(int code) {
-  char text[5];
-  std::snprintf(text, sizeof text, "{%02X}", code);
-  return text;
+  return {'{', "0123456789ABCDEF"[code >> 4], "0123456789ABCDEF"[code & 15], '}'};
 }
 
 std::unique_ptr<Document> Decode(const RomImage& rom, int16_t ladeOption = 0) {
@@ -55,8 +53,7 @@ TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
       {"A0=A\r\n\r\nA2=C", errors::kTypeMismatch, {{0xA0, "A"}, {0xA2, "-"}}},     // CR LF CR LF: an empty line
       {"A0=A\r\n\nA2=C", errors::kTypeMismatch, {{0xA0, "A"}, {0xA2, "-"}}},       // CR LF LF too
       {"A0=A\r\nA1\r\nA2=C", errors::kTypeMismatch, {{0xA1, "-"}}},                // shorter than three
-      {" 1=B\r\n", errors::kTypeMismatch, {}},
-      {"", errors::kPastEndOfFile, {}}};
+      {" 1=B\r\n", errors::kTypeMismatch, {}}, {"", errors::kPastEndOfFile, {}}};
   for (const auto& [file, error, kept] : rows) {
     Document doc;
     doc.Tabelle[2].fill("-");
@@ -106,23 +103,21 @@ TEST(Decoding, FirstAndLastEntryOfEveryListThroughItsColumn) {
   f.SetTech(0, Hex("2F A5 C2 CB BE"), 0xFF), f.SetTech(115, Codes("Ice"), 0x2F);
   for (const int16_t option : {0, 1}) {
     const auto doc = Decode(f.image(), option);
-    std::string banks;
+    std::string banks, expected;
     for (int b = 1; b <= kBankCount; ++b) {
       const TextPaar &first = doc->Texte[b][1], &last = doc->Texte[b][doc->BankInfo[b].TextCount];
       banks += first.Aktuell + first.Original + last.Aktuell + last.Original + " ";
+      expected += b < 17 || option == 0 ? "AKaelAKaelKaelBKaelB " : "AABB ";
     }
-    const std::string kael = "AKaelAKaelKaelBKaelB ", plain = option ? "AABB " : kael;
-    std::string expected;
-    for (int b = 1; b <= kBankCount; ++b) expected += b < 17 ? kael : plain;
     EXPECT_EQ(banks, expected) << option;
-    const std::string lists[] = {doc->SpeicherNamen[1], doc->SpeicherNamen[27], doc->StadtNamen[1],
-                                 doc->StadtNamen[111], doc->ItemInfos[1], doc->ItemInfos[7], doc->ItemInfos[242],
-                                 doc->TechBeschreibungen[0], doc->TechBeschreibungen[119], doc->Items[1].Name,
-                                 std::to_string(doc->Items[1].Symbol), doc->Items[231].Name,
-                                 std::to_string(doc->Items[231].Symbol), doc->GegnerNamen[0], doc->GegnerNamen[250],
-                                 doc->TechNamen[0], doc->TechNamen[115]};
     std::string got;
-    for (const std::string& value : lists) got += value + "|";
+    for (const std::string& value :
+         {doc->SpeicherNamen[1], doc->SpeicherNamen[27], doc->StadtNamen[1], doc->StadtNamen[111], doc->ItemInfos[1],
+          doc->ItemInfos[7], doc->ItemInfos[242], doc->TechBeschreibungen[0], doc->TechBeschreibungen[119],
+          doc->Items[1].Name, std::to_string(doc->Items[1].Symbol), doc->Items[231].Name,
+          std::to_string(doc->Items[231].Symbol), doc->GegnerNamen[0], doc->GegnerNamen[250], doc->TechNamen[0],
+          doc->TechNamen[115]})
+      got += value + "|";
     EXPECT_EQ(got, "Ta|Tz|La|Lz|Ia|Ia|Iz|Xa|Xz|Potion    |12|ZKaelKaelKaelKaelKaelKaelKaelKaelKael|254|Bat|"
                    "Rat        |*Fire      |Ice********|");
     EXPECT_TRUE(doc->ItemInfoAdressen[7] == doc->ItemInfoAdressen[1] && doc->ItemInfoAdressen[1] == kItemInfoData + 1);
@@ -136,10 +131,9 @@ TEST(Decoding, FirstAndLastEntryOfEveryListThroughItsColumn) {
 
 TEST(Decoding, PointersLeadIntoTheirOwnBankBehindTheHeader) {
   // pointer position, its two bytes, the target; the last pointer's second byte lies in the next bank
-  for (const auto& [position, bytes, target] : {std::tuple{0x370200, "90 05", 0x370790},
-                                                {0x0EF111, "00 00", 0x0E0200},
-                                                {0x3FD13B, "FF FF", 0x3F0000 + 0xFFFF + 0x200},
-                                                {0x1EFFFF, "34 12", 0x1E1434}}) {
+  for (const auto& [position, bytes, target] :
+       {std::tuple{0x370200, "90 05", 0x370790}, {0x0EF111, "00 00", 0x0E0200},
+        {0x3FD13B, "FF FF", 0x3F0000 + 0xFFFF + 0x200}, {0x1EFFFF, "34 12", 0x1E1434}}) {
     RomFixture f;
     f.PutBytes(position, Hex(bytes));
     EXPECT_EQ(f.image().LeseZeiger(position), target) << bytes;
@@ -153,23 +147,19 @@ TEST(Decoding, PointersLeadIntoTheirOwnBankBehindTheHeader) {
   EXPECT_EQ(TextDecoder(f.image(), 10).ListString(0x370200, Decode(f.image())->Tabelle[1]), "0123456789");
   // A string running to the end of the image ends there; one before its start or past its end is empty.
   const RomImage tail(Hex("A0 A1"));
-  const CodeTable column = ExpectedColumns()[1];
-  EXPECT_EQ(TextDecoder(tail).PointerString(0, column) + "|" + TextDecoder(tail).PointerString(2, column) + "|" +
-                TextDecoder(tail).PointerString(-1, column),
-            "AB||");
+  for (const auto& [start, text] : {std::pair{0, "AB"}, {2, ""}, {-1, ""}})
+    EXPECT_EQ(TextDecoder(tail).PointerString(start, ExpectedColumns()[1]), text) << start;
 }
 
 TEST(Decoding, DictionaryEntryTakesItsFirstByteThenStopsBelow0x14) {
   const std::tuple<uint8_t, Bytes, std::string> rows[] = {
       {0x21, Hex("05 A0"), "[L_]A"},  // the first byte is taken whatever it is
       {0x22, Hex("A1 05 A2"), "B"},   // a later one below 0x14 ends the entry
-      {0x23, Hex("13 14 15"), "KaelLiraePell"},
-      {0x24, Hex("00 A3"), "D"},
+      {0x23, Hex("13 14 15"), "KaelLiraePell"}, {0x24, Hex("00 A3"), "D"},
       {0x30, Hex("A0 31 A1"), "AB"},          // a higher code has no text yet
       {0x31, Hex("30 A2"), "ABC"},            // a lower one has
       {0x32, Hex("32"), "{32}"},              // itself: still empty, later its escape
-      {0x33, Hex("A0 EE 1A FF F1"), "A..."},  // escapes come after the dictionary
-      {0x35, {}, "{35}"},
+      {0x35, {}, "{35}"}, {0x33, Hex("A0 EE 1A FF F1"), "A..."},  // escapes come after the dictionary
       {0x40, Hex("BA BB"), "abLirae" + std::string(20, 'c')},  // the next entry's length byte 0x14 is no stop
       {0x41, Bytes(20, 0xBC), std::string(20, 'c')}};
   RomFixture f;
@@ -192,30 +182,30 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     if (position == 38 || position == 118) rom.PutBytes(position, {0x00});
   }
   const std::string typical = TypicalTableFile() + "05=X\r\nF0=\r\n";
-  const auto error = [](const char* text) { return Shown(MakeMessage("Error", text)) + "\n"; };
-  const char* notRegular = "75\r\nLoadRom_Form\r\nPath/File access error (not a regular file)";
+  const auto error = [](const char* number, const char* text) {
+    return Shown(MakeMessage("Error", std::string(number) + "\r\nLoadRom_Form\r\n" + text)) + "\n";
+  };
+  const std::string notRegular = error("75", "Path/File access error (not a regular file)");
   const std::string badHeader = Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop)) + "\n";
   // the ROM in the ROM folder ("": the folder itself), the table file beside it, an explicit table file, and
   // the outcome with its messages and whether the header passed
+  using enum LoadOutcome;
   const struct { const char* rom; std::string table, explicitTable; LoadOutcome outcome; std::string shown;
                  bool headerPassed; } ways[] = {
-      {"game.smc", typical, "", LoadOutcome::Loaded, "", true},
-      {"outside.smc", typical, "", LoadOutcome::Loaded, "", true},
-      {"short.smc", typical, "", LoadOutcome::Loaded, "", true},
-      {"bad38.smc", typical, "", LoadOutcome::HeaderRejected, badHeader, false},
-      {"bad118.smc", typical, "", LoadOutcome::HeaderRejected, badHeader, false},
-      {"game.smc", "", "", LoadOutcome::TableMissing,
+      {"game.smc", typical, "", Loaded, "", true}, {"outside.smc", typical, "", Loaded, "", true},
+      {"short.smc", typical, "", Loaded, "", true}, {"bad38.smc", typical, "", HeaderRejected, badHeader, false},
+      {"bad118.smc", typical, "", HeaderRejected, badHeader, false},
+      {"game.smc", "", "", TableMissing,
        Shown(MakeMessage("Sorry!", "Eine Tabelle namens <\\Orvane_Englisch.tbl> Fehlt!", Icon::Stop)) + "\n", true},
-      {"missing.smc", typical, "", LoadOutcome::Failed, error("53\r\nLoadRom_Form\r\nFile not found"), false},
-      {"", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error"), false},
-      {"game.smc", "A0=A\r\n5=B", "", LoadOutcome::Failed, error("13\r\nLoadRom_Form\r\nType mismatch"), true},
-      {"game.smc", "\n", "", LoadOutcome::Failed, error("62\r\nLoadRom_Form\r\nInput past end of file"), true},
-      {"game.smc", "A0=beside\r\n", "other.tbl", LoadOutcome::Loaded, "", true},  // an explicit table wins
-      {"fifo", typical, "", LoadOutcome::Failed, error(notRegular), false},
-      {"game.smc", typical, "fifo", LoadOutcome::Failed, error(notRegular), true},
-      {"huge.smc", typical, "", LoadOutcome::Failed, error("75\r\nLoadRom_Form\r\nPath/File access error (larger than 64 MiB)"), false},
-      {"erased.smc", typical, "", LoadOutcome::Failed,  // every string runs to the end: refused, not hours
-       error("7\r\nLoadRom_Form\r\nOut of memory (the texts run on far beyond any game's)"), true}};
+      {"missing.smc", typical, "", Failed, error("53", "File not found"), false},
+      {"", typical, "", Failed, error("75", "Path/File access error"), false},
+      {"game.smc", "A0=A\r\n5=B", "", Failed, error("13", "Type mismatch"), true},
+      {"game.smc", "\n", "", Failed, error("62", "Input past end of file"), true},
+      {"game.smc", "A0=beside\r\n", "other.tbl", Loaded, "", true},  // an explicit table wins
+      {"fifo", typical, "", Failed, notRegular, false}, {"game.smc", typical, "fifo", Failed, notRegular, true},
+      {"huge.smc", typical, "", Failed, error("75", "Path/File access error (larger than 64 MiB)"), false},
+      {"erased.smc", typical, "", Failed,  // every string runs to the end: refused, not hours
+       error("7", "Out of memory (the texts run on far beyond any game's)"), true}};
   std::vector<uint8_t> erased(4 << 20, 0xFF);
   std::fill(erased.begin(), erased.begin() + 0x200, 0);
   WriteFileAtomically(roms.file("erased.smc"), erased);
@@ -244,7 +234,7 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     EXPECT_EQ(calls, way.headerPassed ? 1 : 0);
     EXPECT_EQ(doc.GewaehlteDatei + doc.RomPfad + doc.RomPfadGeladen, params.romPath + params.romPath + params.romPath);
     // Flags, texts and table: banks 17..21 go through the table file with option 1, which cannot change the line codes.
-    const bool loaded = way.outcome == LoadOutcome::Loaded, decoded = loaded && way.rom != std::string("short.smc");
+    const bool loaded = way.outcome == Loaded, decoded = loaded && way.rom != std::string("short.smc");
     const bool built = loaded || way.rom == std::string("erased.smc");  // the tables stand before the texts
     // A load starts the translation's progress afresh, with the decoded names as their originals.
     EXPECT_EQ(doc.Progress.nameOriginals["item 1 name"].substr(0, 4), decoded ? "Rope" : loaded ? "{00}" : "");
