@@ -18,6 +18,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using testing::Hex;
 using testing::TempFolder;
+using enum PatchKind;
 
 // B made from A the way ROM edits look: bytes changed in place, stretches moved by an insertion or a deletion,
 // runs of one value, repeats of earlier bytes, and a file that grows or shrinks.
@@ -40,9 +41,8 @@ TEST(Patch, AppliedToItsSourceGivesTheTargetForRandomPairs) {
         default: b.resize(std::max(b.size(), length) - length); break;
       }
     }
-    for (PatchKind kind : {PatchKind::Bps, PatchKind::Ips})
-      ASSERT_EQ(ApplyPatch(CreatePatch(kind, a, b), a), b)
-          << "pair " << pair << (kind == PatchKind::Bps ? " BPS" : " IPS");
+    for (PatchKind kind : {Bps, Ips})
+      ASSERT_EQ(ApplyPatch(CreatePatch(kind, a, b), a), b) << "pair " << pair << (kind == Bps ? " BPS" : " IPS");
   }
 }
 
@@ -76,24 +76,22 @@ TEST(Patch, EachKindWritesTheRecordsItsRulesGive) {
   std::string changed(40, '\0');
   changed[2] = 1, changed[6] = 2, changed[12] = 3, changed.replace(20, 20, 20, 7);
   const struct { PatchKind kind; std::string source, target, patch; } rows[] = {
-      {PatchKind::Bps, "abcdefgh", "abcXefgh", "42 50 53 31 88 88 80 8D 61 62 63 58 8C"},
-      {PatchKind::Bps, "abcdefgh", "XabcdeY", "42 50 53 31 88 87 80 99 58 61 62 63 64 65 59"},
-      {PatchKind::Bps, "ABCDEFGHABCDxyzw", "QABCDEFGH", "42 50 53 31 90 89 80 81 51 9E 80"},
-      {PatchKind::Bps, "abcdefghijkl", "ghijklabcdefzzzzzzzzzz", "42 50 53 31 8C 96 80 96 8C 96 99 81 7A A3 98"},
-      {PatchKind::Ips, std::string(40, '\0'), changed,
+      {Bps, "abcdefgh", "abcXefgh", "42 50 53 31 88 88 80 8D 61 62 63 58 8C"},
+      {Bps, "abcdefgh", "XabcdeY", "42 50 53 31 88 87 80 99 58 61 62 63 64 65 59"},
+      {Bps, "ABCDEFGHABCDxyzw", "QABCDEFGH", "42 50 53 31 90 89 80 81 51 9E 80"},
+      {Bps, "abcdefghijkl", "ghijklabcdefzzzzzzzzzz", "42 50 53 31 8C 96 80 96 8C 96 99 81 7A A3 98"},
+      {Ips, std::string(40, '\0'), changed,
        "50 41 54 43 48 00 00 02 00 05 01 00 00 00 02 00 00 0C 00 01 03 00 00 14 00 00 00 14 07 45 4F 46"},
-      {PatchKind::Ips, "ABCDEFGH", "ABCD", "50 41 54 43 48 45 4F 46 00 00 04"},
-      {PatchKind::Ips, "AB", "AB", "50 41 54 43 48 45 4F 46"},
-      {PatchKind::Ips, std::string(4, '\0'), std::string(8, '\0'), "50 41 54 43 48 00 00 07 00 01 00 45 4F 46"}};
+      {Ips, "ABCDEFGH", "ABCD", "50 41 54 43 48 45 4F 46 00 00 04"}, {Ips, "AB", "AB", "50 41 54 43 48 45 4F 46"},
+      {Ips, std::string(4, '\0'), std::string(8, '\0'), "50 41 54 43 48 00 00 07 00 01 00 45 4F 46"}};
   for (const auto& row : rows) {
     const Bytes source(row.source.begin(), row.source.end()), target(row.target.begin(), row.target.end());
     Bytes patch = CreatePatch(row.kind, source, target);
     EXPECT_EQ(ApplyPatch(patch, source), target) << row.target;
-    patch.resize(patch.size() - (row.kind == PatchKind::Bps ? 12 : 0));
+    patch.resize(patch.size() - (row.kind == Bps ? 12 : 0));
     EXPECT_EQ(patch, Hex(row.patch)) << row.target;
   }
-  for (const auto& [path, kind] :
-       {std::pair{"a.IpS", PatchKind::Ips}, {"ips", PatchKind::Bps}, {"a.ips.b", PatchKind::Bps}})
+  for (const auto& [path, kind] : {std::pair{"a.IpS", Ips}, {"ips", Bps}, {"a.ips.b", Bps}})
     EXPECT_EQ(PatchKindFor(path), kind) << path;
 }
 
@@ -131,8 +129,7 @@ TEST(Patch, RefusalsSayWhyAndWriteNothing) {
 
 TEST(Patch, IpsOffsetsStayInsideTheFormat) {
   constexpr size_t kEndMarker = 0x454F46;
-  Bytes a(kEndMarker + 30, 0);
-  Bytes b = a;
+  Bytes a(kEndMarker + 30, 0), b = a;
   b[kEndMarker] = 7;  // a record starting here would read as "EOF"
   EXPECT_THROW(CreateIps(a, b), PatchRefused);
   b[kEndMarker - 1] = 5;  // a change running across the offset is fine, a run starting there included
@@ -155,20 +152,17 @@ TEST(Patch, IpsOffsetsStayInsideTheFormat) {
 // Each image holds one header (checksum 0, complement 0xFFFF) and some bytes; the sum is that of the placed
 // bytes with their mirrors, -1 when no header is found.
 TEST(CartridgeChecksum, HeaderWhereTheMapModeFitsSumWithMirrorsAndFix) {
-  const struct { size_t size, copier, place; uint8_t mode; std::vector<std::pair<size_t, uint8_t>> bytes; int sum; }
-      rows[] = {{0x20000, 0, 0x7FC0, 0x20, {}, 0}, {0x20000, 0, 0x7FC0, 0x30, {}, 0},
-                {0x20000, 0, 0x7FC0, 0x22, {}, 0}, {0x20000, 0, 0x7FC0, 0x23, {}, 0},
-                {0x20000, 0, 0x7FC0, 0x21, {}, -1}, {0x20000, 0, 0x7FC0, 0x25, {}, -1},
-                {0x20000, 0, 0xFFC0, 0x21, {}, 0}, {0x20000, 0, 0xFFC0, 0x31, {}, 0},
-                {0x20000, 0, 0xFFC0, 0x35, {}, 0}, {0x20000, 0, 0xFFC0, 0x20, {}, -1},
-                {0x20000, 0, 0xFFC0, 0x22, {}, -1}, {0x20000, 0, 0xFFC0, 0x41, {}, -1},
-                {0x20000, 0, 0x7FC0, 0x20, {{0x7FDC, 0xFE}}, -1}, {0x400000, 512, 0xFFC0, 0x21, {{5, 9}}, 9},
-                {0x100000, 0, 0x7FC0, 0x20, {{0x80000, 0x10}}, 0x10},
-                {0x300000, 512, 0x7FC0, 0x20, {{0x100, 0x10}, {0x200005, 0x20}}, 0x10 + 2 * 0x20},
-                {0x280000, 0, 0x7FC0, 0x20, {{0x200005, 0x20}}, 4 * 0x20},
-                {0x380000, 0, 0x7FC0, 0x20, {{0x200005, 0x20}, {0x300005, 0x30}}, 0x20 + 2 * 0x30},
-                {0x140000, 0, 0x7FC0, 0x20, {{0x100005, 0x03}}, 4 * 0x03},
-                {0x8001, 0, 0x7FC0, 0x20, {{0x8000, 1}}, 0x8000}};
+  struct Row { size_t size, copier, place; uint8_t mode; std::vector<std::pair<size_t, uint8_t>> bytes; int sum; };
+  const Row rows[] = {
+      {0x20000, 0, 0x7FC0, 0x20, {}, 0}, {0x20000, 0, 0x7FC0, 0x30, {}, 0}, {0x20000, 0, 0x7FC0, 0x22, {}, 0},
+      {0x20000, 0, 0x7FC0, 0x23, {}, 0}, {0x20000, 0, 0x7FC0, 0x21, {}, -1}, {0x20000, 0, 0x7FC0, 0x25, {}, -1},
+      {0x20000, 0, 0xFFC0, 0x21, {}, 0}, {0x20000, 0, 0xFFC0, 0x31, {}, 0}, {0x20000, 0, 0xFFC0, 0x35, {}, 0},
+      {0x20000, 0, 0xFFC0, 0x20, {}, -1}, {0x20000, 0, 0xFFC0, 0x22, {}, -1}, {0x20000, 0, 0xFFC0, 0x41, {}, -1},
+      {0x20000, 0, 0x7FC0, 0x20, {{0x7FDC, 0xFE}}, -1}, {0x400000, 512, 0xFFC0, 0x21, {{5, 9}}, 9},
+      {0x100000, 0, 0x7FC0, 0x20, {{0x80000, 0x10}}, 0x10}, {0x8001, 0, 0x7FC0, 0x20, {{0x8000, 1}}, 0x8000},
+      {0x280000, 0, 0x7FC0, 0x20, {{0x200005, 0x20}}, 4 * 0x20}, {0x140000, 0, 0x7FC0, 0x20, {{0x100005, 3}}, 4 * 3},
+      {0x300000, 512, 0x7FC0, 0x20, {{0x100, 0x10}, {0x200005, 0x20}}, 0x10 + 2 * 0x20},
+      {0x380000, 0, 0x7FC0, 0x20, {{0x200005, 0x20}, {0x300005, 0x30}}, 0x20 + 2 * 0x30}};
   for (const auto& row : rows) {
     Bytes file(row.copier + row.size, 0);
     const size_t header = row.copier + row.place;
