@@ -125,8 +125,7 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   const std::string po = folder.file("t.po");
   ExportPo(Worked(), po, {});
   PoReadResult read = ReadPoFile(po);
-  const std::string file = ReadFileText(po);
-  EXPECT_NE(file.find("# Zu lang?\n# Pr\xC3\xBC" "fen \xC2\xA7 \"quote\"\n#. "), std::string::npos);
+  EXPECT_NE(ReadFileText(po).find("# Zu lang?\n# Pr\xC3\xBC" "fen \xC2\xA7 \"quote\"\n#. "), std::string::npos);
   std::map<std::string, PoEntry*> byPlace;
   for (PoEntry& entry : read.entries) byPlace[entry.context] = &entry;
   EXPECT_TRUE(byPlace["bank 2 text 1"]->fuzzy && !byPlace["bank 2 text 2"]->fuzzy && !byPlace["bank 3 text 1"]->fuzzy);
@@ -142,10 +141,9 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   EXPECT_EQ(ImportSummary(plan), "3 imported, 5812 unchanged, 1 fuzzy, 0 refused");
   ApplyPoImport(doc, plan);
   EXPECT_EQ(doc.Texte[3][1].Aktuell, "Fuzzy.");
-  const std::array<TextStatus, 5> statuses{ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status,
-                                           ProgressOf(doc, 2, 1).status, ProgressOf(doc, 2, 3).status,
-                                           ProgressOf(doc, 21, 50).status};
-  EXPECT_EQ(statuses, (std::array{Draft, Translated, Translated, Translated, Reviewed}));
+  EXPECT_EQ((std::array{ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status, ProgressOf(doc, 2, 1).status,
+                        ProgressOf(doc, 2, 3).status, ProgressOf(doc, 21, 50).status}),
+            (std::array{Draft, Translated, Translated, Translated, Reviewed}));
 }
 
 TEST(Advice, ARenamedItemFollowedIntoTheDialogueAndTheMisspelledWords) {
@@ -154,10 +152,7 @@ TEST(Advice, ARenamedItemFollowedIntoTheDialogueAndTheMisspelledWords) {
   // The old name in five originals; the translation renames it in two of them, keeps it in one, drops
   // it in one and writes the new one only as part of a longer word in the last.
   const std::string news[] = {"A new Ember Cup.", "ember cup!", old + ", old " + old, "nothing", "xEmber Cup"};
-  for (int t = 1; t <= 5; ++t) {
-    doc.Texte[4][t].Original = "Take the " + old + ", friend.";
-    doc.Texte[4][t].Aktuell = news[t - 1];
-  }
+  for (int t = 1; t <= 5; ++t) doc.Texte[4][t] = {news[t - 1], "Take the " + old + ", friend."};
   doc.Texte[4][6].Aktuell = doc.Texte[4][6].Original = "Take the " + old + "s";  // a longer word: no mention
   TempFolder folder;
   WriteFileAtomically(folder.file("xx_XX.aff"), std::string("SET UTF-8\n"));
