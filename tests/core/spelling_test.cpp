@@ -54,9 +54,7 @@ TEST(Spelling, TinyDictionariesInEitherEncoding) {
   const auto why = [&folder](const char* language) {
     try {
       OpenSpellChecker(language, {folder.path()});
-    } catch (const SpellingUnavailable& missing) {
-      return std::string(missing.what());
-    }
+    } catch (const SpellingUnavailable& missing) { return std::string(missing.what()); }
     return std::string("opened");
   };
   EXPECT_EQ(why("xx_XX"), "the dictionary's encoding NO-SUCH-CODE is not supported");
