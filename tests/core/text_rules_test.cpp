@@ -21,7 +21,6 @@
 #include "editors/text_search.h"
 #include "rom/display_form.h"
 #include "support/rom_fixture.h"
-#include "support/scripted_prompter.h"
 
 namespace orvane {
 namespace {
