@@ -40,9 +40,8 @@ void FillDocument(Document& doc, const std::string& tag) {
     if constexpr (std::is_same_v<Value, uint8_t>)
       v = static_cast<uint8_t>(++n * 37 + tag.size());
     else if constexpr (std::is_same_v<Value, std::string>)
-      v = ++n % 7 == 3 && (n > 513 || n % 2)
-              ? ""
-              : tag + "v" + std::to_string(n) + (n % 3 ? "" : std::string(1, static_cast<char>(0x80 + n % 128)));
+      v = ++n % 7 == 3 && (n > 513 || n % 2) ? ""
+                                             : tag + "v" + std::to_string(n) + std::string(n % 3 == 0, 0x80 + n % 128);
     else
       ++n;
   });
@@ -56,11 +55,9 @@ std::string Join(const Lines& lines, const char* end = "\r\n") {
 
 // "" when equal, else the first line that differs.
 std::string Difference(const Lines& a, const Lines& b) {
-  for (size_t i = 0; i < std::max(a.size(), b.size()); ++i)
-    if (i >= a.size() || i >= b.size() || a[i] != b[i])
-      return "line " + std::to_string(i + 1) + ": '" + (i < a.size() ? a[i] : "") + "' vs '" +
-             (i < b.size() ? b[i] : "") + "'";
-  return "";
+  const size_t i = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+  return a == b ? "" : "line " + std::to_string(i + 1) + ": '" + (i < a.size() ? a[i] : "") + "' vs '" +
+                           (i < b.size() ? b[i] : "") + "'";
 }
 
 class ProjectFile : public ::testing::Test {
@@ -105,8 +102,7 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
   for (const std::optional<std::string>& file : files) {
     for (const Answer answer : {Answer::No, Answer::Yes}) {
       SCOPED_TRACE((file ? std::to_string(file->size()) + " bytes ending '" +
-                               file->substr(file->size() - std::min<size_t>(file->size(), 12)) + "'"
-                         : "no file") +
+                               file->substr(std::max<size_t>(file->size(), 12) - 12) + "'" : "no file") +
                    (answer == Answer::Yes ? ", Yes" : ", No"));
       const Expectation expected = Expect(full, before, file, answer);
       Document doc = old;
