@@ -56,13 +56,12 @@ TEST(Patch, DemoRomRoundTripsWithAndWithoutTheCopierHeader) {
   WriteFileAtomically(folder.file("a.smc"), demo);
   WriteFileAtomically(folder.file("b.smc"), modified);
   WriteFileAtomically(folder.file("a.sfc"), Bytes(demo.begin() + 0x200, demo.end()));
-  for (const char* patch : {"fix.bps", "fix.ips"}) {
+  for (const char* patch : {"fix.bps", "fix.ips"})
     for (const bool strip : {false, true}) {
       CreatePatchFile(folder.file("a.smc"), folder.file("b.smc"), folder.file(patch), strip);
       ApplyPatchFile(folder.file(patch), folder.file(strip ? "a.sfc" : "a.smc"), folder.file("out"));
       EXPECT_EQ(ReadWholeFile(folder.file("out")), Bytes(modified.begin() + (strip ? 0x200 : 0), modified.end()));
     }
-  }
   // The moved texts come from the source: the patch stays small.
   EXPECT_LT(ReadWholeFile(folder.file("fix.bps")).size(), 400u);
 }
@@ -138,8 +137,7 @@ TEST(Patch, IpsOffsetsStayInsideTheFormat) {
   std::fill(b.begin() + kEndMarker - 40, b.begin() + kEndMarker, 7);
   EXPECT_EQ(ApplyIps(CreateIps(a, b), a), b);
 
-  const Bytes big(0x1000000 + 2, 0);
-  Bytes changedBeyond = big;
+  Bytes big(0x1000000 + 2, 0), changedBeyond = big;
   changedBeyond[0x1000001] = 1;  // past the 24-bit offsets
   EXPECT_THROW(CreateIps(big, changedBeyond), PatchRefused);
   EXPECT_THROW(CreateIps(Bytes(0x1000010, 0), big), PatchRefused);  // shrinks to a size of 25 bits

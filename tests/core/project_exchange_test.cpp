@@ -99,7 +99,7 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
     changed(symbol, text);
 
   const Lines before = ProjectLines(old);
-  for (const std::optional<std::string>& file : files) {
+  for (const std::optional<std::string>& file : files)
     for (const Answer answer : {Answer::No, Answer::Yes}) {
       SCOPED_TRACE((file ? std::to_string(file->size()) + " bytes ending '" +
                                file->substr(std::max<size_t>(file->size(), 12) - 12) + "'" : "no file") +
@@ -122,7 +122,6 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
       EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0] + std::to_string(doc.AktuelleBank + doc.AktuellerText),
                 "{00}2");  // code 0 is not stored: its escape is filled in
     }
-  }
 }
 
 // A FIFO or a file larger than any project is refused before it is read, a large file that is no project is told

@@ -27,8 +27,7 @@ namespace {
 
 // The small shared rules over strings, numbers and paths.
 TEST(TextHelpers, HexNumbersSearchesCountsAndFolders) {
-  EXPECT_EQ(HexZuZahl("0A") + HexZuZahl("eF"), 10 + 0xEF);
-  EXPECT_EQ(HexZuZahl("7FFFFFFF"), INT32_MAX);
+  EXPECT_EQ(std::tuple(HexZuZahl("0A"), HexZuZahl("eF"), HexZuZahl("7FFFFFFF")), std::tuple(10, 0xEF, INT32_MAX));
   for (const char* bad : {"5=", "", "  ", "G", "80000000"}) EXPECT_THROW(HexZuZahl(bad), RunError) << bad;
   const std::array<std::string, 4> list{"a", "b", "b", ""};
   EXPECT_EQ(std::tuple(SucheEintrag(list, "b"), SucheEintrag(list, ""), SucheEintrag(list, "c"),
