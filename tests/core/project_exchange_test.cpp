@@ -265,8 +265,7 @@ TEST(PoExchange, RefusalsNameTheLineOfTheirEntry) {
       {Entry("title 1", doc.SpeicherNamen[1], "") + Entry("title 1", "Other", "x"), 8,
        "title 1: the place appears a second time (first on line 4)"},
       {"\nmsgid \"no place\"\nmsgstr \"x\"\n", 4, "(no msgctxt): no text has this place"},
-      {"\nmsgctxt \"bank 1 text 1\"\nmsgid \"broken\nmsgstr \"x\"\n", 6, "all.po:6: end-of-line within string"},
-  };
+      {"\nmsgctxt \"bank 1 text 1\"\nmsgid \"broken\nmsgstr \"x\"\n", 6, "all.po:6: end-of-line within string"}};
   TempFolder folder;
   const std::string po = folder.file("all.po");
   for (const Row& row : rows) {

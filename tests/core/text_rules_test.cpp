@@ -26,7 +26,7 @@ namespace orvane {
 namespace {
 
 // The small shared rules over strings, numbers and paths.
-TEST(TextHelpers, HexNumbersSearchesCountsAndFolders) {
+TEST(TextHelpers, HexNumbersSearchesCountsFoldersAndNumbersAsPrinted) {
   EXPECT_EQ(std::tuple(HexZuZahl("0A"), HexZuZahl("eF"), HexZuZahl("7FFFFFFF")), std::tuple(10, 0xEF, INT32_MAX));
   for (const char* bad : {"5=", "", "  ", "G", "80000000"}) EXPECT_THROW(HexZuZahl(bad), RunError) << bad;
   const std::array<std::string, 4> list{"a", "b", "b", ""};
@@ -42,13 +42,11 @@ TEST(TextHelpers, HexNumbersSearchesCountsAndFolders) {
                 "|" + ElternOrdner("/") + "|" + ElternOrdner("/a"),
             "|roms/|c:\\roms\\||/");
   EXPECT_TRUE(std::filesystem::is_regular_file(ProgramFolder() + "core_tests"));
-}
-
-TEST(TextHelpers, NumbersAsPrintedAsLabelsAndAsPercent) {
+  // Numbers as printed, as labels and as percent.
   EXPECT_EQ(PrintedNumber(0) + PrintedNumber(32) + PrintedNumber(-3), " 0  32 -3 ");
   EXPECT_EQ(SignedLabelNumber(127) + SignedLabelNumber(0) + SignedLabelNumber(-3), " 127 0-3");
   EXPECT_EQ(Maximalwert(std::array<int32_t, 3>{-1, 7, 3}) + Maximalwert(std::span<const int32_t>{}), 7);
-  // Nearest, halves to even, clamped.
+  // A percent is the nearest, halves to even, clamped.
   for (const auto& [done, total, percent] :
        {std::tuple{1, 8, 12}, {3, 8, 38}, {7000, 6054, 100}, {-5, 10, 0}, {0, 0, 0}, {1, 0, 100}})
     EXPECT_EQ(ProzentWert(done, total), percent) << done << "/" << total;

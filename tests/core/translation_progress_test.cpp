@@ -87,19 +87,16 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
   const std::string head = "{\"format\": \"Orvane Texteditor progress\", \"version\": 1";
   const std::string texts = head + ", \"texts\": {\"bank 2 text 1\": {\"status\": ";
   const struct { std::optional<std::string> text; std::string reason; } rows[] = {
-      {std::nullopt, ""},
-      {head + "}", ""},
+      {std::nullopt, ""}, {head + "}", ""},
       {"{\"format\": \"Orvane", "could not be read: parse error at line 1, column 19: syntax error"},
-      {"[1, 2]", "it is no progress file of this program"},
+      {"[1, 2]", "it is no progress file of this program"}, {head + ", \"texts\": []}", "\"texts\" has the wrong type"},
       {"{\"format\": \"Orvane Texteditor progress\", \"version\": 2}", "another version of the program (format 2)"},
       {"{\"format\": \"Orvane Texteditor progress\"}", "another version of the program (format null)"},
-      {head + ", \"texts\": []}", "\"texts\" has the wrong type"},
       {head + ", \"texts\": {\"bank 2 text 999\": {}}}", "there is no text \"bank 2 text 999\""},
       {texts + "\"done\"}}}", "bank 2 text 1: unknown status \"done\""},
       {texts + "\"draft\", \"note\": 5}}}", "bank 2 text 1: the note is not a string"},
       {head + ", \"words\": [\"\u2192\"]}", "a word holds \"\u2192\", which the game's character set lacks"},
-      {head + ", \"names\": {\"bank 1 text 1\": \"x\"}}", "there is no name \"bank 1 text 1\""},
-  };
+      {head + ", \"names\": {\"bank 1 text 1\": \"x\"}}", "there is no name \"bank 1 text 1\""}};
   TempFolder folder;
   Document doc = Worked();
   ScriptedPrompter quiet;
