@@ -148,14 +148,13 @@ TEST(Decoding, PointersLeadIntoTheirOwnBankBehindTheHeader) {
 
 TEST(Decoding, DictionaryEntryTakesItsFirstByteThenStopsBelow0x14) {
   const std::tuple<uint8_t, Bytes, std::string> rows[] = {
-      {0x21, Hex("05 A0"), "[L_]A"},  // the first byte is taken whatever it is
-      {0x22, Hex("A1 05 A2"), "B"},   // a later one below 0x14 ends the entry
-      {0x23, Hex("13 14 15"), "KaelLiraePell"}, {0x24, Hex("00 A3"), "D"},
-      {0x30, Hex("A0 31 A1"), "AB"},          // a higher code has no text yet
-      {0x31, Hex("30 A2"), "ABC"},            // a lower one has
-      {0x32, Hex("32"), "{32}"},              // itself: still empty, later its escape
-      {0x35, {}, "{35}"}, {0x33, Hex("A0 EE 1A FF F1"), "A..."},  // escapes come after the dictionary
-      {0x40, Hex("BA BB"), "abLirae" + std::string(20, 'c')},  // the next entry's length byte 0x14 is no stop
+      // The first byte is taken whatever it is, a later one below 0x14 ends the entry.
+      {0x21, Hex("05 A0"), "[L_]A"}, {0x22, Hex("A1 05 A2"), "B"}, {0x23, Hex("13 14 15"), "KaelLiraePell"},
+      {0x24, Hex("00 A3"), "D"}, {0x35, {}, "{35}"},
+      // A higher code has no text yet, a lower one has, itself is still empty (later its escape).
+      {0x30, Hex("A0 31 A1"), "AB"}, {0x31, Hex("30 A2"), "ABC"}, {0x32, Hex("32"), "{32}"},
+      // Escapes come after the dictionary; the next entry's length byte 0x14 is no stop.
+      {0x33, Hex("A0 EE 1A FF F1"), "A..."}, {0x40, Hex("BA BB"), "abLirae" + std::string(20, 'c')},
       {0x41, Bytes(20, 0xBC), std::string(20, 'c')}};
   RomFixture f;
   for (const auto& [code, bytes, text] : rows) f.SetDictionaryEntry(code, bytes);
