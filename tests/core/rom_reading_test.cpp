@@ -55,9 +55,7 @@ TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
     Document doc;
     doc.Tabelle[2].fill("-");
     int thrown = 0;
-    try { ReadTableFile(doc, std::vector<uint8_t>(file.begin(), file.end())); } catch (const RunError& e) {
-      thrown = e.number();
-    }
+    try { ReadTableFile(doc, Bytes(file.begin(), file.end())); } catch (const RunError& e) { thrown = e.number(); }
     EXPECT_EQ(thrown, error) << file;
     for (const auto& [code, text] : kept) EXPECT_EQ(doc.Tabelle[2][code], text) << file;
   }
@@ -129,12 +127,10 @@ TEST(Decoding, PointersLeadIntoTheirOwnBankBehindTheHeader) {
   for (const auto& [position, bytes, target] :
        {std::tuple{0x370200, "90 05", 0x370790}, {0x0EF111, "00 00", 0x0E0200},
         {0x3FD13B, "FF FF", 0x3F0000 + 0xFFFF + 0x200}, {0x1EFFFF, "34 12", 0x1E1434}}) {
-    RomFixture f;
-    f.PutBytes(position, Hex(bytes));
-    EXPECT_EQ(f.image().LeseZeiger(position), target) << bytes;
-    RomImage written;
-    written.SchreibeZeiger(position, target);
-    EXPECT_EQ(Bytes({written.LeseByte(position), written.LeseByte(position + 1)}), Hex(bytes));
+    RomImage image;
+    image.SchreibeZeiger(position, target);
+    EXPECT_EQ(Bytes({image.LeseByte(position), image.LeseByte(position + 1)}), Hex(bytes));
+    EXPECT_EQ(image.LeseZeiger(position), target) << bytes;  // read back from the bytes just checked
   }
   RomFixture f;
   f.SetText(1, 1, Codes("0123456789"));  // a load stops with error 7 past its decoded-text limit

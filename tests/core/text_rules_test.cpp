@@ -81,8 +81,7 @@ TEST(StoredFromLines, BreaksIndentationAndEmptyLines) {
       {{"A", "    B"}, "A[LS] B"}, {{"A", "  B"}, "A[L_]  B"}, {{"   A", "B"}, "   A[L_]B"},
       {{"A", "", "", "B"}, "A[W_][L_]B"}, {{"A", ""}, "A[W_]"}, {{"A", "", ""}, "A[W_]"}, {{""}, ""}, {{}, ""},
       // Only the first 255 lines and 255 characters of a line are read.
-      {Lines(300, "x"), full},
-      {{std::string(300, 'q'), "B"}, std::string(255, 'q') + "[L_]B"}};
+      {Lines(300, "x"), full}, {{std::string(300, 'q'), "B"}, std::string(255, 'q') + "[L_]B"}};
   for (const auto& [lines, stored] : rows) EXPECT_EQ(StoredFromLines(lines), stored) << stored.substr(0, 40);
 }
 

@@ -137,10 +137,9 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   const PoImportPlan plan = PlanPoImport(doc, po);
   EXPECT_EQ(ImportSummary(plan), "3 imported, 5812 unchanged, 1 fuzzy, 0 refused");
   ApplyPoImport(doc, plan);
-  EXPECT_EQ(doc.Texte[3][1].Aktuell, "Fuzzy.");
-  EXPECT_EQ((std::array{ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status, ProgressOf(doc, 2, 1).status,
-                        ProgressOf(doc, 2, 3).status, ProgressOf(doc, 21, 50).status}),
-            (std::array{Draft, Translated, Translated, Translated, Reviewed}));
+  EXPECT_EQ(std::tuple(doc.Texte[3][1].Aktuell, ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status,
+                       ProgressOf(doc, 2, 1).status, ProgressOf(doc, 2, 3).status, ProgressOf(doc, 21, 50).status),
+            std::tuple("Fuzzy.", Draft, Translated, Translated, Translated, Reviewed));
 }
 
 TEST(Advice, ARenamedItemFollowedIntoTheDialogueAndTheMisspelledWords) {
