@@ -116,7 +116,7 @@ TEST(Decoding, FirstAndLastEntryOfEveryListThroughItsColumn) {
     EXPECT_EQ(got, "Ta|Tz|La|Lz|Ia|Ia|Iz|Xa|Xz|Potion    |12|ZKaelKaelKaelKaelKaelKaelKaelKaelKael|254|Bat|"
                    "Rat        |*Fire      |Ice********|");
     EXPECT_TRUE(doc->ItemInfoAdressen[7] == doc->ItemInfoAdressen[1] && doc->ItemInfoAdressen[1] == kItemInfoData + 1);
-    std::array<CodeTable, 3> columns = ExpectedColumns();  // the dictionary's entries are the next test's
+    std::array<CodeTable, 3> columns = ExpectedColumns();  // the dictionary test checks the entries
     for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) columns[1][code] = doc->Tabelle[1][code];
     EXPECT_EQ(std::pair(doc->Tabelle[1], doc->Tabelle[2]), std::pair(columns[1], columns[2]));
   }
@@ -146,9 +146,9 @@ TEST(Decoding, DictionaryEntryTakesItsFirstByteThenStopsBelow0x14) {
   const std::tuple<uint8_t, Bytes, std::string> rows[] = {
       // The first byte is taken whatever it is, a later one below 0x14 ends the entry.
       {0x21, Hex("05 A0"), "[L_]A"}, {0x22, Hex("A1 05 A2"), "B"}, {0x23, Hex("13 14 15"), "KaelLiraePell"},
-      {0x24, Hex("00 A3"), "D"}, {0x35, {}, "{35}"},
-      // A higher code has no text yet, a lower one has, itself is still empty (later its escape).
-      {0x30, Hex("A0 31 A1"), "AB"}, {0x31, Hex("30 A2"), "ABC"}, {0x32, Hex("32"), "{32}"},
+      {0x24, Hex("00 A3"), "D"},
+      // A higher code has no text yet, a lower one has, itself is still empty; an empty entry reads as its escape.
+      {0x30, Hex("A0 31 A1"), "AB"}, {0x31, Hex("30 A2"), "ABC"}, {0x32, Hex("32"), "{32}"}, {0x35, {}, "{35}"},
       // Escapes come after the dictionary; the next entry's length byte 0x14 is no stop.
       {0x33, Hex("A0 EE 1A FF F1"), "A..."}, {0x40, Hex("BA BB"), "abLirae" + std::string(20, 'c')},
       {0x41, Bytes(20, 0xBC), std::string(20, 'c')}};
