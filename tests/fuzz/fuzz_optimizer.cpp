@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (mode < 2) {
     const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
     picks = outcome.picks;
-    if (mode == 0 && !outcome.stopped) FUZZ_CHECK(PlainAccuratePicks(banks, limit) == std::pair(picks, outcome.succeeded));
+    if (mode == 0 && !outcome.stopped)
+      FUZZ_CHECK(PlainAccuratePicks(banks, limit) == std::pair(picks, outcome.succeeded));
   }
   size_t budget = kDictionaryEntries;
   // A frequency pick is a pair without notation, punctuation, two spaces or a line code's inner letters.
