@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     put("optimizer", "random_texts_" + std::to_string(i) + ".bin", input);
   }
   put("optimizer", "nothing_found.bin", b({0, 5, 0, 0, 0, 0}) + "a\nb\n[L_]");
+  put("optimizer", "no_dialogue_fails.bin", b({0, 127, 0, 0, 0, 0}));
   put("project_file", "unchanged.bin", b({0, 0xFF}));
   put("project_file", "raw_tables_cut.bin", b({1, 0x0F}) + "[Orvane Texteditor V 1.00]\r\n\r\n[TABELS]\r\nA\r\nA\r\nB");
   put("project_file", "texts_header_moved_bad_symbol.bin",
