@@ -67,8 +67,7 @@ TEST(ThresholdSelection, FallingThresholdEqualsTheLiteralPasses) {
   }
   int passes = 0;  // asked before every pass: 40 needs the tenth (T = 40)
   const Selection stopped = SelectByThreshold({50, 40, 30}, 127, [&] { return ++passes <= 9; });
-  EXPECT_TRUE(stopped.stopped && passes == 10);
-  EXPECT_EQ(stopped.picked, std::vector<int32_t>{0});
+  EXPECT_EQ(std::tuple(stopped.stopped, passes, stopped.picked), std::tuple(true, 10, std::vector<int32_t>{0}));
 }
 
 TEST(CandidateExclusion, DropsWhatWouldBreakTheNotation) {
@@ -91,8 +90,8 @@ TEST(DictionaryBudget, EntriesCostTheirLengthAndALengthByteInCodes33To159) {
   EXPECT_EQ(UsedMemoryLabel(127), "Used memory       : 127 byte");
   EXPECT_EQ(FreeMemoryLabel(512) + "|" + FreeMemoryLabel(513), "Free                       : 0 byte|"
                                                                "Free                       :-1 byte");
-  EXPECT_EQ(doc.Tabelle[1][32] + doc.Tabelle[1][160], "keepkeep");
-  EXPECT_TRUE(doc.Geaendert && doc.TabelleGeaendert);
+  EXPECT_EQ(std::tuple(doc.Tabelle[1][32] + doc.Tabelle[1][160], doc.Geaendert, doc.TabelleGeaendert),
+            std::tuple("keepkeep", true, true));
 }
 
 TEST(OptimizerOptions, SeekCaptionAndTheWindowRunsParameters) {
@@ -190,8 +189,7 @@ TEST(AutomaticRun, IsAFastRunWithTwentySamplesThatFillsTheClearedDictionary) {
   const OptimizerOutcome same = RunOptimizer(doc, Fast(20, 8, 2), window, prompter);
   ASSERT_EQ(same.picks.size(), 127u);
   for (int code = 33; code <= 159; ++code) ASSERT_EQ(doc.Tabelle[1][code], same.picks[code - 33]);
-  EXPECT_EQ(doc.Tabelle[1][32] + doc.Tabelle[1][160], "keepkeep");
-  EXPECT_EQ(progress.steps, window.steps);
+  EXPECT_EQ(std::tuple(doc.Tabelle[1][32] + doc.Tabelle[1][160], progress.steps), std::tuple("keepkeep", window.steps));
   EXPECT_EQ(progress.captions, (std::vector<std::string>{"Searching best compression...", "Analyzing Results..."}));
   EXPECT_FALSE(doc.TabelleGeaendert);  // the save sets it after the run
 }
