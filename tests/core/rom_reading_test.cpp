@@ -25,10 +25,6 @@ namespace {
 using namespace orvane::testing;
 using Lines = std::vector<std::string>;
 
-std::string Escape(int code) {
-  return {'{', "0123456789ABCDEF"[code >> 4], "0123456789ABCDEF"[code & 15], '}'};
-}
-
 std::unique_ptr<Document> Decode(const RomImage& rom, int16_t ladeOption = 0) {
   auto doc = std::make_unique<Document>();
   doc->Tabelle[1].fill("left from before");  // a decode builds column 1 afresh

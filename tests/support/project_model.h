@@ -11,6 +11,7 @@
 
 #include "document.h"
 #include "project/project_file.h"
+#include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
 namespace orvane::testing {
@@ -55,7 +56,6 @@ inline std::string Question(int number, const std::string& description) {
 // and the section header lines must be exactly there; a symbol is a number 0..255, blanks around.
 struct Expectation { ProjectOutcome outcome; std::string shown; Lines lines; };
 inline Expectation Expect(const Lines& full, Lines lines, const std::optional<std::string>& bytes, Answer answer) {
-  static constexpr char kHexDigits[] = "0123456789ABCDEF";
   std::string shown;
   bool pastEnd = false;
   const auto ask = [&](int number, const char* what) { return shown += Question(number, what), answer == Answer::Yes; };
@@ -83,7 +83,7 @@ inline Expectation Expect(const Lines& full, Lines lines, const std::optional<st
     if (present && !header && n > 2 && (!symbol || number))
       lines[n] = number ? AsLine(static_cast<uint8_t>(std::stoi(file[n]))) : file[n];
     for (size_t code = 1; n == 512 && code < 0xFF; ++code)  // then completed with escapes
-      if (lines[1 + 2 * code].empty()) lines[1 + 2 * code] = {'{', kHexDigits[code >> 4], kHexDigits[code & 15], '}'};
+      if (lines[1 + 2 * code].empty()) lines[1 + 2 * code] = Escape(static_cast<int>(code));
   }
   return {ProjectOutcome::Done, shown, lines};
 }

@@ -28,6 +28,10 @@ using Bytes = std::vector<uint8_t>;
 Bytes Codes(std::string_view text);
 // "A0 05 ff" -> the three bytes.
 Bytes Hex(std::string_view text);
+// The escape "{XX}" of a code, spelled out here apart from the program's own.
+inline std::string Escape(int code) {
+  return {'{', "0123456789ABCDEF"[code >> 4], "0123456789ABCDEF"[code & 15], '}'};
+}
 
 class RomFixture {
  public:
