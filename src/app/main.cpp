@@ -3,8 +3,8 @@
 #include "common/file_helpers.h"
 #include "document.h"
 #include "shell/main_window.h"
-#include "shell/qt_file_chooser.h"
-#include "shell/qt_prompter.h"
+#include "widgets/qt_file_chooser.h"
+#include "widgets/qt_prompter.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

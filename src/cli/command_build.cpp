@@ -8,8 +8,8 @@
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "exchange/patch.h"
+#include "operations/save_procedure.h"
 #include "project/project_file.h"
-#include "writer/save_procedure.h"
 
 namespace orvane::cli {
 

@@ -1,6 +1,6 @@
 #include "document.h"
 
-#include "rom/layout.h"
+#include "layout.h"
 
 namespace orvane {
 

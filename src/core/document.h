@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "progress/translation_progress.h"
+#include "text_progress.h"
 
 namespace orvane {
 

@@ -14,9 +14,9 @@
 #include "exchange/cartridge.h"
 #include "exchange/patch.h"
 #include "exchange/po_file.h"
+#include "widgets/qt_cp1252.h"
+#include "widgets/qt_prompter.h"
 #include "window_test_helpers.h"
-#include "shell/cp1252.h"
-#include "shell/qt_prompter.h"
 
 using namespace orvane;
 using namespace orvane::testing;

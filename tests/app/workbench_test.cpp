@@ -219,4 +219,5 @@ class WorkbenchTest : public QObject {
 };
 
 QTEST_MAIN(WorkbenchTest)
+#include "progress/translation_progress.h"
 #include "workbench_test.moc"

@@ -5,9 +5,9 @@
 
 #include "common/file_helpers.h"
 #include "demo/demo_rom.h"
+#include "operations/save_procedure.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
-#include "writer/save_procedure.h"
 
 namespace orvane {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "check/problems.h"
 #include "demo/demo_rom.h"
+#include "progress/translation_progress.h"
 #include "spelling/spelling_scan.h"
 #include "text_places.h"
 

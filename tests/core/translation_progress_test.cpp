@@ -9,6 +9,7 @@
 #include "demo/demo_rom.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
+#include "progress/translation_progress.h"
 #include "project/companion_file.h"
 #include "project/project_file.h"
 #include "support/rom_fixture.h"

@@ -17,14 +17,14 @@
 #include "common/progress_sink.h"
 #include "compression/optimizer.h"
 #include "demo/demo_rom.h"
-#include "rom/layout.h"
+#include "layout.h"
+#include "operations/save_procedure.h"
+#include "operations/save_report.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "support/write_harness.h"
 #include "writer/name_tables.h"
-#include "writer/save_procedure.h"
-#include "writer/save_report.h"
 #include "writer/write_context.h"
 
 namespace orvane {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "document.h"
-#include "rom/layout.h"
+#include "layout.h"
 #include "rom/rom_image.h"
 
 namespace orvane::testing {

@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "layout.h"
 #include "rom/code_table.h"
-#include "rom/layout.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "writer/write_context.h"

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "shell/scaled_picture.h"
+#include "widgets/scaled_picture.h"
 
 namespace orvane::compression {
 namespace {

@@ -15,7 +15,7 @@
 #include "compression/button_pictures.h"
 #include "compression/dictionary_budget.h"
 #include "document.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::compression {
 namespace {

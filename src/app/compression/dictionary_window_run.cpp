@@ -11,7 +11,7 @@
 #include "compression/optimizer_options.h"
 #include "compression/optimizer_options_window.h"
 #include "document.h"
-#include "shell/qt_progress_sink.h"
+#include "widgets/qt_progress_sink.h"
 
 namespace orvane::compression {
 

@@ -6,7 +6,7 @@
 #include <QTextLayout>
 
 #include "rom/display_form.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::editors {
 

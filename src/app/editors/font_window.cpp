@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace orvane::editors {
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPolygonF>
 
-#include "shell/scaled_picture.h"
+#include "widgets/scaled_picture.h"
 
 namespace orvane::editors {
 namespace {

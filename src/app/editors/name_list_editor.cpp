@@ -8,7 +8,7 @@
 #include "common/prompter.h"
 #include "document.h"
 #include "editors/typing_limit.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::editors {
 

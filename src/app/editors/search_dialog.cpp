@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "common/prompter.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::editors {
 

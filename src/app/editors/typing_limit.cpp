@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "common/text_helpers.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::editors {
 

@@ -1,6 +1,6 @@
 #include "progress/spell_highlighter.h"
 
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::progress {
 

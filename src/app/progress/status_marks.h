@@ -7,7 +7,7 @@
 
 class QComboBox;
 
-#include "progress/text_status.h"
+#include "text_status.h"
 
 namespace orvane::progress {
 

@@ -15,7 +15,8 @@
 #include "editors/editor_pane.h"
 #include "progress/spell_highlighter.h"
 #include "progress/status_marks.h"
-#include "shell/cp1252.h"
+#include "progress/translation_progress.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::progress {
 

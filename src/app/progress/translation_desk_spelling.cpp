@@ -12,7 +12,7 @@
 #include "editors/editor_pane.h"
 #include "progress/spell_highlighter.h"
 #include "progress/translation_desk.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::progress {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace orvane::rom {
 

@@ -16,9 +16,9 @@
 #include "editors/editor_windows_hookup.h"
 #include "progress/status_marks.h"
 #include "progress/translation_desk.h"
-#include "shell/cp1252.h"
 #include "shell/settings_file.h"
-#include "shell/twips.h"
+#include "widgets/qt_cp1252.h"
+#include "widgets/twips.h"
 
 namespace orvane::shell {
 

@@ -9,8 +9,8 @@
 #include "editors/editor_pane.h"
 #include "progress/translation_desk.h"
 #include "rom/display_form.h"
-#include "shell/cp1252.h"
 #include "shell/main_window.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

@@ -12,11 +12,11 @@
 #include "exchange/patch.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_import_dialog.h"
-#include "shell/cp1252.h"
+#include "operations/save_procedure.h"
 #include "progress/translation_desk.h"
 #include "shell/main_window.h"
 #include "shell/problems_dock.h"
-#include "writer/save_procedure.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

@@ -11,8 +11,8 @@
 #include <QSplitter>
 
 #include "editors/editor_pane.h"
-#include "shell/cp1252.h"
 #include "shell/main_window.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

@@ -10,9 +10,9 @@
 #include "editors/editor_pane.h"
 #include "editors/font_window.h"
 #include "shell/about_window.h"
-#include "shell/cp1252.h"
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

@@ -9,14 +9,14 @@
 #include <QScrollBar>
 
 #include "editors/editor_pane.h"
+#include "operations/save_procedure.h"
+#include "progress/translation_desk.h"
 #include "project/project_file.h"
 #include "rom/load_file_dialog.h"
 #include "rom/rom_loader.h"
-#include "shell/cp1252.h"
-#include "progress/translation_desk.h"
 #include "shell/main_window.h"
-#include "shell/qt_progress_sink.h"
-#include "writer/save_procedure.h"
+#include "widgets/qt_cp1252.h"
+#include "widgets/qt_progress_sink.h"
 
 namespace orvane::shell {
 

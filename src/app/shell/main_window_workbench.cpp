@@ -13,14 +13,15 @@
 #include "check/problems.h"
 #include "editors/editor_pane.h"
 #include "editors/editor_windows_hookup.h"
+#include "progress/status_marks.h"
+#include "progress/translation_desk.h"
+#include "progress/translation_progress.h"
 #include "rom/display_form.h"
-#include "shell/cp1252.h"
 #include "shell/fit_status.h"
 #include "shell/go_to_dialog.h"
 #include "shell/main_window.h"
-#include "progress/status_marks.h"
-#include "progress/translation_desk.h"
 #include "shell/problems_dock.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

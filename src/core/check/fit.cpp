@@ -4,9 +4,8 @@
 
 #include "common/progress_sink.h"
 #include "common/run_error.h"
-#include "rom/layout.h"
+#include "layout.h"
 #include "text_places.h"
-#include "writer/save_procedure.h"
 #include "writer/write_context.h"
 
 namespace orvane {

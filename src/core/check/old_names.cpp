@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "progress/translation_progress.h"
 #include "spelling/word_splitter.h"
 
 namespace orvane {

@@ -6,8 +6,8 @@
 #include "check/old_names.h"
 #include "check/text_check.h"
 #include "compression/dictionary_budget.h"
+#include "layout.h"
 #include "rom/display_form.h"
-#include "rom/layout.h"
 
 namespace orvane {
 

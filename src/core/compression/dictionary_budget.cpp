@@ -1,7 +1,7 @@
 #include "compression/dictionary_budget.h"
 
 #include "common/text_helpers.h"
-#include "rom/layout.h"
+#include "layout.h"
 
 namespace orvane {
 

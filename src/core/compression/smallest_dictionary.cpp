@@ -8,7 +8,7 @@
 #include "compression/dialogue_runs.h"
 #include "compression/packed_counts.h"
 #include "compression/parsed_runs.h"
-#include "rom/layout.h"
+#include "layout.h"
 
 namespace orvane {
 namespace {

@@ -7,9 +7,8 @@
 #include "compression/optimizer.h"
 #include "demo/demo_document.h"
 #include "exchange/cartridge.h"
+#include "layout.h"
 #include "rom/code_table.h"
-#include "rom/layout.h"
-#include "writer/save_procedure.h"
 #include "writer/write_context.h"
 
 namespace orvane::demo {

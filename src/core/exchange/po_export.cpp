@@ -6,6 +6,7 @@
 #include "common/cp1252.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
+#include "progress/translation_progress.h"
 
 namespace orvane {
 

@@ -11,6 +11,7 @@
 #include "check/text_check.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
+#include "progress/translation_progress.h"
 
 namespace orvane {
 

@@ -1,32 +1,17 @@
 #pragma once
-// What a team needs beside the texts themselves: a status and a note per dialogue text, the
-// project's own word list for spelling, and the names as they came from the ROM, so that a renamed
-// name is known. The project file never holds any of it; the companion file beside it does.
+// The work on a translation's progress: statuses moved on by events, counted per bank, and the
+// names' originals looked up by place.
 
 #include <array>
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
-#include <vector>
 
-#include "progress/text_status.h"
+#include "text_progress.h"
 
 namespace orvane {
 
 class Document;
 struct TextPlace;
-
-struct TextProgress {
-  TextStatus status = TextStatus::Untranslated;
-  std::string note;  // 8-bit like the texts
-};
-
-struct TranslationProgress {
-  std::vector<std::vector<TextProgress>> texts;   // [bank][text], shaped like Document::Texte
-  std::set<std::string> words;                    // accepted by the spelling check, 8-bit
-  std::map<std::string, std::string> nameOriginals;  // by place name ("item 17 name")
-};
 
 // A fresh start: every status derived from its text, no notes, an empty word list, and the names as
 // they stand now taken as their originals.

@@ -7,6 +7,7 @@
 #include "common/cp1252.h"
 #include "common/file_helpers.h"
 #include "common/run_error.h"
+#include "progress/translation_progress.h"
 #include "text_places.h"
 
 namespace orvane {

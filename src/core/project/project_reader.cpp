@@ -5,6 +5,7 @@
 
 #include "common/error_question.h"
 #include "common/file_helpers.h"
+#include "progress/translation_progress.h"
 #include "project/companion_file.h"
 #include "project/project_file.h"
 #include "project/project_format.h"

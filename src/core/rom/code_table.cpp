@@ -1,7 +1,7 @@
 #include "rom/code_table.h"
 
 #include "common/text_helpers.h"
-#include "rom/layout.h"
+#include "layout.h"
 
 namespace orvane {
 

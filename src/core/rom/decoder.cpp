@@ -4,7 +4,7 @@
 
 #include "common/run_error.h"
 #include "common/text_helpers.h"
-#include "rom/layout.h"
+#include "layout.h"
 
 namespace orvane {
 

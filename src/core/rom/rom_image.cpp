@@ -1,6 +1,6 @@
 #include "rom/rom_image.h"
 
-#include "rom/layout.h"
+#include "layout.h"
 
 namespace orvane {
 

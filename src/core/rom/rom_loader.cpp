@@ -4,10 +4,11 @@
 
 #include "common/file_helpers.h"
 #include "common/run_error.h"
+#include "layout.h"
+#include "progress/translation_progress.h"
 #include "rom/character_table.h"
 #include "rom/code_table.h"
 #include "rom/decoder.h"
-#include "rom/layout.h"
 
 namespace orvane {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rom/layout.h"
+#include "layout.h"
 #include "writer/encoder.h"
 #include "writer/write_context.h"
 

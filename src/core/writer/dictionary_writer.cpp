@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/text_helpers.h"
-#include "rom/layout.h"
+#include "layout.h"
 #include "writer/encoder.h"
 #include "writer/fixed_name.h"
 #include "writer/write_context.h"

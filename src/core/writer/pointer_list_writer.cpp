@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "rom/layout.h"
+#include "layout.h"
 #include "writer/encoder.h"
 #include "writer/name_tables.h"
 #include "writer/string_area.h"

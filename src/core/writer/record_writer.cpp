@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rom/layout.h"
+#include "layout.h"
 #include "writer/fixed_name.h"
 #include "writer/name_tables.h"
 

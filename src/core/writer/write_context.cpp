@@ -25,4 +25,9 @@ void WriteContext::ProgressStep() {
   progress.progress(progressCounter, progressTotal);
 }
 
+int32_t SaveProgressTotal(const Document& doc) {
+  constexpr int32_t kNameTableSteps = 1337;
+  return doc.TotalTextCount() + kNameTableSteps;
+}
+
 }  // namespace orvane

@@ -53,6 +53,9 @@ struct WriteContext {
 
 enum class WriteResult { Finished, Stopped };
 
+// The save's progress total: one unit per dialogue text plus 1337 for the name tables.
+int32_t SaveProgressTotal(const Document& doc);
+
 // MaxEintragLaenge of columns 1 and 2: the length of the longest table text (at most 255).
 void BerechneMaxLaengen(Document& doc);
 // The dictionary area as SchreibeWoerterbuch fills it from `table`: each entry's bytes (its length

@@ -1,9 +1,9 @@
-#include "shell/qt_progress_sink.h"
+#include "widgets/qt_progress_sink.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>
 
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

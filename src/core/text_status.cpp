@@ -1,4 +1,4 @@
-#include "progress/text_status.h"
+#include "text_status.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "shell/qt_prompter.h"
+#include "widgets/qt_prompter.h"
 
 #include <QMessageBox>
 
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

@@ -1,4 +1,4 @@
-#include "writer/save_procedure.h"
+#include "operations/save_procedure.h"
 
 #include <unistd.h>
 
@@ -12,7 +12,7 @@
 #include "common/run_error.h"
 #include "compression/optimizer.h"
 #include "exchange/cartridge.h"
-#include "writer/save_report.h"
+#include "operations/save_report.h"
 #include "writer/write_context.h"
 
 namespace orvane {
@@ -206,11 +206,6 @@ SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompte
   const SaveOutcome outcome = run.Execute(chooser, saved);
   progress.caption("");
   return outcome;
-}
-
-int32_t SaveProgressTotal(const Document& doc) {
-  constexpr int32_t kNameTableSteps = 1337;
-  return doc.TotalTextCount() + kNameTableSteps;
 }
 
 double SecondsSinceMidnight() {

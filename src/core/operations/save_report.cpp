@@ -1,4 +1,4 @@
-#include "writer/save_report.h"
+#include "operations/save_report.h"
 
 #include <cstdio>
 

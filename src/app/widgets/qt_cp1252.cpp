@@ -1,4 +1,4 @@
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 #include <QLineEdit>
 #include <QTextBlock>

@@ -45,9 +45,6 @@ enum class SaveOutcome {
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
                       FileChooser& chooser, SavedRom* saved = nullptr);
 
-// The save's progress total: one unit per dialogue text plus 1337 for the name tables.
-int32_t SaveProgressTotal(const Document& doc);
-
 // The local time of day in seconds, with its fraction.
 double SecondsSinceMidnight();
 

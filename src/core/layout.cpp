@@ -1,4 +1,4 @@
-#include "rom/layout.h"
+#include "layout.h"
 
 #include "document.h"
 

@@ -1,9 +1,9 @@
-#include "shell/qt_file_chooser.h"
+#include "widgets/qt_file_chooser.h"
 
 #include <QDir>
 #include <QFileDialog>
 
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::shell {
 

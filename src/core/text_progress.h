@@ -1,0 +1,26 @@
+#pragma once
+// What a team needs beside the texts themselves: a status and a note per dialogue text, the
+// project's own word list for spelling, and the names as they came from the ROM, so that a renamed
+// name is known. The project file never holds any of it; the companion file beside it does.
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "text_status.h"
+
+namespace orvane {
+
+struct TextProgress {
+  TextStatus status = TextStatus::Untranslated;
+  std::string note;  // 8-bit like the texts
+};
+
+struct TranslationProgress {
+  std::vector<std::vector<TextProgress>> texts;   // [bank][text], shaped like Document::Texte
+  std::set<std::string> words;                    // accepted by the spelling check, 8-bit
+  std::map<std::string, std::string> nameOriginals;  // by place name ("item 17 name")
+};
+
+}  // namespace orvane
