@@ -2,7 +2,7 @@
 add_library(orvane_flags INTERFACE)
 target_compile_features(orvane_flags INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_compile_options(orvane_flags INTERFACE -Wall -Wextra)
+target_compile_options(orvane_flags INTERFACE -Wall -Wextra -Wshadow)
 
 if(ORVANE_SANITIZE)
   target_compile_options(orvane_flags INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

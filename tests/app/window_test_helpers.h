@@ -7,7 +7,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <ranges>
 
 #include "document.h"
 #include "shell/main_window.h"
@@ -50,8 +49,9 @@ inline QString Lines(const QListWidget* list) {
 }
 
 inline int VisibleRows(const QListWidget* list) {
-  const auto shown = [list](int row) { return !list->item(row)->isHidden(); };
-  return int(std::ranges::count_if(std::views::iota(0, list->count()), shown));
+  int rows = 0;
+  for (int row = 0; row < list->count(); ++row) rows += list->item(row)->isHidden() ? 0 : 1;
+  return rows;
 }
 
 // A main window on a document of its own in a fresh program folder; message boxes and file dialogs
@@ -91,7 +91,8 @@ struct Harness {
   // The titles, or another part, of the messages from the `from`th on.
   QString said(size_t from = 0, std::string Message::*part = &Message::title) const {
     QStringList all;
-    for (const Message& m : prompter.messages() | std::views::drop(from)) all << QString::fromStdString(m.*part);
+    const std::vector<Message>& messages = prompter.messages();
+    for (size_t i = from; i < messages.size(); ++i) all << QString::fromStdString(messages[i].*part);
     return all.join(" | ");
   }
   QString usable() const {

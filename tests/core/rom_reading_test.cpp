@@ -67,7 +67,7 @@ TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
 // Column 1 and 2 as a load with the typical table file builds them, spelled out apart from the
 // program's code table: the file's characters, the line codes, the character names, escapes.
 std::array<CodeTable, 3> ExpectedColumns() {
-  std::array<CodeTable, 3> c{};
+  std::array<CodeTable, 3> c;  // strings start empty
   for (int code = 0; code < 0xFF; ++code) c[1][code] = Escape(code);
   std::istringstream table(TypicalTableFile());
   for (std::string line; std::getline(table, line);)
