@@ -50,8 +50,8 @@ class BuildPrompter : public Prompter {
 
 // The file as the build finds it: OUT itself, or the BASE it is copied from, or nothing yet.
 std::vector<uint8_t> BytesBefore(const std::string& out, const std::string& base) {
-  if (DateiExistiert(out)) return ReadWholeFile(out);
-  return DateiExistiert(base) ? ReadWholeFile(base) : std::vector<uint8_t>{};
+  if (FileExists(out)) return ReadWholeFile(out);
+  return FileExists(base) ? ReadWholeFile(base) : std::vector<uint8_t>{};
 }
 
 // The patch from the file before the build to the file it wrote.

@@ -154,7 +154,7 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
         "orvane-cli checksum: " + work.file("blank.smc") + ": no cartridge header found"},
        {{"optimize", project, "-o", project}, 0, "Used memory       : ", ""},  // a project may replace itself
        {{"fit", project}, 0, "", ""}});
-  EXPECT_FALSE(DateiExistiert(work.file("x.ovp")));
+  EXPECT_FALSE(FileExists(work.file("x.ovp")));
   const Outcome fits = Call({"fit", work.file("long.ovp")});
   EXPECT_LT(fits.out.find("bank 5 "), fits.out.find("DOES NOT FIT\n"));
 }
@@ -192,7 +192,7 @@ TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
        {{"checksum", work.file("changed.smc"), "--fix"}, 0, "", ""},
        {{"checksum", work.file("changed.smc")}, 0, "", ""}});
   for (const char* name : {"bps.smc", "ips.smc"}) EXPECT_EQ(ReadWholeFile(work.file(name)), ReadWholeFile(rom)) << name;
-  EXPECT_FALSE(DateiExistiert(work.file("x.smc")));
+  EXPECT_FALSE(FileExists(work.file("x.smc")));
 }
 
 // progress counts the statuses the companion file holds (or derives them); spell lists each word with its

@@ -121,7 +121,7 @@ TEST(Patch, RefusalsSayWhyAndWriteNothing) {
     try {
       ApplyPatchFile(folder.file("fix"), folder.file("base.smc"), folder.file("out.smc"));
     } catch (const PatchRefused& e) { refused = e.what(); }
-    EXPECT_EQ(std::pair(refused, DateiExistiert(folder.file("out.smc"))), std::pair(row.says, false));
+    EXPECT_EQ(std::pair(refused, FileExists(folder.file("out.smc"))), std::pair(row.says, false));
   }
 }
 

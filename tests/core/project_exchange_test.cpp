@@ -206,7 +206,7 @@ TEST(PoExchange, ExportEditAndImportGiveBackTheProjectWithExactlyTheEditedTexts)
                             "#. 12 bytes, at most 40 characters\nmsgctxt \"item 0 description\"\n"})
     EXPECT_NE(ReadFileText(po).find(entry), std::string::npos) << entry;
   const std::string check = "/usr/bin/msgfmt -c --check-format -o /dev/null " + po + " 2>/dev/null";
-  EXPECT_TRUE(!DateiExistiert("/usr/bin/msgfmt") || std::system(check.c_str()) == 0);
+  EXPECT_TRUE(!FileExists("/usr/bin/msgfmt") || std::system(check.c_str()) == 0);
   // Translated in the file, one of them marked fuzzy: imported all the same.
   EditPo(po, {{"bank 2 text 3", "New words."}, {"item 5 name", "Ash Staff"}, {"technique 3 name", "*Feuer"},
               {"technique 7 description", "Hits twice."}});

@@ -27,8 +27,8 @@ namespace {
 
 // The small shared rules over strings, numbers and paths.
 TEST(TextHelpers, HexNumbersSearchesCountsFoldersAndNumbersAsPrinted) {
-  EXPECT_EQ(std::tuple(HexZuZahl("0A"), HexZuZahl("eF"), HexZuZahl("7FFFFFFF")), std::tuple(10, 0xEF, INT32_MAX));
-  for (const char* bad : {"5=", "", "  ", "G", "80000000"}) EXPECT_THROW(HexZuZahl(bad), RunError) << bad;
+  EXPECT_EQ(std::tuple(HexToNumber("0A"), HexToNumber("eF"), HexToNumber("7FFFFFFF")), std::tuple(10, 0xEF, INT32_MAX));
+  for (const char* bad : {"5=", "", "  ", "G", "80000000"}) EXPECT_THROW(HexToNumber(bad), RunError) << bad;
   const std::array<std::string, 4> list{"a", "b", "b", ""};
   EXPECT_EQ(std::tuple(SucheEintrag(list, "b"), SucheEintrag(list, ""), SucheEintrag(list, "c"),
                        SucheEintrag(std::span<const std::string>{}, "a")),
@@ -38,8 +38,8 @@ TEST(TextHelpers, HexNumbersSearchesCountsFoldersAndNumbersAsPrinted) {
                                                     {"abc", "", true, -1}})
     EXPECT_EQ(ZaehleVorkommen(text, pattern, exact), count) << text;
   // A path's folder ends at the last separator before its last character.
-  EXPECT_EQ(ElternOrdner("game.smc") + "|" + ElternOrdner("roms/new/") + "|" + ElternOrdner("c:\\roms\\game.smc") +
-                "|" + ElternOrdner("/") + "|" + ElternOrdner("/a"),
+  EXPECT_EQ(ParentFolder("game.smc") + "|" + ParentFolder("roms/new/") + "|" + ParentFolder("c:\\roms\\game.smc") +
+                "|" + ParentFolder("/") + "|" + ParentFolder("/a"),
             "|roms/|c:\\roms\\||/");
   EXPECT_TRUE(std::filesystem::is_regular_file(ProgramFolder() + "core_tests"));
   // Numbers as printed, as labels and as percent.

@@ -16,7 +16,7 @@ inline CodeMatch LinearNaechsterCode(const CodeTable& table, int32_t maxLength, 
     if (const int32_t code = SucheEintrag(table, pos < text.size() ? text.substr(pos, length) : ""); code >= 0)
       return {code, k + length, {}};
   if (pos + 3 < text.size() && text[pos] == '{' && text[pos + 3] == '}')
-    return {HexZuZahl(text.substr(pos + 1, 2)), k + 4, {}};
+    return {HexToNumber(text.substr(pos + 1, 2)), k + 4, {}};
   return {-1, k + 1, pos < text.size() ? text.substr(pos, 1) : ""};
 }
 

@@ -34,7 +34,7 @@ std::string ReadsBackAs(std::string_view text, const CodeTable& written, const C
   back.reserve(text.size());
   for (size_t k = 0; k < text.size();) {
     if (text[k] == '{' && k + 3 < text.size() && IsHex(text[k + 1]) && IsHex(text[k + 2]) && text[k + 3] == '}') {
-      const auto code = static_cast<size_t>(HexZuZahl(text.substr(k + 1, 2)));
+      const auto code = static_cast<size_t>(HexToNumber(text.substr(k + 1, 2)));
       back += written[code].empty() ? read[code] : written[code];
       k += 4;
     } else {

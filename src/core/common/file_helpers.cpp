@@ -17,12 +17,12 @@ namespace orvane {
 
 namespace fs = std::filesystem;
 
-bool DateiExistiert(const std::string& path) {
+bool FileExists(const std::string& path) {
   std::error_code ec;
   return !path.empty() && fs::is_regular_file(path, ec);
 }
 
-std::string ElternOrdner(const std::string& path) {
+std::string ParentFolder(const std::string& path) {
   if (path.size() < 2) return {};
   for (size_t i = path.size() - 1; i-- > 0;) {
     if (path[i] == '/' || path[i] == '\\') return path.substr(0, i + 1);

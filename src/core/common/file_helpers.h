@@ -7,11 +7,11 @@
 
 namespace orvane {
 
-bool DateiExistiert(const std::string& path);
+bool FileExists(const std::string& path);
 
 // The path up to and including its last separator ("/" or "\"), searching backwards from the
 // second-last character; empty when there is none.
-std::string ElternOrdner(const std::string& path);
+std::string ParentFolder(const std::string& path);
 
 // The largest files read whole: a cartridge image with its header is at most a few MiB, a project of
 // the game's texts about one. Anything larger is refused before a byte of it is read.

@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-int32_t HexZuZahl(std::string_view digits) {
+int32_t HexToNumber(std::string_view digits) {
   if (digits.empty()) throw MakeRunError(errors::kTypeMismatch);
   int64_t value = 0;
   for (char c : digits) {
@@ -28,7 +28,7 @@ int32_t SucheEintrag(std::span<const std::string> list, std::string_view text) {
   return -1;
 }
 
-void FeldLeeren(std::span<std::string> list) {
+void ClearAll(std::span<std::string> list) {
   for (auto& s : list) s.clear();
 }
 

@@ -10,13 +10,13 @@ namespace orvane {
 
 // Value of a string of hexadecimal digits (either case). Throws RunError 13 on anything else,
 // an empty string included.
-int32_t HexZuZahl(std::string_view digits);
+int32_t HexToNumber(std::string_view digits);
 
 // Lowest index of `list` whose element equals `text` exactly; -1 when there is none.
 int32_t SucheEintrag(std::span<const std::string> list, std::string_view text);
 
 // Empties every string of a list.
-void FeldLeeren(std::span<std::string> list);
+void ClearAll(std::span<std::string> list);
 
 // Non-overlapping occurrences of `suchtext` in `text`, left to right; -1 for an empty pattern.
 // With grossKlein false both are compared in lower case.

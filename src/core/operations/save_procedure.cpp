@@ -48,7 +48,7 @@ void CheckWritable(const std::string& path) {
 // The chosen file's current bytes, or none for a new file.
 std::vector<uint8_t> OpenOutput(const std::string& path) {
   CheckWritable(path);
-  return DateiExistiert(path) ? ReadWholeFile(path) : std::vector<uint8_t>{};
+  return FileExists(path) ? ReadWholeFile(path) : std::vector<uint8_t>{};
 }
 
 // The message that ends every save that stopped after the file was chosen.
@@ -103,9 +103,9 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
       chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
   const std::string& target = *chosen;
-  const bool replaces = DateiExistiert(target);
+  const bool replaces = FileExists(target);
   std::error_code same;
-  if (params_.confirmReplace && replaces && !(DateiExistiert(doc_.RomPfadGeladen) && fs::equivalent(target, doc_.RomPfadGeladen, same))) {
+  if (params_.confirmReplace && replaces && !(FileExists(doc_.RomPfadGeladen) && fs::equivalent(target, doc_.RomPfadGeladen, same))) {
     Message question = MakeMessage(ApplicationTitle(doc_), target + " already exists." + kCrLf + "Do you want to replace it?",
                                    Icon::Exclamation, Buttons::YesNo);
     question.defaultAnswer = Answer::No;

@@ -13,10 +13,10 @@ std::string FindTableFile(const std::string& programFolder, const std::string& r
     std::string inProgramFolder = programFolder;
     if (inProgramFolder.back() != '/' && inProgramFolder.back() != '\\') inProgramFolder += '/';
     inProgramFolder += kTableFileName;
-    if (DateiExistiert(inProgramFolder)) return inProgramFolder;
+    if (FileExists(inProgramFolder)) return inProgramFolder;
   }
-  const std::string besideRom = ElternOrdner(romPath) + kTableFileName;
-  if (DateiExistiert(besideRom)) return besideRom;
+  const std::string besideRom = ParentFolder(romPath) + kTableFileName;
+  if (FileExists(besideRom)) return besideRom;
   return {};
 }
 
@@ -31,7 +31,7 @@ void ReadTableFile(Document& doc, const std::vector<uint8_t>& fileBytes) {
     const std::string place = "line " + std::to_string(number) + " of the table file";
     int32_t code = 0;
     try {
-      code = HexZuZahl(line.substr(0, 2));
+      code = HexToNumber(line.substr(0, 2));
     } catch (const RunError& error) {
       throw error.At(place);
     }

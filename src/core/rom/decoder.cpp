@@ -73,12 +73,12 @@ void TextDecoder::DecodeNameTables(Document& doc) {
   const CodeTable& column1 = doc.Tabelle[1];
   const auto plain = [&column1](uint8_t b) -> const std::string& { return column1[b]; };
 
-  FeldLeeren(doc.SpeicherNamen);
+  ClearAll(doc.SpeicherNamen);
   const int titles = std::min<int32_t>(doc.TitelAnzahl, kSaveTitleCount);
   for (int i = 1; i <= titles; ++i)
     doc.SpeicherNamen[i] = ListString(doc.TitelZeigerTabelle + 2 * (i - 1), column1);
 
-  FeldLeeren(doc.StadtNamen);
+  ClearAll(doc.StadtNamen);
   const int locations = std::min<int32_t>(doc.StadtAnzahl, kLocationCount);
   for (int i = 1; i <= locations; ++i)
     doc.StadtNamen[i] = ListString(doc.StadtZeigerStart + 2 * (i - 1), column1);

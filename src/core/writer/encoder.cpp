@@ -58,7 +58,7 @@ CodeMatch Encoder::NaechsterCode(std::string_view text, int32_t k) const {
     }
   }
   if (rest >= 4 && text[pos] == '{' && text[pos + 3] == '}')
-    return {HexZuZahl(text.substr(pos + 1, 2)), k + 4, {}};
+    return {HexToNumber(text.substr(pos + 1, 2)), k + 4, {}};
   return {-1, k + 1, text.substr(std::min(pos, text.size()), rest > 0 ? 1 : 0)};
 }
 
