@@ -45,7 +45,6 @@ TEST(TextHelpers, HexNumbersSearchesCountsFoldersAndNumbersAsPrinted) {
   // Numbers as printed, as labels and as percent.
   EXPECT_EQ(PrintedNumber(0) + PrintedNumber(32) + PrintedNumber(-3), " 0  32 -3 ");
   EXPECT_EQ(SignedLabelNumber(127) + SignedLabelNumber(0) + SignedLabelNumber(-3), " 127 0-3");
-  EXPECT_EQ(Maximalwert(std::array<int32_t, 3>{-1, 7, 3}) + Maximalwert(std::span<const int32_t>{}), 7);
   // A percent is the nearest, halves to even, clamped.
   for (const auto& [done, total, percent] :
        {std::tuple{1, 8, 12}, {3, 8, 38}, {7000, 6054, 100}, {-5, 10, 0}, {0, 0, 0}, {1, 0, 100}})

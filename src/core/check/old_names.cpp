@@ -55,10 +55,6 @@ std::string NameInText(std::string_view name) {
   return std::string(name);
 }
 
-bool MentionsName(std::string_view text, std::string_view word) {
-  return MentionsLowered(Lowered(text), Lowered(word));
-}
-
 std::vector<OldNameUse> FindOldNames(const Document& doc) {
   std::vector<OldNameUse> uses;
   const std::vector<TextPlace> texts = DialoguePlaces(doc);

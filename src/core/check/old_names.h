@@ -27,7 +27,4 @@ std::vector<OldNameUse> FindOldNames(const Document& doc);
 // The name as it is used in a sentence: without padding blanks, a leading star or escapes at either end.
 std::string NameInText(std::string_view name);
 
-// Whether `word` stands in `text` as a whole word (no letter or digit right before or after it), any case.
-bool MentionsName(std::string_view text, std::string_view word);
-
 }  // namespace orvane

@@ -59,11 +59,6 @@ int32_t ZaehleVorkommen(std::string_view text, std::string_view suchtext, bool g
   return count;
 }
 
-int32_t Maximalwert(std::span<const int32_t> werte) {
-  if (werte.empty()) return 0;
-  return *std::max_element(werte.begin(), werte.end());
-}
-
 std::string PrintedNumber(int32_t value) {
   return (value >= 0 ? " " : "") + std::to_string(value) + " ";
 }

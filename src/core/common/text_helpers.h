@@ -22,9 +22,6 @@ void ClearAll(std::span<std::string> list);
 // With grossKlein false both are compared in lower case.
 int32_t ZaehleVorkommen(std::string_view text, std::string_view suchtext, bool grossKlein);
 
-// Largest element; 0 for an empty range.
-int32_t Maximalwert(std::span<const int32_t> werte);
-
 // A number as printed to a file: a blank for a non-negative sign, the digits, a blank (" 1 ", "-3 ").
 std::string PrintedNumber(int32_t value);
 

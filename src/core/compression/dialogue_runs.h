@@ -21,8 +21,6 @@ class DialogueRuns {
 
   const std::vector<std::string>& runs() const { return runs_; }  // distinct plain stretches
   const std::vector<int32_t>& weights() const { return weights_; }  // how often each one occurs
-  // Units, terminators and empty texts: the bytes no dictionary entry can change.
-  int64_t fixedBytes() const { return fixedBytes_; }
 
   // Encoded dialogue bytes (codes and terminators) under the table `trie` models.
   int64_t modelledBytes(const CodeTrie& trie) const;
@@ -33,7 +31,7 @@ class DialogueRuns {
   std::vector<std::string> runs_;
   std::vector<int32_t> weights_;
   std::unordered_map<std::string, int32_t> ids_;
-  int64_t fixedBytes_ = 0;
+  int64_t fixedBytes_ = 0;  // units, terminators and empty texts: the bytes no dictionary entry can change
 };
 
 // The base code table: column 1 of the document without the dictionary codes 33..159.

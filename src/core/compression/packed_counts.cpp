@@ -4,12 +4,6 @@
 
 namespace orvane {
 
-uint64_t PackedCounts::Pack(std::string_view text) {
-  uint64_t key = 0;
-  for (size_t i = 0; i < text.size(); ++i) key |= static_cast<uint64_t>(static_cast<unsigned char>(text[i])) << (8 * i);
-  return key;
-}
-
 std::string PackedCounts::Unpack(uint64_t key) {
   std::string text;
   for (; key != 0; key >>= 8) text.push_back(static_cast<char>(key & 0xFF));

@@ -17,7 +17,6 @@ class PackedCounts {
   // rare strings lose counts.
   explicit PackedCounts(size_t mostEntries = 0) : mostSlots_(mostEntries * 2) {}
 
-  static uint64_t Pack(std::string_view text);  // text of 1..8 non-zero bytes
   static std::string Unpack(uint64_t key);
 
   // The number stored for `key`, created as 0 when new.
