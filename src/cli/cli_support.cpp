@@ -18,6 +18,19 @@ bool Contains(const std::vector<std::string>& list, const std::string& item) {
   return std::find(list.begin(), list.end(), item) != list.end();
 }
 
+// The text as the terminal shows it: CR LF as a line break, every other byte that is not printable
+// ASCII (a lone CR, a NUL, a byte above 0x7E) as its {hh} escape.
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(text[i]);
+    if (text.compare(i, 2, kCrLf) == 0) out += '\n', ++i;
+    else if (byte < 0x20 || byte > 0x7E) out += HexEscape(byte);
+    else out += text[i];
+  }
+  return out;
+}
+
 std::optional<ParsedArgs> Mistake(const Command& command, const std::string& what) {
   std::fprintf(stderr, "orvane-cli %.*s: %s\n", static_cast<int>(command.name.size()), command.name.data(),
                what.c_str());
@@ -47,7 +60,8 @@ int RunGuarded(const Command& command, const std::function<int()>& work) {
   try {
     return work();
   } catch (const RunError& error) {
-    return Fail(command, "Error Nr. " + std::to_string(error.number()) + ": " + error.description());
+    const std::string place = error.place().empty() ? "" : "\n  at " + Printable(error.place());
+    return Fail(command, "Error Nr. " + std::to_string(error.number()) + ": " + error.description() + place);
   } catch (const std::runtime_error& refused) {
     return Fail(command, refused.what());
   }
@@ -115,23 +129,6 @@ std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<st
   if (parsed.positional.size() != positionals) return Mistake(command, "wrong number of arguments");
   return parsed;
 }
-
-namespace {
-
-// The text as the terminal shows it: CR LF as a line break, every other byte that is not printable
-// ASCII (a lone CR, a NUL, a byte above 0x7E) as its {hh} escape.
-std::string Printable(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<uint8_t>(text[i]);
-    if (text.compare(i, 2, kCrLf) == 0) out += '\n', ++i;
-    else if (byte < 0x20 || byte > 0x7E) out += HexEscape(byte);
-    else out += text[i];
-  }
-  return out;
-}
-
-}  // namespace
 
 Answer StderrPrompter::ask(const Message& message) {
   const Answer answer = message.buttons == Buttons::YesNo ? questionAnswer_ : message.defaultAnswer;

@@ -20,14 +20,11 @@ int RunDemoRom(const std::vector<std::string>& args) {
   if (RefuseSameFiles(kDemoRomCommand,
                       {{{"-o", *parsed->value("-o")}, {"--table-out", parsed->value("--table-out").value_or("")}}}))
     return kExitUsage;
-  try {
+  return RunGuarded(kDemoRomCommand, [&] {
     WriteFileAtomically(*parsed->value("-o"), demo::BuildDemoRom());
     if (const auto table = parsed->value("--table-out")) WriteFileAtomically(*table, demo::DemoTableFile());
-  } catch (const RunError& error) {
-    std::fprintf(stderr, "orvane-cli demo-rom: Error Nr. %d: %s\n", error.number(), error.description().c_str());
-    return kExitFailed;
-  }
-  return kExitOk;
+    return kExitOk;
+  });
 }
 
 }  // namespace

@@ -139,6 +139,8 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
        {{"fit", work.file("cut.ovp")}, 1, "",
         "Error Nr. 62: Input past end of file\nContinue program? [No]\n  at line 514 of"},
        {{"export", demo, "--table", table, "-o", work.file("none/x.ovp")}, 1, "", "Error Nr. 76: Path not found\n"},
+       {{"patch", "/nonexistent/a.smc", demo, "-o", work.file("x.bps")}, 1, "",
+        "orvane-cli patch: Error Nr. 53: File not found\n  at Couldn't open \"/nonexistent/a.smc\" for reading: No such file or directory\n"},
        {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")}, 1, "",
         "Error!: Couldn't find an optimal compression.\n"},
        {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, 1, "",

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <string_view>
@@ -34,17 +35,29 @@ namespace {
 
 std::string MiB(uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
+// What was being done to which file, with the system's reason when there is one:
+// "Couldn't open "x.smc" for reading: No such file or directory".
+std::string Couldnt(std::string_view doing, const std::string& path, std::string_view how = {}, int error = 0) {
+  std::string text = "Couldn't " + std::string(doing) + " \"" + path + "\"";
+  if (!how.empty()) text += " " + std::string(how);
+  if (error != 0) text += std::string(": ") + std::strerror(error);
+  return text;
+}
+
 // Opens without waiting for a writer, so a FIFO is seen for what it is instead of blocking.
 class ReadableFile {
  public:
-  explicit ReadableFile(const std::string& path) {
-    if (path.empty()) throw MakeRunError(errors::kFileNotFound);
+  explicit ReadableFile(const std::string& path) : path_(path) {
+    if (path.empty()) throw MakeRunError(errors::kFileNotFound).At(Opening());
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw MakeRunError(errno == ENOENT || errno == ENOTDIR ? errors::kFileNotFound : errors::kPathAccess);
+    if (fd_ < 0) {
+      const int e = errno;
+      throw MakeRunError(e == ENOENT || e == ENOTDIR ? errors::kFileNotFound : errors::kPathAccess).At(Opening(e));
+    }
     struct stat st{};
-    if (::fstat(fd_, &st) != 0) throw Closing(MakeRunError(errors::kPathAccess));
-    if (S_ISDIR(st.st_mode)) throw Closing(MakeRunError(errors::kPathAccess));
-    if (!S_ISREG(st.st_mode)) throw Closing(MakeRunError(errors::kPathAccess, "not a regular file"));
+    if (::fstat(fd_, &st) != 0) throw Closing(MakeRunError(errors::kPathAccess).At(Opening(errno)));
+    if (S_ISDIR(st.st_mode)) throw Closing(MakeRunError(errors::kPathAccess).At(Opening(EISDIR)));
+    if (!S_ISREG(st.st_mode)) throw Closing(MakeRunError(errors::kPathAccess, "not a regular file").At(Opening()));
     size_ = static_cast<uint64_t>(st.st_size);
   }
   ~ReadableFile() { if (fd_ >= 0) ::close(fd_); }
@@ -60,7 +73,7 @@ class ReadableFile {
     while (got < bytes.size()) {
       const ssize_t n = ::read(fd_, bytes.data() + got, bytes.size() - got);
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw MakeRunError(errors::kDeviceIo);
+      if (n < 0) throw MakeRunError(errors::kDeviceIo).At(Couldnt("read", path_, {}, errno));
       if (n == 0) break;
       got += static_cast<size_t>(n);
     }
@@ -69,35 +82,40 @@ class ReadableFile {
   }
 
  private:
+  std::string Opening(int error = 0) const { return Couldnt("open", path_, "for reading", error); }
+
   RunError Closing(RunError error) {
     ::close(fd_);
     fd_ = -1;
     return error;
   }
 
+  std::string path_;
   int fd_ = -1;
   uint64_t size_ = 0;
 };
 
-RunError TooLarge(uint64_t limit) { return MakeRunError(errors::kPathAccess, "larger than " + MiB(limit)); }
+RunError TooLarge(const std::string& path, uint64_t limit) {
+  return MakeRunError(errors::kPathAccess, "larger than " + MiB(limit)).At(Couldnt("read", path));
+}
 
 }  // namespace
 
 void CheckRegularFile(const std::string& path, uint64_t limit) {
   struct stat st{};
   if (path.empty() || ::stat(path.c_str(), &st) != 0) return;
-  if (S_ISDIR(st.st_mode)) throw MakeRunError(errors::kPathAccess);
-  if (!S_ISREG(st.st_mode)) throw MakeRunError(errors::kPathAccess, "not a regular file");
-  if (static_cast<uint64_t>(st.st_size) > limit) throw TooLarge(limit);
+  if (S_ISDIR(st.st_mode)) throw MakeRunError(errors::kPathAccess).At(Couldnt("use", path, {}, EISDIR));
+  if (!S_ISREG(st.st_mode)) throw MakeRunError(errors::kPathAccess, "not a regular file").At(Couldnt("use", path));
+  if (static_cast<uint64_t>(st.st_size) > limit) throw TooLarge(path, limit);
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path, uint64_t limit) {
   ReadableFile file(path);
-  if (file.size() > limit) throw TooLarge(limit);
+  if (file.size() > limit) throw TooLarge(path, limit);
   try {
     return file.read(file.size());
   } catch (const std::bad_alloc&) {
-    throw MakeRunError(errors::kOutOfMemory);
+    throw MakeRunError(errors::kOutOfMemory).At(Couldnt("read", path));
   }
 }
 
@@ -118,12 +136,17 @@ int ErrnoToNumber(int e) {
   }
 }
 
-void WriteAll(int fd, const uint8_t* data, size_t size) {
+// A failed system call's error number with what was being done to which file.
+RunError SystemError(int error, std::string_view doing, const std::string& path, std::string_view how = {}) {
+  return MakeRunError(ErrnoToNumber(error)).At(Couldnt(doing, path, how, error));
+}
+
+void WriteAll(int fd, const std::string& path, const uint8_t* data, size_t size) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, size);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw MakeRunError(ErrnoToNumber(errno));
+      throw SystemError(errno, "write", path);
     }
     data += n;
     size -= static_cast<size_t>(n);
@@ -175,16 +198,16 @@ void TakeIdentity(int fd, const std::string& path) {
 // For a folder that may not be changed: the complete bytes over the file's old ones.
 void WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) throw MakeRunError(ErrnoToNumber(errno));
+  if (fd < 0) throw SystemError(errno, "open", path, "for writing");
   try {
-    WriteAll(fd, bytes.data(), bytes.size());
+    WriteAll(fd, path, bytes.data(), bytes.size());
     if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
-      throw MakeRunError(ErrnoToNumber(errno));
+      throw SystemError(errno, "write", path);
   } catch (...) {
     ::close(fd);
     throw;
   }
-  if (::close(fd) != 0) throw MakeRunError(ErrnoToNumber(errno));
+  if (::close(fd) != 0) throw SystemError(errno, "write", path);
 }
 
 }  // namespace
@@ -192,11 +215,11 @@ void WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes) {
 FileWrite WriteFileAtomically(const std::string& requested, const std::vector<uint8_t>& bytes) {
   std::error_code ec;
   const std::string path = FollowLinks(requested);
-  if (path.empty()) throw MakeRunError(errors::kPathNotFound);
+  if (path.empty()) throw MakeRunError(errors::kPathNotFound).At(Couldnt("write", requested));
   CheckRegularFile(path, UINT64_MAX);
   // An existing file that may not be written stays as it is.
   const bool exists = fs::exists(path, ec);
-  if (exists && ::access(path.c_str(), W_OK) != 0) throw MakeRunError(ErrnoToNumber(errno));
+  if (exists && ::access(path.c_str(), W_OK) != 0) throw SystemError(errno, "open", path, "for writing");
 
   const fs::path target(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -207,14 +230,14 @@ FileWrite WriteFileAtomically(const std::string& requested, const std::vector<ui
     WriteInPlace(path, bytes);
     return FileWrite::InPlace;
   }
-  if (fd < 0) throw MakeRunError(ErrnoToNumber(errno));
+  if (fd < 0) throw SystemError(errno, "create a file in", folder.string(), "to write \"" + path + "\"");
   try {
-    WriteAll(fd, bytes.data(), bytes.size());
-    if (::fsync(fd) != 0) throw MakeRunError(ErrnoToNumber(errno));
+    WriteAll(fd, path, bytes.data(), bytes.size());
+    if (::fsync(fd) != 0) throw SystemError(errno, "write", path);
     TakeIdentity(fd, path);
     const int closed = ::close(fd);
     fd = -1;  // closed even when close reports an error
-    if (closed != 0) throw MakeRunError(ErrnoToNumber(errno));
+    if (closed != 0) throw SystemError(errno, "write", path);
   } catch (...) {
     if (fd >= 0) ::close(fd);
     ::unlink(tmpl.c_str());
@@ -223,7 +246,7 @@ FileWrite WriteFileAtomically(const std::string& requested, const std::vector<ui
   if (::rename(tmpl.c_str(), path.c_str()) != 0) {
     const int e = errno;
     ::unlink(tmpl.c_str());
-    throw MakeRunError(ErrnoToNumber(e));
+    throw SystemError(e, "replace", path);
   }
   // Make the rename itself durable, so a power cut cannot bring the old file back. The new file is
   // complete either way, so a folder that cannot be synced is no error.
