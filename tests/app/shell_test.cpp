@@ -98,7 +98,8 @@ class ShellTest : public QObject {
     h.find<QTextEdit>("RomText0")->setLineWrapMode(QTextEdit::NoWrap);
     Click(h.window.get(), "TextSpeichern");
     const QString shown = list->item(0)->text().mid(3);
-    QVERIFY(h.doc.Texte[1][1].Aktuell == all && shown == shell::ToQt(all));
+    QCOMPARE(h.doc.Texte[1][1].Aktuell, all);
+    QCOMPARE(shown, shell::ToQt(all));
     QCOMPARE(shown.left(4) + shown.mid(13, 4) + shown.mid(29, 3), "€\u0081‚ƒ\u008DŽ\u008F\u0090\u009DžŸ");
     QCOMPARE(h.saveTyped("c→d✓e"), "cde");
     QVERIFY(h.find("RomText0")->statusTip().contains("\"→✓\""));
@@ -186,8 +187,9 @@ class ShellTest : public QObject {
     h.saveTyped("Project text");
     QTimer::singleShot(0, [&] { whileSaving = h.usable(); });
     h.trigger("SaveProject", "work.ovp");
-    QVERIFY(whileSaving == "RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status" && !h.doc.Geaendert &&
-            h.usable() == kLoaded);
+    QCOMPARE(whileSaving, "RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status");
+    QVERIFY(!h.doc.Geaendert);
+    QCOMPARE(h.usable(), kLoaded);
     h.trigger("ExportPo", "texts.po");
     QCOMPARE(h.prompter.last().text, "5815 entries written.");
     PoReadResult file = ReadPoFile(*h.chooser.answer);
@@ -230,19 +232,25 @@ class ShellTest : public QObject {
     const std::string settings = h.window->settingsPath().toStdString();
     std::ofstream(settings) << "  17 and more\r\n";  // the second line is missing: it keeps its default
     h.window = std::make_unique<shell::MainWindow>(h.doc, h.prompter, h.chooser, h.folder.path());
-    QVERIFY(h.window->close() && h.prompter.empty() && ReadFileText(settings) == " 17 \r\n 4 \r\n");
+    QVERIFY(h.window->close());
+    QVERIFY(h.prompter.empty());
+    QCOMPARE(ReadFileText(settings), " 17 \r\n 4 \r\n");
     std::remove(settings.c_str());
     ::mkfifo(settings.c_str(), 0666);  // no settings file: the window opens with the defaults and leaves it
     h.window = std::make_unique<shell::MainWindow>(h.doc, h.prompter, h.chooser, h.folder.path());
-    QVERIFY(h.doc.OhneOptimierWarnung == 1 && h.window->close() && std::filesystem::is_fifo(settings));
+    QCOMPARE(int(h.doc.OhneOptimierWarnung), 1);
+    QVERIFY(h.window->close());
+    QVERIFY(std::filesystem::is_fifo(settings));
     std::remove(settings.c_str());
     h.doc.Geaendert = true;
     h.prompter.queue(Answer::No);
-    QVERIFY(!h.window->close() && !QFile::exists(settings.c_str()));
+    QVERIFY(!h.window->close());
+    QVERIFY(!QFile::exists(settings.c_str()));
     QCOMPARE(h.prompter.shown(), Shown({"Warning!", "You haven't saved your changes!\r\nDo you still want to quit?",
                                         Buttons::YesNo, Answer::No, Icon::Exclamation, true}) + "\n");
     h.prompter.queue(Answer::Yes);
-    QVERIFY(h.window->close() && QFile::exists(settings.c_str()));
+    QVERIFY(h.window->close());
+    QVERIFY(QFile::exists(settings.c_str()));
   }
 
   void savedRomGetsItsChecksumAndThePatchLeadsThere() {
@@ -263,7 +271,8 @@ class ShellTest : public QObject {
     QCOMPARE(h.said(), "Create Patch | Finished! | Info");  // no read-back finding
     const std::vector<uint8_t> rom = ReadWholeFile(*h.chooser.answer);
     const std::optional<CartridgeHeader> header = FindCartridgeHeader(rom);
-    QVERIFY(header && ComputeChecksum(rom, *header) == header->storedChecksum);
+    QVERIFY(header.has_value());
+    QCOMPARE(ComputeChecksum(rom, *header), header->storedChecksum);
 
     // The demo has a copier header: Yes makes the patch for the image without it, No for the file as it is.
     const std::vector<uint8_t> original = ReadWholeFile(h.folder.file("demo.smc"));

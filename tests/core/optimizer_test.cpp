@@ -302,7 +302,8 @@ TEST(SmallestMode, FillsTheBudgetWithSafeEntriesAndBeatsTheFrequencyPickOnDemoDi
   testing::RecordingProgress progress;
   testing::ScriptedPrompter prompter;
   const OptimizerOutcome smallest = RunOptimizer(doc, {OptimizerMode::Smallest}, progress, prompter);
-  ASSERT_TRUE(smallest.succeeded && prompter.empty());
+  ASSERT_TRUE(smallest.succeeded);
+  ASSERT_TRUE(prompter.empty());
   EXPECT_EQ(progress.steps.front(), std::make_pair(1, static_cast<int32_t>(texts.size()) + 3 * 127));
   // Every slot filled, so that no empty entry comes back from a project file as its escape.
   ASSERT_EQ(std::set(smallest.picks.begin(), smallest.picks.end()).size(), 127u);

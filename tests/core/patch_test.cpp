@@ -175,7 +175,8 @@ TEST(CartridgeChecksum, HeaderWhereTheMapModeFitsSumWithMirrorsAndFix) {
               std::tuple(row.place == 0x7FC0 ? RomMapping::LoRom : RomMapping::HiRom, header, sum));
     ASSERT_TRUE(FixCartridgeChecksum(file));
     found = FindCartridgeHeader(file);
-    EXPECT_TRUE(found && found->storedChecksum == sum && found->storedComplement == (sum ^ 0xFFFF));
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(std::pair(found->storedChecksum, found->storedComplement), std::pair(sum, uint16_t(sum ^ 0xFFFF)));
   }
 }
 

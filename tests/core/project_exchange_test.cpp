@@ -118,7 +118,8 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
       EXPECT_TRUE(progress.captions.empty() ? !ended || expected.outcome == Stopped : progress.captions.back().empty());
       if (expected.outcome != Done) continue;
       EXPECT_EQ(progress.captions, (Lines{"Loading Tablefile...", "Loading Dialogs...", ""}));
-      EXPECT_TRUE(progress.steps.size() == kTotal + 1 && progress.steps[kTotal - 1] == std::make_pair(kTotal, kTotal));
+      ASSERT_EQ(progress.steps.size(), size_t(kTotal + 1));
+      EXPECT_EQ(progress.steps[kTotal - 1], std::make_pair(kTotal, kTotal));
       EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0] + std::to_string(doc.AktuelleBank + doc.AktuellerText),
                 "{00}2");  // code 0 is not stored: its escape is filled in
     }
@@ -155,7 +156,8 @@ TEST_F(ProjectFile, CommandsAskForTheFileSaveEveryValueInItsLineAndStopWhenCance
   for (const FileRequest& r : cancel.requests)
     EXPECT_EQ(r.title + r.filter + r.fileName + (r.confirmOverwrite ? "!" : ""),
               (r.save ? "Projekt speichern..." : "Projekt laden...") + std::string("Orvane Projektdatei|*.ovp!"));
-  EXPECT_TRUE(cancel.requests.size() == 2 && cancel.requests[0].save && !cancel.requests[1].save);
+  ASSERT_EQ(cancel.requests.size(), 2u);
+  EXPECT_EQ(std::pair(cancel.requests[0].save, cancel.requests[1].save), std::pair(true, false));
   EXPECT_FALSE(source.TabelleGeaendert);  // cleared by choosing the command
   EXPECT_EQ(progress.steps, (std::vector<std::pair<int32_t, int32_t>>{{0, kTotal}}));
   prompter.queue(Answer::No);
@@ -173,7 +175,8 @@ TEST_F(ProjectFile, CommandsAskForTheFileSaveEveryValueInItsLineAndStopWhenCance
   ASSERT_EQ(LoadProject(old, chosen, prompter, progress), Done);
   EXPECT_EQ(Difference(ProjectLines(old), ProjectLines(source)), "");
   EXPECT_FALSE(source.Geaendert || old.TabelleGeaendert);
-  EXPECT_TRUE(std::filesystem::exists(dir.file("cmd.ovp")) && !std::filesystem::exists(dir.file("no")));
+  EXPECT_TRUE(std::filesystem::exists(dir.file("cmd.ovp")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
 }
 
 // PO exchange: export and import give back a project with exactly the texts edited in the file, every

@@ -111,7 +111,7 @@ TEST(Decoding, FirstAndLastEntryOfEveryListThroughItsColumn) {
       got += value + "|";
     EXPECT_EQ(got, "Ta|Tz|La|Lz|Ia|Ia|Iz|Xa|Xz|Potion    |12|ZKaelKaelKaelKaelKaelKaelKaelKaelKael|254|Bat|"
                    "Rat        |*Fire      |Ice********|");
-    EXPECT_TRUE(doc->ItemInfoAdressen[7] == doc->ItemInfoAdressen[1] && doc->ItemInfoAdressen[1] == kItemInfoData + 1);
+    EXPECT_EQ(std::pair(doc->ItemInfoAdressen[7], doc->ItemInfoAdressen[1]), std::pair(kItemInfoData + 1, kItemInfoData + 1));
     std::array<CodeTable, 3> columns = ExpectedColumns();  // the dictionary test checks the entries
     for (int code = kDictionaryFirst; code <= kDictionaryLast; ++code) columns[1][code] = doc->Tabelle[1][code];
     EXPECT_EQ(std::pair(doc->Tabelle[1], doc->Tabelle[2]), std::pair(columns[1], columns[2]));

@@ -110,7 +110,8 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
     Document back = Worked();  // whatever was there before goes
     ASSERT_EQ(LoadProjectFile(back, folder.file("p.ovp"), prompter, progress), ProjectOutcome::Done) << row.reason;
     EXPECT_EQ(CountStatuses(back, 2).count, (std::array<int32_t, 4>{441, 3, 0, 0})) << row.reason;
-    EXPECT_TRUE(back.Progress.words.empty() && ProgressOf(back, 2, 2).note.empty()) << row.reason;
+    EXPECT_EQ(std::pair(back.Progress.words.size(), ProgressOf(back, 2, 2).note), std::pair(size_t{0}, std::string()))
+        << row.reason;
     EXPECT_EQ(NameOriginal(back, {TextList::ItemNames, 0, 5}), "Ash Staff") << row.reason;
     if (row.reason.empty()) EXPECT_TRUE(prompter.empty()) << prompter.shown();
     else EXPECT_EQ(prompter.shown().substr(0, 46), "Warning!|The progress file p.ovs could not be ") << row.reason;
@@ -126,7 +127,8 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   EXPECT_NE(ReadFileText(po).find("# Zu lang?\n# Pr\xC3\xBC" "fen \xC2\xA7 \"quote\"\n#. "), std::string::npos);
   std::map<std::string, PoEntry*> byPlace;
   for (PoEntry& entry : read.entries) byPlace[entry.context] = &entry;
-  EXPECT_TRUE(byPlace["bank 2 text 1"]->fuzzy && !byPlace["bank 2 text 2"]->fuzzy && !byPlace["bank 3 text 1"]->fuzzy);
+  EXPECT_EQ(std::tuple(byPlace["bank 2 text 1"]->fuzzy, byPlace["bank 2 text 2"]->fuzzy, byPlace["bank 3 text 1"]->fuzzy),
+            std::tuple(true, false, false));
 
   byPlace["bank 3 text 1"]->msgstr = "Fuzzy.";
   byPlace["bank 3 text 1"]->fuzzy = true;

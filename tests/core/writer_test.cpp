@@ -638,7 +638,8 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
     EXPECT_EQ(requests.empty() ? "" : requests[0].title + requests[0].filter,
               path.titles == "Warning!!!;" ? "" : "In Rom Speichern...SNES-Roms|*.smc;*.fig");
   }
-  EXPECT_TRUE(fs::is_empty(taken) && fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_empty(taken));
+  EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 // A new name gets a copy of the loaded ROM with the new texts and leaves the loaded ROM as it was; when
@@ -650,13 +651,14 @@ TEST_F(SaveInRomTest, ANewNameGetsACopyOfTheLoadedRomOrIsNotCreated) {
   EXPECT_EQ(ReadWholeFile(loaded), Demo().second);
   const Bytes out = ReadWholeFile(copy);
   EXPECT_EQ(Bytes(out.begin() + 0x370590, out.begin() + 0x370592), testing::Hex("13 00"));
-  EXPECT_TRUE(SameBytes(out, Demo().second, 0, kStadtDatenStart) &&
-              SameBytes(out, Demo().second, kHighestArea, kFullImageSize));
+  EXPECT_TRUE(SameBytes(out, Demo().second, 0, kStadtDatenStart));
+  EXPECT_TRUE(SameBytes(out, Demo().second, kHighestArea, kFullImageSize));
   doc.RomPfadGeladen = folder.file("gone.smc");
   EXPECT_EQ(Save(folder.file("new/fresh.smc")), "Orvane Texteditor;Orvane Texteditor;");
   EXPECT_EQ(testing::Shown(prompter.messages()[0]),
             testing::Shown(MakeMessage("Orvane Texteditor", "Couldn't copy file \"" + doc.RomPfadGeladen + "\"")));
-  EXPECT_TRUE(outcome == SaveOutcome::Stopped && !fs::exists(folder.file("new")));
+  EXPECT_EQ(outcome, SaveOutcome::Stopped);
+  EXPECT_FALSE(fs::exists(folder.file("new")));
 }
 
 // The automatic optimizer runs while the dictionary is unsettled, with the seed given, or with one from
@@ -669,7 +671,8 @@ TEST_F(SaveInRomTest, TheOptimizerSettlesTheDictionaryWithTheGivenSeedOrTheClock
     doc.TabelleGeaendert = false;
     params.seed = seed;
     EXPECT_EQ(Save(loaded), "Finished!;Info;");
-    EXPECT_TRUE(optimized() == 1 && doc.TabelleGeaendert && doc.Kodiertabelle == doc.Tabelle[1]);
+    EXPECT_EQ(std::pair(optimized(), doc.TabelleGeaendert), std::pair(std::ptrdiff_t{1}, true));
+    EXPECT_EQ(doc.Kodiertabelle, doc.Tabelle[1]);
     Document direct = Demo().first;
     ASSERT_TRUE(SucheBesteKompression(direct, progress, prompter, seed));
     EXPECT_EQ(doc.Tabelle[1] == direct.Tabelle[1], seed != 0) << seed;
@@ -690,7 +693,8 @@ TEST_F(SaveInRomTest, FinishedTellsTheTimeAndInfoTheFreeSpace) {
               "Finished!|Data has been saved succesfully!\r\nTime needed:" + shown + " sec|010!");
   }
   const std::string info = testing::Shown(prompter.last());
-  EXPECT_TRUE(info.starts_with("Info|Free Space in bytes:\r\nBank1:") && info.ends_with("|010!"));
+  EXPECT_TRUE(info.starts_with("Info|Free Space in bytes:\r\nBank1:")) << info;
+  EXPECT_TRUE(info.ends_with("|010!")) << info;
   EXPECT_EQ(std::count(progress.captions.begin(), progress.captions.end(), "Writing Tabel into Rom..."), 1);
   EXPECT_EQ(std::tuple(progress.captions.back(), progress.steps.back().second), std::tuple("", 6054));
   EXPECT_EQ(ReadWholeFile(loaded), Demo().second);
