@@ -27,7 +27,7 @@ struct Input {
 
 // Answers every yes/no question with `yesNo` and every other message with its default answer.
 struct FixedPrompter : testing::ScriptedPrompter {
-  explicit FixedPrompter(Answer yesNo) : yesNo(yesNo) {}
+  explicit FixedPrompter(Answer answer) : yesNo(answer) {}
   Answer ask(const Message& m) override {
     return ScriptedPrompter::ask(m), m.buttons == Buttons::YesNo ? yesNo : m.defaultAnswer;
   }

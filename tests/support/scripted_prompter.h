@@ -52,7 +52,7 @@ class ScriptedPrompter : public Prompter {
 // stopAfter: the call (1-based, counting progress and keepGoing) from which on the sink answers
 // false; 0 never stops; -n runs out of memory at call n.
 struct RecordingProgress : ProgressSink {
-  explicit RecordingProgress(long stopAfter = 0) : stopAfter(stopAfter) {}
+  explicit RecordingProgress(long stopAt = 0) : stopAfter(stopAt) {}
   bool progress(int32_t done, int32_t total) override { return steps.emplace_back(done, total), next(); }
   bool keepGoing() override { return next(); }
   bool next() {
@@ -66,7 +66,7 @@ struct RecordingProgress : ProgressSink {
 };
 
 struct FixedFileChooser : FileChooser {
-  explicit FixedFileChooser(std::optional<std::string> answer) : answer(std::move(answer)) {}
+  explicit FixedFileChooser(std::optional<std::string> chosen) : answer(std::move(chosen)) {}
   std::optional<std::string> choose(const FileRequest& request) override { return requests.push_back(request), answer; }
   std::optional<std::string> answer;
   std::vector<FileRequest> requests;
