@@ -5,6 +5,7 @@
 #include "check/fit.h"
 #include "common/file_helpers.h"
 #include "progress/translation_desk.h"
+#include "progress/translation_progress.h"
 #include "shell/problems_dock.h"
 #include "window_test_helpers.h"
 
@@ -219,5 +220,4 @@ class WorkbenchTest : public QObject {
 };
 
 QTEST_MAIN(WorkbenchTest)
-#include "progress/translation_progress.h"
 #include "workbench_test.moc"
