@@ -4,10 +4,12 @@
 #include <charconv>
 #include <cstdio>
 
+#include "common/cp1252.h"
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "common/run_error.h"
 #include "common/text_helpers.h"
+#include "project/companion_file.h"
 #include "project/project_file.h"
 
 namespace orvane::cli {
@@ -50,9 +52,33 @@ const char* AnswerName(Answer answer) {
 
 }  // namespace
 
+std::string ShownText(std::string_view cp1252) {
+  std::string escaped;
+  for (const char c : cp1252) {
+    const auto byte = static_cast<uint8_t>(c);
+    const bool control = byte < 0x20 || byte == 0x7F;
+    const bool unassigned = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    if (control || unassigned) escaped += HexEscape(byte);
+    else escaped += c;
+  }
+  return Cp1252ToUtf8(escaped);
+}
+
+std::string ShownUtf8(std::string_view utf8) {
+  std::string shown;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<uint8_t>(utf8[i + 1]) : 0;
+    if (byte < 0x20 || byte == 0x7F) shown += HexEscape(byte);
+    else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) shown += HexEscape(next), ++i;
+    else shown += utf8[i];
+  }
+  return shown;
+}
+
 int Fail(const Command& command, const std::string& what) {
   std::fprintf(stderr, "orvane-cli %.*s: %s\n", static_cast<int>(command.name.size()), command.name.data(),
-               what.c_str());
+               ShownUtf8(what).c_str());
   return kExitFailed;
 }
 
@@ -87,6 +113,15 @@ int RefuseSameFiles(const Command& command, const std::vector<std::pair<NamedFil
     if (!output.path.empty() && !other.path.empty() && SameFile(output.path, other.path))
       return UsageMistake(command, std::string(output.name) + " and " + std::string(other.name) + " are the same file");
   return kExitOk;
+}
+
+std::vector<std::pair<NamedFile, NamedFile>> ProjectOutputApart(const std::string& out,
+                                                                const std::vector<NamedFile>& inputs,
+                                                                const NamedFile& replaceable) {
+  const NamedFile project{"-o", out}, companion{"the progress file of -o", CompanionPath(out)};
+  std::vector<std::pair<NamedFile, NamedFile>> apart{{companion, project}, {companion, replaceable}};
+  for (const NamedFile& input : inputs) apart.insert(apart.end(), {{project, input}, {companion, input}});
+  return apart;
 }
 
 bool LoadProjectQuietly(Document& doc, const std::string& path) {

@@ -19,6 +19,7 @@ namespace orvane::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // the operation did not finish
 inline constexpr int kExitUsage = 2;   // the command line was wrong
+inline constexpr int kExitUnreadable = 3;  // diff: a project could not be read
 
 struct Command {
   std::string_view name;
@@ -56,7 +57,14 @@ std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<st
 // not a bank number 1..21.
 std::optional<int32_t> BankOption(const Command& command, const ParsedArgs& parsed);
 
-// "orvane-cli NAME: what" on stderr; returns kExitFailed.
+// Texts from files as a terminal may show them: every control character (C0, DEL and C1, which
+// could move the cursor, clear the screen or retitle the window) and every byte no character stands
+// for as its {hh} escape, so that one text stays on its one line. Of 8-bit text (the result UTF-8):
+std::string ShownText(std::string_view cp1252);
+// and of UTF-8 text:
+std::string ShownUtf8(std::string_view utf8);
+
+// "orvane-cli NAME: what" on stderr, `what` shown as ShownUtf8 does; returns kExitFailed.
 int Fail(const Command& command, const std::string& what);
 
 // Runs `work` and returns its exit code; a RunError ("Error Nr. N: ...") or a refusal of the core
@@ -74,6 +82,13 @@ struct NamedFile {
 // No output may be the same file as an input of another kind or as another output: each pair names
 // an output and a file it must not be. kExitOk when none is, else the usage mistake (kExitUsage).
 int RefuseSameFiles(const Command& command, const std::vector<std::pair<NamedFile, NamedFile>>& apart);
+
+// The pairs RefuseSameFiles checks for a command that writes the project `out` (-o): it and its
+// progress file are apart from each other and from every input; the project the command read may be
+// replaced by -o, but not by -o's progress file.
+std::vector<std::pair<NamedFile, NamedFile>> ProjectOutputApart(const std::string& out,
+                                                                const std::vector<NamedFile>& inputs,
+                                                                const NamedFile& replaceable = {});
 
 // Loads a project file as "Load Project" does, its messages on stderr; false when it did not load.
 bool LoadProjectQuietly(Document& doc, const std::string& path);

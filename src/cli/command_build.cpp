@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "cli_support.h"
-#include "common/cp1252.h"
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "exchange/patch.h"
 #include "operations/save_procedure.h"
+#include "project/companion_file.h"
 #include "project/project_file.h"
 
 namespace orvane::cli {
@@ -86,7 +86,9 @@ int RunBuild(const std::vector<std::string>& args) {
   params.fixChecksum = parsed->flag("--fix-checksum");
   const NamedFile outFile{"-o", *parsed->value("-o")}, project{"PROJECT", parsed->positional[0]};
   const NamedFile patchFile{"--patch", parsed->value("--patch").value_or("")};
-  if (RefuseSameFiles(kBuildCommand, {{outFile, project}, {patchFile, project}, {patchFile, outFile},
+  const NamedFile progressFile{"the progress file of PROJECT", CompanionPath(project.path)};
+  if (RefuseSameFiles(kBuildCommand, {{outFile, project}, {outFile, progressFile}, {patchFile, project},
+                                      {patchFile, progressFile}, {patchFile, outFile},
                                       {patchFile, {"--from", parsed->value("--from").value_or("")}}}))
     return kExitUsage;
 
@@ -107,7 +109,7 @@ int RunBuild(const std::vector<std::string>& args) {
   if (params.fixChecksum && !saved.checksumFixed)
     std::fprintf(stderr, "orvane-cli build: no cartridge header found, the checksum was not fixed\n");
   if (patch && WritePatch(*patch, before, out) != kExitOk) return kExitFailed;
-  for (const ReadBackRow& row : saved.readBack) std::fprintf(stderr, "%s\n", Cp1252ToUtf8(ReadBackLine(row)).c_str());
+  for (const ReadBackRow& row : saved.readBack) std::fprintf(stderr, "%s\n", ShownText(ReadBackLine(row)).c_str());
   // With stop, an entry the writers left out or cut (listed above by the save) fails the build too.
   const bool leftOut = overflow == "stop" && !saved.leftOut.empty();
   return saved.readBack.empty() && !leftOut ? kExitOk : kExitFailed;

@@ -16,8 +16,8 @@ int RunExport(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kExportCommand, args, {{"-o", "--table"}, {"--edited-v095"}}, 1, {"-o"});
   if (!parsed) return kExitUsage;
   const std::string out = *parsed->value("-o");
-  if (RefuseSameFiles(kExportCommand, {{{"-o", out}, {"ROM", parsed->positional[0]}},
-                                       {{"-o", out}, {"--table", parsed->value("--table").value_or("")}}}))
+  if (RefuseSameFiles(kExportCommand, ProjectOutputApart(out, {{"ROM", parsed->positional[0]},
+                                                                {"--table", parsed->value("--table").value_or("")}})))
     return kExitUsage;
 
   Document doc;

@@ -55,6 +55,8 @@ int RunOptimize(const std::vector<std::string>& args) {
   if (!seed) return Misused("--seed needs a whole number");
   params.seed = *seed;
 
+  if (RefuseSameFiles(kOptimizeCommand, ProjectOutputApart(*parsed->value("-o"), {}, {"PROJECT", parsed->positional[0]})))
+    return kExitUsage;
   Document doc;
   StderrPrompter prompter(Answer::No);
   SilentProgress progress;

@@ -5,6 +5,7 @@
 
 #include "cli_support.h"
 #include "exchange/po_exchange.h"
+#include "project/companion_file.h"
 
 namespace orvane::cli {
 
@@ -30,7 +31,10 @@ int RunPoExport(const std::vector<std::string>& args) {
     return UsageMistake(kPoExportCommand, "--bank holds dialogue, not names");
 
   const std::string& project = parsed->positional[0];
-  if (RefuseSameFiles(kPoExportCommand, {{{"-o", *parsed->value("-o")}, {"PROJECT", project}}})) return kExitUsage;
+  const NamedFile out{"-o", *parsed->value("-o")};
+  if (RefuseSameFiles(kPoExportCommand,
+                      {{out, {"PROJECT", project}}, {out, {"the progress file of PROJECT", CompanionPath(project)}}}))
+    return kExitUsage;
   Document doc;
   if (!LoadProjectQuietly(doc, project)) return kExitFailed;
   params.projectName = std::filesystem::path(project).stem().string();

@@ -20,7 +20,9 @@ int RunPoImport(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kPoImportCommand, args, {{"-o"}, {"--partial"}}, 2, {"-o"});
   if (!parsed) return kExitUsage;
   const std::string& poPath = parsed->positional[1];
-  if (RefuseSameFiles(kPoImportCommand, {{{"-o", *parsed->value("-o")}, {"texts.po", poPath}}})) return kExitUsage;
+  if (RefuseSameFiles(kPoImportCommand, ProjectOutputApart(*parsed->value("-o"), {{"texts.po", poPath}},
+                                                           {"PROJECT", parsed->positional[0]})))
+    return kExitUsage;
   Document doc;
   if (!LoadProjectQuietly(doc, parsed->positional[0])) return kExitFailed;
 
@@ -31,14 +33,23 @@ int RunPoImport(const std::vector<std::string>& args) {
 int Import(Document& doc, const std::string& poPath, const std::string& out, bool partial) {
   const PoImportPlan plan = PlanPoImport(doc, poPath);
   const std::string name = std::filesystem::path(poPath).filename().string();
-  for (const PoFinding& finding : plan.findings) std::fprintf(stderr, "%s\n", FindingLine(name, finding).c_str());
-  std::printf("%s\n", ImportSummary(plan).c_str());
-  if (plan.fileRefused || (!plan.findings.empty() && !partial)) return Fail(kPoImportCommand, "nothing was written");
+  for (const PoFinding& finding : plan.findings)
+    std::fprintf(stderr, "%s\n", ShownUtf8(FindingLine(name, finding)).c_str());
+  if (plan.fileRefused) return Fail(kPoImportCommand, "nothing was written: the file cannot be imported");
+  if (!plan.findings.empty() && !partial)
+    return Fail(kPoImportCommand, "nothing was written: " + std::to_string(plan.refused) +
+                                      " refused (--partial writes the others)");
+  if (plan.changes.empty() && plan.statuses.empty()) {
+    std::printf("%s\n", ImportSummary(plan).c_str());
+    return Fail(kPoImportCommand, "nothing was imported, nothing was written");
+  }
 
   ApplyPoImport(doc, plan);
   StderrPrompter prompter(Answer::No);
   SilentProgress progress;
-  return SaveProjectFile(doc, out, prompter, progress) == ProjectOutcome::Done ? kExitOk : kExitFailed;
+  if (SaveProjectFile(doc, out, prompter, progress) != ProjectOutcome::Done) return kExitFailed;
+  std::printf("%s\n", ImportSummary(plan).c_str());
+  return kExitOk;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "cli_support.h"
-#include "common/cp1252.h"
 #include "spelling/spelling_scan.h"
 
 namespace orvane::cli {
@@ -31,8 +30,9 @@ int RunSpell(const std::vector<std::string>& args) {
       for (const std::string& suggestion : checker->suggestions(miss.word, kSuggestions))
         suggested += (suggested.empty() ? "" : ", ") + suggestion;
       if (!suggested.empty()) line += " (" + suggested + ")";
-      std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+      std::printf("%s\n", ShownText(line).c_str());
     }
+    if (const std::optional<std::string> doubt = checker->doubt()) std::fprintf(stderr, "Warning: %s\n", doubt->c_str());
     return found.empty() ? kExitOk : kExitFailed;
   });
 }

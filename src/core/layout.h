@@ -35,6 +35,14 @@ inline constexpr std::array<BankPlace, 21> kBankPlaces{{
     {0x3FD5FE, 50, 0x3FD663, 0x3FD761},
 }};
 
+// The most bytes one text can take: the largest bank's data area, larger than any other text area.
+inline constexpr int32_t LargestTextArea() {
+  int32_t largest = 0;
+  for (const BankPlace& bank : kBankPlaces) largest = bank.dataEnd - bank.dataStart + 1 > largest
+                                                          ? bank.dataEnd - bank.dataStart + 1 : largest;
+  return largest;
+}
+
 // Dictionary: 127 pointers (codes 0x21..0x9F), then the entries from 0x1EFD00; 512 bytes of budget.
 inline constexpr int32_t kDictionaryPointers = 0x1EFC00;
 inline constexpr int32_t kDictionaryData = 0x1EFD00;

@@ -86,7 +86,14 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"build", project, "-o", "x.smc", "--from", demo, "--patch", demo}, "--patch and --from are the same file"},
       {{"demo-rom", "-o", table, "--table-out", table}, "-o and --table-out are the same file"},
       {{"po-import", project, table, "-o", table}, "-o and texts.po are the same file"},
-      {{"patch", demo, "m.smc", "-o", demo}, "-o and ORIGINAL are the same file"}};
+      {{"patch", demo, "m.smc", "-o", demo}, "-o and ORIGINAL are the same file"},
+      // Nor may the progress file beside a written project.
+      {{"po-import", project, table, "-o", work.file("x.ovs")}, "the progress file of -o and -o are the same file"},
+      {{"po-import", project, work.file("t.ovs"), "-o", work.file("t.ovp")},
+       "the progress file of -o and texts.po are the same file"},
+      {{"optimize", work.file("x.ovs"), "-o", work.file("x.ovp")}, "the progress file of -o and PROJECT are the same file"},
+      {{"export", work.file("r.ovs"), "-o", work.file("r.ovp")}, "the progress file of -o and ROM are the same file"},
+      {{"po-export", project, "-o", work.file("demo.ovs")}, "-o and the progress file of PROJECT are the same file"}};
   std::filesystem::create_symlink(demo, work.file("alias.smc"));
   const std::string files = ReadFileText(demo) + ReadFileText(project) + ReadFileText(table);
   std::vector<Outcome> runs{{{"frob"}, 2, "", "orvane-cli: unknown command frob\n"}};
@@ -195,6 +202,43 @@ TEST_F(Cli, TheTeamCommandsLeadFromATranslationToAPatchedRom) {
        {{"checksum", work.file("changed.smc")}, 0, "", ""}});
   for (const char* name : {"bps.smc", "ips.smc"}) EXPECT_EQ(ReadWholeFile(work.file(name)), ReadWholeFile(rom)) << name;
   EXPECT_FALSE(FileExists(work.file("x.smc")));
+}
+
+// Hostile files: every refusal says why and writes nothing, diff tells a file it cannot read from projects that
+// differ, and no text from a file reaches the terminal with its control characters.
+TEST_F(Cli, HostileFilesAreRefusedWithTheirMessageAndShownEscaped) {
+  const std::string head = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n";
+  WriteFileAtomically(work.file("none.po"), head + "\nmsgctxt \"bank 22 text 1\"\nmsgid \"x\"\nmsgstr \"y\"\n");
+  WriteFileAtomically(work.file("esc.po"), head + "\nmsgctxt \"\x1B]0;owned\x07\x1B[31m\"\nmsgid \"x\"\nmsgstr \"\"\n");
+  WriteFileAtomically(work.file("empty.po"), std::string());
+  const std::string text = ReadFileText(project);
+  WriteFileAtomically(work.file("cut.ovp"), text.substr(0, text.find("[TEXTBLOCKS]")));
+  WriteFileAtomically(work.file("gg_GG.aff"), std::string("SET UTF-8\n"));
+  WriteFileAtomically(work.file("gg_GG.dic"), std::string("1\nqqq\n"));
+  const std::string odd = Changed("odd.ovp", 1, std::string("\x1B[2J\t\x81\0", 7)), nothing = "orvane-cli po-import: nothing ";
+  ::setenv("TMPDIR", work.file("missing").c_str(), 1);
+  ::setenv("DICPATH", work.path().c_str(), 1);
+  ExpectRuns({{{"po-import", project, work.file("none.po"), "-o", work.file("o.ovp"), "--partial"}, 1,
+               "0 imported, 0 unchanged, 0 fuzzy, 1 refused\n",
+               "none.po:4: bank 22 text 1: no text has this place\n" + nothing + "was imported, nothing was written\n"},
+              {{"po-import", project, work.file("none.po"), "-o", work.file("o.ovp")}, 1, "",
+               "none.po:4: bank 22 text 1: no text has this place\n" + nothing +
+                   "was written: 1 refused (--partial writes the others)\n"},
+              {{"po-import", project, work.file("empty.po"), "-o", work.file("o.ovp")}, 1, "0 imported, 0 unchanged",
+               nothing + "was imported, nothing was written\n"},
+              {{"po-import", project, work.file("esc.po"), "-o", work.file("o.ovp")}, 1, "",
+               "esc.po:4: {1B}]0;owned{07}{1B}[31m: no text has this place\n"},
+              {{"diff", project, odd}, 1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + {1B}[2J{09}{81}{00}\n"},
+              {{"diff", project, work.file("cut.ovp")}, 3, "", "Error Nr. 62: Input past end of file\nContinue program? [No]"},
+              {{"po-export", project, "-o", work.file("t.po")}, 0, "5815 entries written\n", ""},
+              {{"spell", project, "--lang", "../gg_GG"}, 1, "", "orvane-cli spell: \"../gg_GG\" is no language name"},
+              {{"spell", project, "--lang", "gg_GG"}, 1, "bank 1 text 1 at 1: My", "Warning: the dictionary knows only 0 of"}});
+  ::unsetenv("TMPDIR");
+  ::unsetenv("DICPATH");
+  EXPECT_TRUE(Call({"diff", project, work.file("cut.ovp")}).err.ends_with(
+      "orvane-cli diff: " + work.file("cut.ovp") + " could not be read\n"));
+  EXPECT_EQ(std::tuple(FileExists(work.file("o.ovp")), std::distance(std::filesystem::directory_iterator(work.path()), {})),
+            std::tuple(false, 15));
 }
 
 // progress counts the statuses the companion file holds (or derives them); spell lists each word with its

@@ -19,6 +19,7 @@ using Bytes = std::vector<uint8_t>;
 using testing::Hex;
 using testing::TempFolder;
 using enum PatchKind;
+using namespace std::literals;
 
 // B made from A the way ROM edits look: bytes changed in place, stretches moved by an insertion or a deletion,
 // runs of one value, repeats of earlier bytes, and a file that grows or shrinks.
@@ -44,6 +45,13 @@ TEST(Patch, AppliedToItsSourceGivesTheTargetForRandomPairs) {
     for (PatchKind kind : {Bps, Ips})
       ASSERT_EQ(ApplyPatch(CreatePatch(kind, a, b), a), b) << "pair " << pair << (kind == Bps ? " BPS" : " IPS");
   }
+  // Past 8 MiB the index holds every n-th position of the source: stretches that moved are still found.
+  Bytes big(9 << 20), moved;
+  std::generate(big.begin(), big.end(), [&] { return static_cast<uint8_t>(rng()); });
+  moved = big;
+  std::rotate(moved.begin() + 1001, moved.begin() + 5000, moved.end() - 999);
+  const Bytes patch = CreateBps(big, moved);
+  EXPECT_EQ(std::pair(ApplyBps(patch, big) == moved, patch.size() < 100), std::pair(true, true)) << patch.size();
 }
 
 TEST(Patch, DemoRomRoundTripsWithAndWithoutTheCopierHeader) {
@@ -96,8 +104,29 @@ TEST(Patch, EachKindWritesTheRecordsItsRulesGive) {
 
 // A patch that cannot be applied is refused with its reason and writes nothing; a BPS patch names the base it
 // wants, and where the base is that file behind a copier header, says so.
+// An IPS patch of these records; a BPS patch for `base` that declares a target of `size` bytes and holds no action.
+Bytes IpsRecords(std::string_view records) {
+  Bytes patch{'P', 'A', 'T', 'C', 'H'};
+  patch.insert(patch.end(), records.begin(), records.end());
+  return patch;
+}
+Bytes BpsWithTarget(const Bytes& base, uint64_t size) {
+  Bytes patch{'B', 'P', 'S', '1'};
+  for (uint64_t number : {uint64_t{base.size()}, size, uint64_t{0}})
+    for (;; number = (number >> 7) - 1) {
+      patch.push_back(static_cast<uint8_t>(number & 0x7F) | (number >> 7 == 0 ? 0x80 : 0));
+      if (number >> 7 == 0) break;
+    }
+  const auto put = [&patch](uint32_t crc) { for (int i = 0; i < 32; i += 8) patch.push_back(uint8_t(crc >> i)); };
+  put(Crc32(base)), put(0), put(Crc32(patch));
+  return patch;
+}
+
 TEST(Patch, RefusalsSayWhyAndWriteNothing) {
   TempFolder folder;
+  std::string fills;  // the whole reachable range again and again
+  for (int i = 0; i < 1100; ++i) fills += std::string("\0\0\0\0\0\xFF\xFF\x01", 8);
+  const Bytes repeats = IpsRecords(fills + "EOF");
   const Bytes a(5120, 1), bps = CreateBps(a, Bytes(5121, 2));
   Bytes damaged = bps, headed(512, 0);
   damaged[damaged.size() / 2] ^= 1;
@@ -113,7 +142,13 @@ TEST(Patch, RefusalsSayWhyAndWriteNothing) {
       {Bytes{'B', 'P', 'S', '1'}, a, "This is not a BPS patch."},
       {Bytes{'P', 'A', 'T', 'C', 'H', 'E', 'O'}, a, "This is not an IPS patch."},
       {Bytes{'P', 'A', 'T', 'C', 'H', 0, 0, 1, 0, 9, 1}, a,
-       "The IPS patch is damaged: it ends in the middle of a record."}};
+       "The IPS patch is damaged: it ends in the middle of a record."},
+      {IpsRecords("EOFxyzw"), a, "The IPS patch is damaged: 4 bytes follow its end marker."},
+      {IpsRecords("EOF\0\0\0"sv), a, "The IPS patch is damaged: it cuts the file to 0 bytes."},
+      {IpsRecords("\0\0\x10\0\0\0\0\x07" "EOF"sv), a, "The IPS patch is damaged: a repeat record at offset 16 has no length."},
+      {repeats, a, "The IPS patch is damaged: its records write more than 67371004 bytes."},
+      {BpsWithTarget(a, uint64_t{1} << 32), a,
+       "The patch file is damaged: its target of 4294967296 bytes is larger than the largest image (64 MiB)."}};
   for (const auto& row : rows) {
     WriteFileAtomically(folder.file("fix"), row.patch);
     WriteFileAtomically(folder.file("base.smc"), row.base);

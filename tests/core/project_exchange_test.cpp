@@ -16,6 +16,7 @@
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
 #include "project/project_file.h"
+#include "layout.h"
 #include "support/project_model.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
@@ -268,7 +269,17 @@ TEST(PoExchange, RefusalsNameTheLineOfTheirEntry) {
       {Entry("title 1", doc.SpeicherNamen[1], "") + Entry("title 1", "Other", "x"), 8,
        "title 1: the place appears a second time (first on line 4)"},
       {"\nmsgid \"no place\"\nmsgstr \"x\"\n", 4, "(no msgctxt): no text has this place"},
-      {"\nmsgctxt \"bank 1 text 1\"\nmsgid \"broken\nmsgstr \"x\"\n", 6, "all.po:6: end-of-line within string"}};
+      {"\nmsgctxt \"bank 1 text 1\"\nmsgid \"broken\nmsgstr \"x\"\n", 6, "all.po:6: end-of-line within string"},
+      // A NUL would cut the text, a plural entry would lose its other forms, a text longer than any area never fits;
+      // a line may end in a lone CR.
+      {Entry("bank 1 text 1", text, "a\\0b"), 6, "all.po:6: a NUL character (\\0), which would cut the text there"},
+      {Entry("bank 1 text 1", text, "a\\x0B\\\\0\\x00"), 6, "a NUL character"},
+      {Entry("bank 1 text 1", text, std::string("a\0b", 3)), 6, "a NUL character"},
+      {"\nmsgctxt \"title 1\"\nmsgid \"a\"\nmsgid_plural \"b\"\nmsgstr[0] \"\"\nmsgstr[1] \"c\"\n", 4,
+       "title 1: plural forms (msgid_plural) are not used by the game's texts"},
+      {Entry("bank 1 text 1", text, std::string(4 * LargestTextArea() + 1, 'a')), 4,
+       "longer than any text area (170025 characters; the largest area holds 42506 bytes)"},
+      {"\rmsgctxt \"bank 22 text 1\"\rmsgid \"x\"\rmsgstr \"\"\r", 4, "bank 22 text 1: no text has this place"}};
   TempFolder folder;
   const std::string po = folder.file("all.po");
   for (const Row& row : rows) {
@@ -279,11 +290,22 @@ TEST(PoExchange, RefusalsNameTheLineOfTheirEntry) {
     EXPECT_NE(finding.find(row.problem), std::string::npos) << finding;
     EXPECT_EQ(std::pair(plan.findings.front().line, plan.changes.size()), std::pair(row.line, size_t{0})) << finding;
   }
-  // The file's own character set: UTF-8 (or plain ASCII) only.
-  for (const std::string charset : {"ISO-8859-1", "ASCII"}) {
-    WriteFileAtomically(po, "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=" + charset + "\\n\"\n");
-    EXPECT_EQ(PlanPoImport(doc, po).fileRefused, charset != "ASCII") << charset;
+  // The file's own character set, its name compared whole: UTF-8 (or plain ASCII) only. A byte order mark is
+  // passed over.
+  for (const auto& [charset, refused] : {std::pair{"ISO-8859-1", true}, {"utf-8x", true}, {"asciiwhatever", true},
+                                         {"ASCII", false}, {"\xEF\xBB\xBF", false}}) {
+    const bool mark = std::string(charset).starts_with("\xEF");
+    WriteFileAtomically(po, (mark ? charset : "") + std::string("msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=") +
+                                (mark ? "UTF-8" : charset) + "\\n\"\n" + Entry("title 1", doc.SpeicherNamen[1], ""));
+    const PoImportPlan plan = PlanPoImport(doc, po);
+    EXPECT_EQ(std::pair(plan.fileRefused, plan.unchanged), std::pair(refused, refused ? 0 : 1)) << charset;
   }
+  // More entries than any project has places are refused before the library reads them.
+  std::string many;
+  for (size_t i = 0; i <= kMostPoEntries; ++i) many += "msgid \"a\"\nmsgstr \"\"\n";
+  WriteFileAtomically(po, many);
+  EXPECT_EQ(FindingLine("all.po", PlanPoImport(doc, po).findings.at(0)),
+            "all.po: the file holds 100001 entries, more than the 100000 a PO file of this program may have");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // ISO 8859-1, checks them with the names and the word list accepted and suggestions offered.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/file_helpers.h"
 #include "rom/code_table.h"
 #include "spelling/spelling_scan.h"
@@ -45,6 +47,11 @@ TEST(Spelling, TinyDictionariesInEitherEncoding) {
                      "bank 2 text 1:hme;item 2 description:hme;") << set;
     EXPECT_EQ(checker->suggestions("hme", 3), std::vector<std::string>{"home"}) << set;
     EXPECT_EQ(checker->suggestions("cafe", 3), std::vector<std::string>{"caf\xE9"}) << set;
+    // A dictionary that knows almost none of the words asked about is doubted.
+    EXPECT_FALSE(checker->doubt()) << set;
+    for (int i = 0; i < 50; ++i) checker->correct("qq" + std::to_string(i));
+    EXPECT_EQ(checker->doubt(), "the dictionary knows only 4 of the 59 words it was asked about: is it the texts' "
+                                "language?") << set;
   }
   WriteFileAtomically(folder.file("xx_XX.aff"), std::string("SET NO-SUCH-CODE\n"));
   const auto why = [&folder](const char* language) {
@@ -54,6 +61,13 @@ TEST(Spelling, TinyDictionariesInEitherEncoding) {
     return std::string("opened");
   };
   EXPECT_EQ(why("xx_XX"), "the dictionary's encoding NO-SUCH-CODE is not supported");
+  // A language is a name looked up in the folders, never a path; a dictionary file has a size bound.
+  for (const char* name : {"../xx_XX", "xx_XX.aff", ""})
+    EXPECT_EQ(why(name), "\"" + std::string(name) + "\" is no language name (letters, digits, \"_\" and \"-\", as in en_US)");
+  WriteFileAtomically(folder.file("zz-ZZ.aff"), std::string("SET UTF-8\n"));
+  WriteFileAtomically(folder.file("zz-ZZ.dic"), std::string("1\nthe\n"));
+  std::filesystem::resize_file(folder.file("zz-ZZ.dic"), kLargestDictionary + 1);
+  EXPECT_EQ(why("zz-ZZ"), folder.file("zz-ZZ.dic") + " is larger than 32 MiB (33554433 bytes)");
   EXPECT_EQ(why("de_CH"), "no spelling dictionary for de_CH (looked in " + folder.path() +
                               "; on Debian the package hunspell-de-ch has it)");
   // $DICPATH comes first, its empty parts left out.

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <random>
 #include <signal.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -148,8 +150,42 @@ TEST_F(FileSafety, KillAtAnyMomentLeavesTheOldOrTheCompleteNewFile) {
     const std::string now = ReadFileText(target);
     ASSERT_TRUE(now == oldBytes || now == newBytes) << "half-written after a kill at " << full * i / 16 << " us";
   }
-  WriteFileAtomically(target, oldBytes);  // and removes what a kill before the rename left
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+  // What a kill before the rename left stays while it might be another write's; a day later, its lock free,
+  // the next write removes it. A user's own file with a like name, and a live temporary file, stay.
+  const int live = ::open(dir.file(".orvane-Live01.tmp").c_str(), O_CREAT | O_RDWR, 0600);
+  ::flock(live, LOCK_EX);
+  WriteFileAtomically(dir.file(".orvane-backup"), oldBytes);
+  const auto count = [&] { return std::distance(fs::directory_iterator(dir.path()), {}); };
+  const auto left = count();
+  WriteFileAtomically(target, oldBytes);
+  EXPECT_EQ(count(), left);
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir.path()))
+    fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::hours(25));
+  WriteFileAtomically(target, oldBytes);
+  ::close(live);
+  EXPECT_EQ(std::tuple(count(), fs::exists(dir.file(".orvane-Live01.tmp")), fs::exists(dir.file(".orvane-backup"))),
+            std::tuple(3, true, true));
+}
+
+// Two programs writing into one folder at once, each to its own file: neither takes the other's temporary file.
+TEST_F(FileSafety, TwoWritersSideBySideInOneFolderBothSucceed) {
+  std::array<pid_t, 2> writers{};
+  for (size_t w = 0; w < writers.size(); ++w)
+    if ((writers[w] = ::fork()) == 0) {
+      int failed = 0;
+      for (int i = 0; i < 300; ++i) try {
+          WriteFileAtomically(dir.file("out" + std::to_string(w)), std::string(1 << 16, char('a' + i % 26)));
+        } catch (const RunError&) { ++failed; }
+      ::_exit(std::min(failed, 255));
+    }
+  std::array<int, 2> failures{};
+  for (size_t w = 0; w < writers.size(); ++w) {
+    int status = 0;
+    ::waitpid(writers[w], &status, 0);
+    failures[w] = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  EXPECT_EQ(failures, (std::array<int, 2>{0, 0}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);
 }
 
 // A replacement keeps the old file's mode, owner and group, also under a name of 255 characters.
@@ -168,17 +204,19 @@ TEST_F(FileSafety, ReplacingKeepsTheFilesModeAndOwner) {
 // that may not is written in place; a link gets the new bytes in the file it names and stays a link,
 // the file keeping its permissions.
 TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
-  for (const char* folder : {"locked", "folder.smc", "roms"}) fs::create_directory(dir.file(folder));
-  for (const char* name : {"read-only.smc", "locked/game.smc", "full.smc", "roms/game.smc"})
+  for (const char* folder : {"locked", "folder.smc", "roms", "sticky"}) fs::create_directory(dir.file(folder));
+  for (const char* name : {"read-only.smc", "locked/game.smc", "full.smc", "roms/game.smc", "sticky/game.smc"})
     WriteFileAtomically(dir.file(name), std::string("old"));
   for (const auto& [name, mode] :
-       {std::pair{"read-only.smc", 0444}, {"locked/game.smc", 0666}, {"locked", 0555}, {"roms/game.smc", 0640}})
+       {std::pair{"read-only.smc", 0444}, {"locked/game.smc", 0666}, {"locked", 0555}, {"roms/game.smc", 0640},
+        {"sticky", 01777}, {"sticky/game.smc", 0666}})
     ::chmod(dir.file(name).c_str(), mode);
   fs::create_symlink("roms/game.smc", dir.file("link.smc"));
   ::mkfifo(dir.file("fifo.smc").c_str(), 0666);
   const Child plainUser{.unprivileged = true}, fullDisk{.fileSizeLimit = 64 * 1024};
   for (const auto& [name, how, result] :
        {std::tuple{"read-only.smc", plainUser, 70}, {"locked/game.smc", plainUser, 1}, {"full.smc", fullDisk, 61},
+        {"sticky/game.smc", plainUser, 1},  // another user's file in a sticky folder may not be renamed over
         {"folder.smc", Child{}, 75}, {"missing/game.smc", Child{}, 76}, {"link.smc", Child{}, 0}, {"fifo.smc", Child{}, 75}}) {
     EXPECT_EQ(WriteInChild(dir.file(name), 1 << 20, how), result) << name;
     EXPECT_EQ(fs::is_regular_file(dir.file(name)) ? ReadFileText(dir.file(name)).substr(0, 3) : "old",
@@ -187,7 +225,7 @@ TEST_F(FileSafety, RefusedWriteKeepsTheOldFileAndSaysWhyALinkIsFollowed) {
   ::chmod(dir.file("locked").c_str(), 0755);
   EXPECT_EQ(std::tuple(std::distance(fs::directory_iterator(dir.path()), {}), fs::is_fifo(dir.file("fifo.smc")),
                        fs::is_symlink(dir.file("link.smc")), fs::status(dir.file("roms/game.smc")).permissions()),
-            std::tuple(7, true, true, fs::perms(0640)));
+            std::tuple(8, true, true, fs::perms(0640)));
   EXPECT_TRUE(ReadFileText(dir.file("roms/game.smc")) == std::string(1 << 20, 'n'));
 }
 

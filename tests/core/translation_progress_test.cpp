@@ -3,6 +3,8 @@
 // problems list: renamed names in the dialogue and misspelled words.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "check/old_names.h"
 #include "check/problems.h"
 #include "common/file_helpers.h"
@@ -93,6 +95,9 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
       {"[1, 2]", "it is no progress file of this program"}, {head + ", \"texts\": []}", "\"texts\" has the wrong type"},
       {"{\"format\": \"Orvane Texteditor progress\", \"version\": 2}", "another version of the program (format 2)"},
       {"{\"format\": \"Orvane Texteditor progress\"}", "another version of the program (format null)"},
+      {head.substr(0, 52) + "4294967297}", "(format 4294967297)"}, {head.substr(0, 52) + "1.9}", "(format 1.9)"},
+      {head.substr(0, 52) + "-4294967295}", "(format -4294967295)"},
+      {head + ", \"x\": \"" + std::string(kLargestCompanion, 'x') + "\"}", "(larger than 4 MiB)"},
       {head + ", \"texts\": {\"bank 2 text 999\": {}}}", "there is no text \"bank 2 text 999\""},
       {texts + "\"done\"}}}", "bank 2 text 1: unknown status \"done\""},
       {texts + "\"draft\", \"note\": 5}}}", "bank 2 text 1: the note is not a string"},
@@ -117,6 +122,24 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
     else EXPECT_EQ(prompter.shown().substr(0, 46), "Warning!|The progress file p.ovs could not be ") << row.reason;
     EXPECT_NE(prompter.shown().find(row.reason), std::string::npos) << prompter.shown();
   }
+}
+
+// The project and its progress file are written as one: when either cannot be written, both old files stay;
+// a project may not be its own progress file.
+TEST(CompanionFile, AFailedSaveLeavesBothOldFiles) {
+  TempFolder folder;
+  ScriptedPrompter prompter;
+  SilentProgress progress;
+  Document doc = Worked();
+  for (const char* name : {"q.ovp", "x.ovs"}) WriteFileAtomically(folder.file(name), std::string("old"));
+  std::filesystem::create_directory(folder.file("q.ovs"));  // the progress file cannot be written
+  for (const char* name : {"q.ovp", "x.ovs"})
+    EXPECT_EQ(SaveProjectFile(doc, folder.file(name), prompter, progress), ProjectOutcome::Stopped) << name;
+  EXPECT_EQ(std::tuple(ReadFileText(folder.file("q.ovp")), ReadFileText(folder.file("x.ovs")),
+                       std::distance(std::filesystem::directory_iterator(folder.path()), {})),
+            std::tuple("old", "old", 3));
+  EXPECT_NE(prompter.shown().find("(the project would be its own progress file " + folder.file("x.ovs") + ")"),
+            std::string::npos) << prompter.shown();
 }
 
 TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {

@@ -1,11 +1,14 @@
 #include "common/file_helpers.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -101,6 +104,19 @@ RunError TooLarge(const std::string& path, uint64_t limit) {
 
 }  // namespace
 
+std::vector<uint8_t> ReadOpenFile(int fd) {
+  struct stat st{};
+  if (::fstat(fd, &st) != 0) throw MakeRunError(errors::kDeviceIo);
+  std::vector<uint8_t> bytes(static_cast<size_t>(st.st_size));
+  for (size_t got = 0; got < bytes.size();) {
+    const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw MakeRunError(errors::kDeviceIo);
+    got += static_cast<size_t>(n);
+  }
+  return bytes;
+}
+
 void CheckRegularFile(const std::string& path, uint64_t limit) {
   struct stat st{};
   if (path.empty() || ::stat(path.c_str(), &st) != 0) return;
@@ -170,15 +186,32 @@ std::string FollowLinks(const std::string& path) {
 
 namespace {
 
-// The temporary file's name is this and six random characters, short whatever the target's name.
+// The temporary file's name is this, six random characters and the ending, short whatever the
+// target's name.
 constexpr std::string_view kTemporaryPrefix = ".orvane-";
+constexpr std::string_view kTemporaryEnding = ".tmp";
+constexpr auto kStaleAfter = std::chrono::hours(24);
 
+bool IsTemporaryName(const std::string& name) {
+  if (name.size() != kTemporaryPrefix.size() + 6 + kTemporaryEnding.size()) return false;
+  if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporaryEnding)) return false;
+  return std::all_of(name.begin() + kTemporaryPrefix.size(), name.end() - kTemporaryEnding.size(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// A temporary file is stale when its writer is gone (its lock is free) and it is older than any
+// write takes: a killed write's leftover. A live one of another process stays.
 void RemoveStaleTemporaries(const fs::path& folder) {
   std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() == kTemporaryPrefix.size() + 6 && name.starts_with(kTemporaryPrefix) && entry.is_regular_file(ec))
-      fs::remove(entry.path(), ec);
+    if (!IsTemporaryName(entry.path().filename().string())) continue;
+    const fs::file_time_type written = entry.last_write_time(ec);
+    if (ec || now - written < kStaleAfter || !entry.is_regular_file(ec)) continue;
+    const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(entry.path().c_str());
+    ::close(fd);
   }
 }
 
@@ -195,7 +228,7 @@ void TakeIdentity(int fd, const std::string& path) {
   ::fchmod(fd, st.st_mode & 07777);
 }
 
-// For a folder that may not be changed: the complete bytes over the file's old ones.
+// The complete bytes over the file's old ones, for a file that may be written but not replaced.
 void WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) throw SystemError(errno, "open", path, "for writing");
@@ -210,52 +243,89 @@ void WriteInPlace(const std::string& path, const std::vector<uint8_t>& bytes) {
   if (::close(fd) != 0) throw SystemError(errno, "write", path);
 }
 
-}  // namespace
-
-FileWrite WriteFileAtomically(const std::string& requested, const std::vector<uint8_t>& bytes) {
-  std::error_code ec;
-  const std::string path = FollowLinks(requested);
-  if (path.empty()) throw MakeRunError(errors::kPathNotFound).At(Couldnt("write", requested));
-  CheckRegularFile(path, UINT64_MAX);
-  // An existing file that may not be written stays as it is.
-  const bool exists = fs::exists(path, ec);
-  if (exists && ::access(path.c_str(), W_OK) != 0) throw SystemError(errno, "open", path, "for writing");
-
+fs::path FolderOf(const std::string& path) {
   const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  RemoveStaleTemporaries(folder);
-  std::string tmpl = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
-  int fd = ::mkstemp(tmpl.data());
-  if (fd < 0 && exists && (errno == EACCES || errno == EPERM)) {
-    WriteInPlace(path, bytes);
-    return FileWrite::InPlace;
-  }
-  if (fd < 0) throw SystemError(errno, "create a file in", folder.string(), "to write \"" + path + "\"");
-  try {
-    WriteAll(fd, path, bytes.data(), bytes.size());
-    if (::fsync(fd) != 0) throw SystemError(errno, "write", path);
-    TakeIdentity(fd, path);
-    const int closed = ::close(fd);
-    fd = -1;  // closed even when close reports an error
-    if (closed != 0) throw SystemError(errno, "write", path);
-  } catch (...) {
-    if (fd >= 0) ::close(fd);
-    ::unlink(tmpl.c_str());
-    throw;
-  }
-  if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-    const int e = errno;
-    ::unlink(tmpl.c_str());
-    throw SystemError(e, "replace", path);
-  }
-  // Make the rename itself durable, so a power cut cannot bring the old file back. The new file is
-  // complete either way, so a folder that cannot be synced is no error.
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
+// Makes the renames durable, so a power cut cannot bring an old file back. The new files are
+// complete either way, so a folder that cannot be synced is no error.
+void SyncFolder(const fs::path& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
   }
-  return FileWrite::Replaced;
+}
+
+}  // namespace
+
+FileReplacement::~FileReplacement() {
+  for (const Pending& file : pending_) {
+    if (file.temporary.empty()) continue;
+    ::unlink(file.temporary.c_str());
+    ::close(file.fd);
+  }
+}
+
+void FileReplacement::Prepare(const std::string& requested, const std::vector<uint8_t>& bytes) {
+  std::error_code ec;
+  Pending file{FollowLinks(requested), "", -1, {}};
+  if (file.target.empty()) throw MakeRunError(errors::kPathNotFound).At(Couldnt("write", requested));
+  CheckRegularFile(file.target, UINT64_MAX);
+  // An existing file that may not be written stays as it is.
+  const bool exists = fs::exists(file.target, ec);
+  if (exists && ::access(file.target.c_str(), W_OK) != 0) throw SystemError(errno, "open", file.target, "for writing");
+
+  const fs::path folder = FolderOf(file.target);
+  RemoveStaleTemporaries(folder);
+  std::string name = (folder / (std::string(kTemporaryPrefix) + "XXXXXX" + std::string(kTemporaryEnding))).string();
+  const int fd = ::mkostemps(name.data(), static_cast<int>(kTemporaryEnding.size()), O_CLOEXEC);
+  if (fd < 0 && exists && (errno == EACCES || errno == EPERM)) {
+    file.inPlaceBytes = bytes;
+    pending_.push_back(std::move(file));
+    return;
+  }
+  if (fd < 0) throw SystemError(errno, "create a file in", folder.string(), "to write \"" + file.target + "\"");
+  // Locked before a byte is written: a write in another process sees a live file, not a stale one.
+  ::flock(fd, LOCK_EX);
+  file.temporary = name;
+  file.fd = fd;
+  pending_.push_back(file);  // from here the destructor removes it
+  WriteAll(fd, file.target, bytes.data(), bytes.size());
+  if (::fsync(fd) != 0) throw SystemError(errno, "write", file.target);
+  TakeIdentity(fd, file.target);
+}
+
+std::vector<FileWrite> FileReplacement::Commit() {
+  std::vector<FileWrite> written;
+  std::vector<fs::path> folders;
+  for (Pending& file : pending_) {
+    if (file.temporary.empty()) {
+      WriteInPlace(file.target, file.inPlaceBytes);
+      written.push_back(FileWrite::InPlace);
+      continue;
+    }
+    if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
+      const int e = errno;
+      if ((e != EACCES && e != EPERM) || ::access(file.target.c_str(), W_OK) != 0) throw SystemError(e, "replace", file.target);
+      WriteInPlace(file.target, ReadOpenFile(file.fd));
+      written.push_back(FileWrite::InPlace);
+      continue;
+    }
+    file.temporary.clear();
+    ::close(file.fd);  // and with it the lock
+    written.push_back(FileWrite::Replaced);
+    folders.push_back(FolderOf(file.target));
+  }
+  for (const fs::path& folder : folders) SyncFolder(folder);
+  return written;
+}
+
+FileWrite WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FileReplacement file;
+  file.Prepare(path, bytes);
+  return file.Commit().front();
 }
 
 FileWrite WriteFileAtomically(const std::string& path, const std::string& bytes) {

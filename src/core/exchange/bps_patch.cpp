@@ -11,6 +11,7 @@
 #include <memory>
 #include <new>
 
+#include "common/file_helpers.h"
 #include "exchange/patch.h"
 
 namespace orvane {
@@ -26,6 +27,16 @@ constexpr int kMostHashBits = 20;  // a 4 MiB ROM gets a million chains; a small
 constexpr int kChainDepth = 24;    // candidates tried per position
 constexpr size_t kMinRead = 4;     // shorter same-place runs are cheaper as literal bytes
 constexpr size_t kMinCopy = 6;     // a copy also pays for its offset
+// The matcher's work stays near linear in the target's size, whatever the files hold. An index
+// holds at most this many positions (every one of a ROM, every n-th of a larger file, so that the
+// tables stay within 64 MiB), and after every run of this many positions that found nothing the
+// step grows by two, up to kMostStep, while the chains are walked half as deep, down to one
+// candidate: two unrelated files are passed over quickly and the patch then holds the target's
+// plain bytes. The steps are odd, so that every n-th position of an index
+// still comes up within n steps.
+constexpr size_t kMostIndexed = size_t{8} << 20;
+constexpr size_t kMissesPerStep = 128;
+constexpr size_t kMostStep = 63;
 
 void PutNumber(std::vector<uint8_t>& out, uint64_t value) {
   for (;;) {
@@ -54,25 +65,33 @@ size_t CommonLength(const uint8_t* a, const uint8_t* b, size_t limit) {
   return n;
 }
 
-// Positions of a buffer by the hash of the window that starts there, newest first. Inside a run
-// of one byte value only the run's first position is kept: a zero-filled megabyte would otherwise
-// fill every chain of its hash with useless candidates. The tables hold position + 1 (0 for none)
-// and start as untouched zero pages, so the parts a run skips cost nothing.
+// Positions of a buffer by the hash of the window that starts there, newest first; of a buffer
+// larger than kMostIndexed only every stride-th position. Inside a run of one byte value only the
+// run's first position is kept: a zero-filled megabyte would otherwise fill every chain of its hash
+// with useless candidates. The tables hold position + 1 (0 for none) and start as untouched zero
+// pages, so the parts a run skips cost nothing.
 class WindowIndex {
  public:
-  explicit WindowIndex(size_t size) : bits_(HashBits(size)), head_(Zeroed(size_t{1} << bits_)), next_(Zeroed(size)) {}
+  explicit WindowIndex(size_t size)
+      : stride_((size + kMostIndexed - 1) / kMostIndexed + (size == 0)), bits_(HashBits(size / stride_)),
+        head_(Zeroed(size_t{1} << bits_)), next_(Zeroed(size / stride_ + 1)) {}
 
-  void Add(const uint8_t* data, size_t size, size_t position) {
-    if (position + kWindow > size) return;
-    if (position > 0 && std::memcmp(data + position - 1, data + position, kWindow) == 0) return;
-    uint32_t& head = head_[Hash(data + position)];
-    next_[position] = head;
-    head = static_cast<uint32_t>(position + 1);
+  // Adds the indexed positions in [from, to).
+  void Add(const uint8_t* data, size_t size, size_t from, size_t to) {
+    for (size_t position = (from + stride_ - 1) / stride_ * stride_; position < to; position += stride_) {
+      if (position + kWindow > size) return;
+      if (position > 0 && std::memcmp(data + position - 1, data + position, kWindow) == 0) continue;
+      uint32_t& head = head_[Hash(data + position)];
+      next_[position / stride_] = head;
+      head = static_cast<uint32_t>(position + 1);
+    }
   }
 
   // The newest position with this window's hash, then the ones before it; -1 ends the chain.
   int64_t First(const uint8_t* window) const { return static_cast<int64_t>(head_[Hash(window)]) - 1; }
-  int64_t Next(int64_t position) const { return static_cast<int64_t>(next_[static_cast<size_t>(position)]) - 1; }
+  int64_t Next(int64_t position) const {
+    return static_cast<int64_t>(next_[static_cast<size_t>(position) / stride_]) - 1;
+  }
 
  private:
   static int HashBits(size_t size) {
@@ -92,6 +111,7 @@ class WindowIndex {
     return Table(table);
   }
 
+  size_t stride_;
   int bits_;
   Table head_;
   Table next_;
@@ -107,22 +127,28 @@ class BpsWriter {
  public:
   BpsWriter(ByteSpan source, ByteSpan target)
       : source_(source), target_(target), sourceIndex_(source.size()), targetIndex_(target.size()) {
-    for (size_t p = 0; p < source.size(); ++p) sourceIndex_.Add(source.data(), source.size(), p);
+    sourceIndex_.Add(source.data(), source.size(), 0, source.size());
   }
 
   std::vector<uint8_t> Write() {
+    // Room for the plain target, the worst case, so that the buffer is never doubled on the way.
+    out_.reserve(target_.size() + target_.size() / 64 + 64);
     out_.insert(out_.end(), kMagic, kMagic + 4);
     PutNumber(out_, source_.size());
     PutNumber(out_, target_.size());
     PutNumber(out_, 0);  // no metadata
-    size_t literalStart = 0;
+    size_t literalStart = 0, misses = 0;
     for (size_t i = 0; i < target_.size();) {
-      const Match best = BestAt(i);
+      // The chains are walked less deep the longer nothing was found.
+      const Match best = BestAt(i, kChainDepth >> std::min<size_t>(4, misses / kMissesPerStep));
       if (best.action == kTargetRead) {
-        targetIndex_.Add(target_.data(), target_.size(), i);
-        ++i;
+        const size_t step = std::min(kMostStep, 1 + 2 * (misses++ / kMissesPerStep));
+        const size_t next = std::min(target_.size(), i + step);
+        targetIndex_.Add(target_.data(), target_.size(), i, next);
+        i = next;
         continue;
       }
+      misses = 0;
       FlushLiteral(literalStart, i);
       Emit(best);
       i += best.length;
@@ -136,7 +162,7 @@ class BpsWriter {
   }
 
  private:
-  Match BestAt(size_t i) const {
+  Match BestAt(size_t i, int chainDepth) const {
     Match best;
     if (i < source_.size()) {
       const size_t same =
@@ -149,7 +175,7 @@ class BpsWriter {
     // relative offset is the shortest to write.
     const auto consider = [&](Action action, const WindowIndex& index, ByteSpan base, size_t previous) {
       int64_t at = index.First(target_.data() + i);
-      for (int depth = 0; at >= 0 && depth < kChainDepth; ++depth, at = index.Next(at)) {
+      for (int depth = 0; at >= 0 && depth < chainDepth; ++depth, at = index.Next(at)) {
         const auto from = static_cast<size_t>(at);
         const size_t length = CommonLength(base.data() + from, target_.data() + i, std::min(rest, base.size() - from));
         const bool nearer =
@@ -260,7 +286,10 @@ std::vector<uint8_t> ApplyBps(ByteSpan patch, ByteSpan source) {
     throw PatchRefused("This patch was made for another file: the base has CRC32 " + Hex32(Crc32(source)) + " and " +
                        std::to_string(source.size()) + " bytes, the patch expects CRC32 " + Hex32(in.Footer(0)) +
                        " and " + std::to_string(sourceSize) + " bytes. Nothing was written.");
-  if (targetSize > (uint64_t{1} << 32)) throw PatchRefused("The patch file is damaged: its target size is too large.");
+  // Refused before a byte is allocated: a few bytes of patch may declare gigabytes.
+  if (targetSize > kLargestImage)
+    throw PatchRefused("The patch file is damaged: its target of " + std::to_string(targetSize) +
+                       " bytes is larger than the largest image (64 MiB).");
 
   std::vector<uint8_t> target(static_cast<size_t>(targetSize));
   size_t out = 0, sourceOffset = 0, targetOffset = 0;

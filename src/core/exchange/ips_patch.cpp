@@ -125,7 +125,12 @@ std::vector<uint8_t> CreateIps(ByteSpan source, ByteSpan target) { return IpsWri
 
 std::vector<uint8_t> ApplyIps(ByteSpan patch, ByteSpan source) {
   if (patch.size() < 8 || std::memcmp(patch.data(), "PATCH", 5) != 0) throw PatchRefused("This is not an IPS patch.");
+  const auto damaged = [](const std::string& why) { return PatchRefused("The IPS patch is damaged: " + why + "."); };
   std::vector<uint8_t> target(source.begin(), source.end());
+  // Records may overlap, but a patch whose records write far more than the format can address only
+  // repeats itself: the bound keeps a hostile file of repeats from running for minutes.
+  constexpr size_t kMostWritten = 4 * (kLargestOffset + 1 + kLargestRecord);
+  size_t written = 0;
   size_t at = 5;
   for (;;) {
     const size_t offset = Big(patch, at, 3);
@@ -133,8 +138,10 @@ std::vector<uint8_t> ApplyIps(ByteSpan patch, ByteSpan source) {
     size_t length = Big(patch, at, 2);
     const bool repeat = length == 0;
     if (repeat) length = Big(patch, at, 2);
-    if (!repeat && patch.size() - at < length)
-      throw PatchRefused("The IPS patch is damaged: it ends in the middle of a record.");
+    if (repeat && length == 0) throw damaged("a repeat record at offset " + std::to_string(offset) + " has no length");
+    if (!repeat && patch.size() - at < length) throw damaged("it ends in the middle of a record");
+    written += length;
+    if (written > kMostWritten) throw damaged("its records write more than " + std::to_string(kMostWritten) + " bytes");
     if (target.size() < offset + length) target.resize(offset + length, 0);
     if (repeat)
       std::fill_n(target.begin() + static_cast<ptrdiff_t>(offset), length, Big(patch, at, 1));
@@ -142,7 +149,14 @@ std::vector<uint8_t> ApplyIps(ByteSpan patch, ByteSpan source) {
       std::copy_n(patch.begin() + static_cast<ptrdiff_t>(at), length, target.begin() + static_cast<ptrdiff_t>(offset));
     if (!repeat) at += length;
   }
-  if (patch.size() - at >= 3) target.resize(std::min(target.size(), Big(patch, at, 3)));
+  // After "EOF" comes nothing, or the 3-byte size to cut the file to.
+  if (patch.size() - at != 0 && patch.size() - at != 3)
+    throw damaged(std::to_string(patch.size() - at) + " bytes follow its end marker");
+  if (patch.size() - at == 3) {
+    const size_t size = Big(patch, at, 3);
+    if (size == 0) throw damaged("it cuts the file to 0 bytes");
+    target.resize(std::min(target.size(), size));
+  }
   return target;
 }
 

@@ -10,6 +10,10 @@ namespace orvane {
 
 namespace {
 
+// A patch between two images of the largest size may hold the whole target as plain bytes, with a
+// few bytes of its own around them.
+constexpr uint64_t kLargestPatch = kLargestImage + (uint64_t{1} << 20);
+
 bool EndsWithIps(const std::string& path) {
   if (path.size() < 4) return false;
   std::string end = path.substr(path.size() - 4);
@@ -47,7 +51,7 @@ void CreatePatchFile(const std::string& original, const std::string& modified, c
 }
 
 void ApplyPatchFile(const std::string& patchPath, const std::string& basePath, const std::string& outPath) {
-  const std::vector<uint8_t> patch = ReadWholeFile(patchPath);
+  const std::vector<uint8_t> patch = ReadWholeFile(patchPath, kLargestPatch);
   const std::vector<uint8_t> base = ReadWholeFile(basePath);
   std::vector<uint8_t> result;
   try {

@@ -1,11 +1,12 @@
 #include "exchange/po_file.h"
 
 #include <gettext-po.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "common/cp1252.h"
@@ -16,7 +17,6 @@ namespace orvane {
 
 namespace {
 
-namespace fs = std::filesystem;
 
 // The two bytes a PO string cannot hold travel as the control pictures of their characters.
 struct StandIn {
@@ -110,25 +110,99 @@ void CheckUtf8(const std::string& header, const std::vector<PoEntry>& entries) {
   if (!valid) throw RunError(errors::kDeviceIo, "invalid multibyte sequence");
 }
 
-// The library writes to a named file only: it gets a private scratch file, whose bytes then
-// replace the target in one step.
-std::vector<uint8_t> PrintToBytes(po_file_t file) {
-  std::string scratch = (fs::temp_directory_path() / "orvane-po-XXXXXX").string();
-  const int fd = ::mkstemp(scratch.data());
-  if (fd < 0) throw MakeRunError(errors::kPathAccess);
-  ::close(fd);
-  std::vector<PoProblem> problems;
-  try {
-    const CollectProblems collect(problems);
-    po_file_write(file, scratch.c_str(), &kHandler);
-    if (!problems.empty()) throw RunError(errors::kDeviceIo, problems.front().text);
-    std::vector<uint8_t> bytes = ReadWholeFile(scratch);
-    ::unlink(scratch.c_str());
-    return bytes;
-  } catch (...) {
-    ::unlink(scratch.c_str());
-    throw;
+// An anonymous file in memory that the library opens by name: it reads exactly the bytes checked
+// here, and what it writes lands on no disk, so that neither a missing temporary folder nor a
+// killed run leaves anything behind.
+class MemoryFile {
+ public:
+  MemoryFile() : fd_(::memfd_create("orvane-po", MFD_CLOEXEC)) {
+    if (fd_ < 0) throw MakeRunError(errors::kPathAccess, "no file in memory");
   }
+  ~MemoryFile() { ::close(fd_); }
+  MemoryFile(const MemoryFile&) = delete;
+  MemoryFile& operator=(const MemoryFile&) = delete;
+
+  std::string path() const { return "/proc/self/fd/" + std::to_string(fd_); }
+
+  void write(std::string_view bytes) const {
+    for (size_t done = 0; done < bytes.size();) {
+      const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) throw MakeRunError(errors::kOutOfMemory);
+      done += static_cast<size_t>(n);
+    }
+  }
+
+  std::vector<uint8_t> bytes() const { return ReadOpenFile(fd_); }
+
+ private:
+  int fd_;
+};
+
+std::vector<uint8_t> PrintToBytes(po_file_t file) {
+  const MemoryFile scratch;
+  std::vector<PoProblem> problems;
+  const CollectProblems collect(problems);
+  po_file_write(file, scratch.path().c_str(), &kHandler);
+  if (!problems.empty()) throw RunError(errors::kDeviceIo, problems.front().text);
+  return scratch.bytes();
+}
+
+// Whether a string line's escapes give a NUL: "\0", "\000" or "\x00" would end the C string the
+// library hands over, and the text would arrive cut.
+bool EscapesNul(std::string_view line) {
+  const auto digits = [&](size_t at, size_t most, int base) {
+    size_t n = 0;
+    int value = 0;
+    for (; n < most && at + n < line.size(); ++n) {
+      const char c = line[at + n];
+      const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                        : c >= 'A' && c <= 'F' ? c - 'A' + 10 : base;
+      if (digit >= base) break;
+      value |= digit;
+    }
+    return std::pair(n, value);
+  };
+  for (size_t i = 0; i + 1 < line.size(); ++i) {
+    if (line[i] != '\\') continue;
+    ++i;
+    const bool hex = line[i] == 'x';
+    const auto [count, value] = digits(hex ? i + 1 : i, hex ? std::string_view::npos : 3, hex ? 16 : 8);
+    if (count > 0 && value == 0) return true;
+  }
+  return false;
+}
+
+// What the file's own lines tell before the library reads it: where each entry begins (a msgctxt
+// line, or a msgid line that no msgctxt line comes before; obsolete "#~" entries are comments), and
+// the lines that would give a NUL. A line ends in LF, CR LF or a lone CR.
+struct LineScan {
+  std::vector<size_t> starts;
+  std::vector<size_t> nulLines;
+};
+
+LineScan ScanLines(std::string_view text) {
+  LineScan scan;
+  bool afterContext = false;
+  size_t number = 0;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    ++number;
+    const std::string_view keyword = Keyword(line);
+    if (keyword == "msgctxt") {
+      scan.starts.push_back(number);
+      afterContext = true;
+    } else if (keyword == "msgid") {
+      if (!afterContext) scan.starts.push_back(number);
+      afterContext = false;
+    }
+    if (line.find('\0') != std::string_view::npos || (!keyword.starts_with("#") && EscapesNul(line)))
+      scan.nulLines.push_back(number);
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return scan;
 }
 
 }  // namespace
@@ -164,34 +238,27 @@ std::optional<std::string> BytesFromPo(std::string_view text, std::string* refus
   return Utf8ToCp1252(utf8, refused);
 }
 
-std::vector<size_t> EntryStartLines(std::string_view fileText) {
-  std::vector<size_t> starts;
-  bool afterContext = false;
-  size_t number = 0;
-  for (size_t start = 0; start < fileText.size();) {
-    size_t end = fileText.find('\n', start);
-    if (end == std::string_view::npos) end = fileText.size();
-    ++number;
-    const std::string_view keyword = Keyword(fileText.substr(start, end - start));
-    if (keyword == "msgctxt") {
-      starts.push_back(number);
-      afterContext = true;
-    } else if (keyword == "msgid") {
-      if (!afterContext) starts.push_back(number);
-      afterContext = false;
-    }
-    start = end + 1;
-  }
-  return starts;
-}
-
 PoReadResult ReadPoFile(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  const std::vector<uint8_t> bytes = ReadWholeFile(path, kLargestPo);
+  std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  // Editors on Windows like to start a UTF-8 file with a byte order mark, which the library takes
+  // for a syntax error. It stands before the first line, so the line numbers stay.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   PoReadResult result;
+  const LineScan scan = ScanLines(text);
+  for (const size_t line : scan.nulLines)
+    result.problems.push_back({line, "a NUL character (\\0), which would cut the text there"});
+  if (scan.starts.size() > kMostPoEntries)
+    result.problems.push_back({0, "the file holds " + std::to_string(scan.starts.size()) + " entries, more than the " +
+                                      std::to_string(kMostPoEntries) + " a PO file of this program may have"});
+  if (!result.problems.empty()) return result;
+
+  const MemoryFile checked;
+  checked.write(text);
   PoFilePtr file;
   {
     const CollectProblems collect(result.problems);
-    file.reset(po_file_read(path.c_str(), &kHandler));
+    file.reset(po_file_read(checked.path().c_str(), &kHandler));
   }
   if (!file) throw MakeRunError(errors::kFileNotFound);
 
@@ -199,8 +266,6 @@ PoReadResult ReadPoFile(const std::string& path) {
   std::vector<po_message_t> present;
   while (po_message_t message = po_next_message(messages.get()))
     if (!po_message_is_obsolete(message)) present.push_back(message);
-  const std::vector<size_t> starts =
-      EntryStartLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 
   for (size_t i = 0; i < present.size(); ++i) {
     po_message_t message = present[i];
@@ -215,8 +280,9 @@ PoReadResult ReadPoFile(const std::string& path) {
     entry.msgid = po_message_msgid(message);
     entry.msgstr = po_message_msgstr(message);
     entry.fuzzy = po_message_is_fuzzy(message) != 0;
+    entry.plural = po_message_msgid_plural(message) != nullptr;
     // A file the library read with complaints may have lost an entry; its lines are then unknown.
-    entry.line = starts.size() == present.size() ? starts[i] : 0;
+    entry.line = scan.starts.size() == present.size() ? scan.starts[i] : 0;
     result.entries.push_back(std::move(entry));
   }
   return result;

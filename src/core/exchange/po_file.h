@@ -20,6 +20,7 @@ struct PoEntry {
   std::string extractedComment;  // the "#." lines, without the marks; written, not read
   std::string translatorComment;  // the "# " lines, without the marks; written, not read
   bool fuzzy = false;
+  bool plural = false;  // has msgid_plural; only msgstr[0] is read
   size_t line = 0;  // where the entry begins in the file (its msgctxt or msgid line); 0 when unknown
 };
 
@@ -34,7 +35,13 @@ struct PoReadResult {
   std::vector<PoProblem> problems;  // syntax errors and the like, as the library reports them
 };
 
-// Reads `path`. Throws RunError 53 when the file cannot be opened.
+// The most entries a PO file may hold: the game has fewer than 6000 places.
+inline constexpr size_t kMostPoEntries = 100000;
+
+// Reads `path` (a UTF-8 byte order mark at its start is passed over; lines may end in LF, CR LF or
+// CR). A file with a NUL character, escaped or not, or with more than kMostPoEntries entries is not
+// given to the library: its problems say where. Throws RunError 53 when the file cannot be opened,
+// 75 when it is larger than kLargestPo.
 PoReadResult ReadPoFile(const std::string& path);
 
 // Writes the header entry and `entries` (context, msgid, msgstr, comments, fuzzy) into
@@ -46,9 +53,5 @@ void WritePoFile(const std::string& path, const std::string& header, const std::
 // `refused` then names it.
 std::string PoText(std::string_view bytes);
 std::optional<std::string> BytesFromPo(std::string_view text, std::string* refused = nullptr);
-
-// The lines on which the entries of a PO file begin, in file order: a msgctxt line, or a msgid
-// line that no msgctxt line comes before. Obsolete entries ("#~") are comments here.
-std::vector<size_t> EntryStartLines(std::string_view fileText);
 
 }  // namespace orvane

@@ -11,6 +11,7 @@
 #include "check/text_check.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
+#include "layout.h"
 #include "progress/translation_progress.h"
 
 namespace orvane {
@@ -22,15 +23,22 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// A file in another character set would be read as if it were UTF-8.
+// A file in another character set would be read as if it were UTF-8. The name is compared whole:
+// "utf-8x" is no UTF-8.
 bool DeclaresUtf8(const std::string& header) {
   char* contentType = po_header_field(header.c_str(), "Content-Type");
   const std::string value = contentType ? Lower(contentType) : "";
   std::free(contentType);
   const size_t charset = value.find("charset=");
-  return charset == std::string::npos || value.compare(charset + 8, 5, "utf-8") == 0 ||
-         value.compare(charset + 8, 5, "ascii") == 0;
+  if (charset == std::string::npos) return true;
+  const size_t start = charset + 8;
+  const std::string name = value.substr(start, value.find_first_of("; \t", start) - start);
+  return name == "utf-8" || name == "utf8" || name == "ascii" || name == "us-ascii";
 }
+
+// Every byte a text is written as takes at least one character of its working form and at most a
+// four-character escape; a text longer than this cannot fit any text area, however it is written.
+constexpr size_t kLongestText = 4 * static_cast<size_t>(LargestTextArea());
 
 class EntryCheck {
  public:
@@ -44,6 +52,7 @@ class EntryCheck {
     const TextPlace& place = found->second;
     if (const auto [first, fresh] = firstLine_.emplace(entry.context, entry.line); !fresh)
       return Refuse(entry, "the place appears a second time (first on line " + std::to_string(first->second) + ")");
+    if (entry.plural) return Refuse(entry, "plural forms (msgid_plural) are not used by the game's texts");
     const std::optional<std::string> source = BytesFromPo(entry.msgid);
     if (!source || *source != OriginalText(doc_, place))
       return Refuse(entry, "the source text changed: the project has \"" + PoText(OriginalText(doc_, place)) + "\"");
@@ -54,6 +63,9 @@ class EntryCheck {
     std::string refused;
     const std::optional<std::string> text = BytesFromPo(entry.msgstr, &refused);
     if (!text) return Refuse(entry, "the character \"" + refused + "\" is not in the game's character set");
+    if (text->size() > kLongestText)
+      return Refuse(entry, "longer than any text area (" + std::to_string(text->size()) + " characters; the largest "
+                           "area holds " + std::to_string(LargestTextArea()) + " bytes)");
     // The check speaks of the text's own bytes; findings are UTF-8 like the file.
     if (const std::optional<std::string> problem = check_.Problem(place.list, *text))
       return Refuse(entry, PoText(*problem));

@@ -80,8 +80,10 @@ std::optional<std::string> ReadCompanionText(Document& doc, std::string_view tex
   try {
     const Json file = Json::parse(text);
     if (!file.is_object() || file.value("format", "") != kFormat) return "it is no progress file of this program";
-    if (file.value("version", 0) != kVersion)
-      return "it was made by another version of the program (format " + file.value("version", Json()).dump() + ")";
+    // Only the exact whole number: 1.9 or 2^32 + 1 would read as 1 through a conversion.
+    const Json version = file.value("version", Json());
+    if (!version.is_number_integer() || version.get<int64_t>() != kVersion)
+      return "it was made by another version of the program (format " + version.dump() + ")";
     const auto places = PlacesByName(doc);
     ReadTexts(Member(file, "texts", Json::value_t::object), places, read);
     for (const Json& word : Member(file, "words", Json::value_t::array)) read.words.insert(Bytes(word, "a word"));
@@ -107,7 +109,7 @@ void LoadCompanion(Document& doc, const std::string& projectPath, Prompter& prom
   if (!std::filesystem::exists(path, ignored)) return;
   std::optional<std::string> problem;
   try {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(path, kLargestCompanion);
     problem = ReadCompanionText(doc, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   } catch (const RunError& error) {
     problem = error.description();
@@ -118,10 +120,6 @@ void LoadCompanion(Document& doc, const std::string& projectPath, Prompter& prom
                                " could not be read: " + *problem + "." + kCrLf +
                                "Statuses start from the texts; saving the project replaces the file.",
                            Icon::Exclamation));
-}
-
-void SaveCompanion(const Document& doc, const std::string& projectPath) {
-  WriteFileAtomically(CompanionPath(projectPath), CompanionText(doc));
 }
 
 }  // namespace orvane

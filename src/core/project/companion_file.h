@@ -15,6 +15,7 @@ namespace orvane {
 // "texts/demo.ovp" -> "texts/demo.ovs".
 std::string CompanionPath(const std::string& projectPath);
 
+// The companion file's text; the project save writes it together with the project.
 std::string CompanionText(const Document& doc);
 
 // Reads a companion file's text into the document's progress, on top of a fresh start. On any
@@ -24,8 +25,5 @@ std::optional<std::string> ReadCompanionText(Document& doc, std::string_view tex
 // After a project loaded: a fresh start, then the companion file when there is one. A file that
 // cannot be read or understood is reported through `prompter` and left alone.
 void LoadCompanion(Document& doc, const std::string& projectPath, Prompter& prompter);
-
-// Replaces the companion file atomically. Throws RunError when it cannot be written.
-void SaveCompanion(const Document& doc, const std::string& projectPath);
 
 }  // namespace orvane

@@ -3,6 +3,7 @@
 
 #include "common/error_question.h"
 #include "common/file_helpers.h"
+#include "common/run_error.h"
 #include "common/text_helpers.h"
 #include "project/companion_file.h"
 #include "project/project_file.h"
@@ -28,6 +29,18 @@ class LineWriter {
  private:
   std::string text_;
 };
+
+// The project and its progress file as one: a failure before both are ready leaves both old files.
+void SaveWithCompanion(const Document& doc, const std::string& path, const std::string& project) {
+  const std::string companion = CompanionPath(path);
+  if (SameFile(path, companion))
+    throw MakeRunError(errors::kPathAccess, "the project would be its own progress file " + companion);
+  const std::string progress = CompanionText(doc);
+  FileReplacement files;
+  files.Prepare(path, std::vector<uint8_t>(project.begin(), project.end()));
+  files.Prepare(companion, std::vector<uint8_t>(progress.begin(), progress.end()));
+  files.Commit();
+}
 
 }  // namespace
 
@@ -77,8 +90,7 @@ ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter&
   out.lines(doc.TechBeschreibungen, 0);
 
   try {
-    WriteFileAtomically(path, out.text());
-    SaveCompanion(doc, path);
+    SaveWithCompanion(doc, path, out.text());
   } catch (const RunError& error) {
     // Whatever the answer, nothing was saved: the document keeps counting as changed.
     AskContinueAfterError(prompter, error);

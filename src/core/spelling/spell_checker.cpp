@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -96,6 +97,13 @@ std::vector<std::string> InstalledLanguages(const std::vector<std::string>& fold
 }
 
 SpellChecker::SpellChecker(const DictionaryFiles& files) : handles_(std::make_unique<Handles>()) {
+  for (const std::string& path : {files.aff, files.dic}) {
+    std::error_code error;
+    const uintmax_t size = fs::file_size(path, error);
+    if (!error && size > kLargestDictionary)
+      throw SpellingUnavailable(path + " is larger than " + std::to_string(kLargestDictionary >> 20) + " MiB (" +
+                                std::to_string(size) + " bytes)");
+  }
   handles_->hunspell = Hunspell_create(files.aff.c_str(), files.dic.c_str());
   if (!handles_->hunspell) throw SpellingUnavailable("hunspell cannot open " + files.dic);
   // ISO8859-1 for a dictionary that declares none.
@@ -115,6 +123,15 @@ bool SpellChecker::correct(const std::string& word) {
   return good;
 }
 
+std::optional<std::string> SpellChecker::doubt() const {
+  constexpr size_t kFewestWords = 50;
+  const size_t good = static_cast<size_t>(
+      std::count_if(known_.begin(), known_.end(), [](const auto& word) { return word.second; }));
+  if (known_.size() < kFewestWords || good * 10 >= known_.size()) return std::nullopt;
+  return "the dictionary knows only " + std::to_string(good) + " of the " + std::to_string(known_.size()) +
+         " words it was asked about: is it the texts' language?";
+}
+
 std::vector<std::string> SpellChecker::suggestions(const std::string& word, size_t most) {
   auto [known, fresh] = suggested_.try_emplace(word);
   const std::optional<std::string> converted = (*handles_->toDictionary)(word);
@@ -130,6 +147,13 @@ std::vector<std::string> SpellChecker::suggestions(const std::string& word, size
 }
 
 std::unique_ptr<SpellChecker> OpenSpellChecker(std::string_view language, const std::vector<std::string>& folders) {
+  // A name, never a path: "../x" or "en_US.evil" would open some other file.
+  const bool name = !language.empty() && language.size() <= 64 && std::all_of(language.begin(), language.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+  });
+  if (!name)
+    throw SpellingUnavailable("\"" + std::string(language) +
+                              "\" is no language name (letters, digits, \"_\" and \"-\", as in en_US)");
   const std::optional<DictionaryFiles> files = FindDictionary(language, folders);
   if (files) return std::make_unique<SpellChecker>(*files);
   std::string looked;

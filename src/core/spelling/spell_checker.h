@@ -3,6 +3,7 @@
 // the usual folders). Words come and go as 8-bit text; each dictionary's own encoding is dealt with
 // here. The answers for a word are kept, so a whole project asks hunspell once per distinct word.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -43,6 +44,9 @@ class SpellChecker {
   SpellChecker& operator=(const SpellChecker&) = delete;
 
   bool correct(const std::string& word);
+  // After a check: a warning when the dictionary knew almost none of the distinct words asked
+  // about (fewer than one in ten of at least 50), the mark of a wrong or broken dictionary.
+  std::optional<std::string> doubt() const;
   // At most `most` suggestions, best first; those the game's character set cannot hold are left out.
   std::vector<std::string> suggestions(const std::string& word, size_t most);
 
@@ -53,7 +57,12 @@ class SpellChecker {
   std::unordered_map<std::string, std::vector<std::string>> suggested_;  // all hunspell gave, 8-bit
 };
 
-// The checker for `language`. Throws SpellingUnavailable naming the folders looked in.
+// The largest dictionary file opened: the biggest installed ones are a few MiB.
+inline constexpr uint64_t kLargestDictionary = uint64_t{32} << 20;
+
+// The checker for `language`, a name of letters, digits, "_" and "-" ("en_US") looked up in
+// `folders`. Throws SpellingUnavailable for another name, naming the folders looked in when no
+// dictionary is found, and for a dictionary file larger than kLargestDictionary.
 std::unique_ptr<SpellChecker> OpenSpellChecker(std::string_view language,
                                                const std::vector<std::string>& folders = DictionaryFolders());
 
