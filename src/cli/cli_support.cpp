@@ -86,8 +86,9 @@ int RunGuarded(const Command& command, const std::function<int()>& work) {
   try {
     return work();
   } catch (const RunError& error) {
-    const std::string place = error.place().empty() ? "" : "\n  at " + Printable(error.place());
-    return Fail(command, "Error Nr. " + std::to_string(error.number()) + ": " + error.description() + place);
+    Fail(command, "Error Nr. " + std::to_string(error.number()) + ": " + error.description());
+    if (!error.place().empty()) std::fprintf(stderr, "  at %s\n", Printable(error.place()).c_str());
+    return kExitFailed;
   } catch (const std::runtime_error& refused) {
     return Fail(command, refused.what());
   }
