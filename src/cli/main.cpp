@@ -22,6 +22,7 @@ extern const Command kChecksumCommand;
 extern const Command kDiffCommand;
 extern const Command kProgressCommand;
 extern const Command kSpellCommand;
+extern const Command kReportCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -42,6 +43,7 @@ const Command* const kCommands[] = {
     &orvane::cli::kDiffCommand,
     &orvane::cli::kProgressCommand,
     &orvane::cli::kSpellCommand,
+    &orvane::cli::kReportCommand,
 };
 
 void PrintHelp(std::FILE* out) {
