@@ -112,6 +112,7 @@ class MainWindow : public QMainWindow {
   void buildExchangeMenus();
   SaveParams saveParams() const;
   void reportSaved(const SavedRom& saved);
+  std::string projectName() const;  // for the PO header and the progress report
   void enableAfterLoad();
   void showLoadedDocument();
   void lockForLongOperation(bool locked, bool romSave);

@@ -13,6 +13,7 @@
 #include "exchange/po_exchange.h"
 #include "exchange/po_import_dialog.h"
 #include "operations/save_procedure.h"
+#include "progress/progress_report_action.h"
 #include "progress/translation_desk.h"
 #include "shell/main_window.h"
 #include "shell/problems_dock.h"
@@ -48,6 +49,11 @@ void MainWindow::buildExchangeMenus() {
   connect(importPo_, &QAction::triggered, this, &MainWindow::importTranslation);
   exportPo_->setEnabled(false);
   importPo_->setEnabled(false);
+  QAction* report = AddAction(dateiMenue_, QStringLiteral("Progress &Report…"), "ProgressReport");
+  connect(report, &QAction::triggered, this,
+          [this] { progress::SaveProgressReport(doc_, projectName(), chooser_, prompter_); });
+  report->setEnabled(false);
+  connect(exportPo_, &QAction::changed, report, [this, report] { report->setEnabled(exportPo_->isEnabled()); });
 
   romMenue_->addSeparator();
   QAction* createPatch = AddAction(romMenue_, QStringLiteral("Create &Patch…"), "CreatePatch");
@@ -79,13 +85,16 @@ void MainWindow::reportSaved(const SavedRom& saved) {
   }
 }
 
+std::string MainWindow::projectName() const {
+  return doc_.RomPfadGeladen.empty() ? "Orvane Texteditor project"
+                                     : QFileInfo(ToQt(doc_.RomPfadGeladen)).completeBaseName().toStdString();
+}
+
 void MainWindow::exportTranslation() {
   const auto path = chooser_.choose({"Export Translation (PO)...", kPoFilter, "", true});
   if (!path) return;
   PoExportParams params;
-  params.projectName = doc_.RomPfadGeladen.empty()
-                           ? "Orvane Texteditor project"
-                           : QFileInfo(ToQt(doc_.RomPfadGeladen)).completeBaseName().toStdString();
+  params.projectName = projectName();
   try {
     const size_t entries = ExportPo(doc_, *path, params);
     prompter_.ask(

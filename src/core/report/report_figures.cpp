@@ -38,9 +38,10 @@ std::vector<ProblemCount> CountProblems(const Document& doc) {
   std::vector<ProblemRow> rows = FindProblems(doc);
   AddAdvice(doc, nullptr, rows);
   std::vector<ProblemCount> counts;
-  for (const ProblemKind kind : kCountedKinds)
-    counts.push_back({kind, static_cast<int32_t>(std::count_if(rows.begin(), rows.end(),
-                                                               [kind](const ProblemRow& row) { return row.kind == kind; }))});
+  for (const ProblemKind kind : kCountedKinds) {
+    const auto ofKind = [kind](const ProblemRow& row) { return row.kind == kind; };
+    counts.push_back({kind, static_cast<int32_t>(std::count_if(rows.begin(), rows.end(), ofKind))});
+  }
   return counts;
 }
 

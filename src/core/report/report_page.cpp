@@ -15,7 +15,8 @@ std::string Style() {
   return "body{font-family:sans-serif;margin:24px;color:#222;background:#fff}"
          "h1{font-size:22px;margin:0 0 4px}h2{font-size:17px;margin:22px 0 8px}"
          "p.meta{margin:0;color:#555}"
-         "table{border-collapse:collapse}td,th{padding:2px 10px 2px 0;text-align:left;font-size:13px;white-space:nowrap}"
+         "table{border-collapse:collapse}"
+         "td,th{padding:2px 10px 2px 0;text-align:left;font-size:13px;white-space:nowrap}"
          "td.n{text-align:right}"
          ".bar{display:flex;width:200px;min-width:200px;height:12px;background:" + std::string(kRoomColour) +
          "}.bar span{display:block;height:100%}"
@@ -56,8 +57,8 @@ std::string StatusBar(const StatusCounts& counts) {
 }
 
 std::string FillBar(int64_t used, int64_t room, bool fits) {
-  return "<div class=\"bar\">" + Segment(static_cast<double>(used), static_cast<double>(room), fits ? kUsedColour : kOverColour) +
-         "</div>";
+  const char* colour = fits ? kUsedColour : kOverColour;
+  return "<div class=\"bar\">" + Segment(static_cast<double>(used), static_cast<double>(room), colour) + "</div>";
 }
 
 std::string Cell(const std::string& text, bool number = false) {
@@ -105,8 +106,8 @@ std::string RoomSection(const ReportFigures& figures) {
 std::string NamesSection(const ReportFigures& figures) {
   std::string html = "<h2>Name lists</h2><table><tr><th>List</th><th>Renamed</th><th>Names</th><th></th></tr>";
   for (const NameListFigures& list : figures.nameLists)
-    html += "<tr>" + Cell(list.name) + Cell(std::to_string(list.renamed), true) + Cell(std::to_string(list.names), true) +
-            Cell(FillBar(list.renamed, list.names, true)) + "</tr>";
+    html += "<tr>" + Cell(list.name) + Cell(std::to_string(list.renamed), true) +
+            Cell(std::to_string(list.names), true) + Cell(FillBar(list.renamed, list.names, true)) + "</tr>";
   return html + "</table>";
 }
 
