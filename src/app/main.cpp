@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 #include "common/file_helpers.h"
 #include "document.h"
@@ -7,6 +9,11 @@
 #include "widgets/qt_prompter.h"
 
 int main(int argc, char** argv) {
+  // Answered before any window system is needed, so it works on a console too.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("orvane-texteditor %d.%d\n", ORVANE_VERSION_MAJOR, ORVANE_VERSION_MINOR);
+    return 0;
+  }
   QApplication app(argc, argv);
   orvane::Document document;
   orvane::shell::QtPrompter prompter;

@@ -5,7 +5,7 @@
 
 #include "cli_support.h"
 #include "common/file_helpers.h"
-#include "common/progress_sink.h"
+#include "terminal_progress.h"
 #include "exchange/patch.h"
 #include "operations/save_procedure.h"
 #include "project/companion_file.h"
@@ -94,7 +94,7 @@ int RunBuild(const std::vector<std::string>& args) {
 
   Document doc;
   BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel);
-  SilentProgress progress;
+  TerminalProgress progress("orvane-cli build");
   if (LoadProjectFile(doc, parsed->positional[0], prompter, progress) != ProjectOutcome::Done) return kExitFailed;
   doc.RomPfadGeladen = parsed->value("--from").value_or("");
   doc.TabelleGeaendert = parsed->flag("--keep-dictionary");

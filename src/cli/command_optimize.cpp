@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "cli_support.h"
-#include "common/progress_sink.h"
+#include "terminal_progress.h"
 #include "compression/dictionary_budget.h"
 #include "compression/optimizer.h"
 #include "project/project_file.h"
@@ -59,7 +59,7 @@ int RunOptimize(const std::vector<std::string>& args) {
     return kExitUsage;
   Document doc;
   StderrPrompter prompter(Answer::No);
-  SilentProgress progress;
+  TerminalProgress progress("orvane-cli optimize");
   if (LoadProjectFile(doc, parsed->positional[0], prompter, progress) != ProjectOutcome::Done) return kExitFailed;
   const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
   if (!outcome.succeeded) return kExitFailed;

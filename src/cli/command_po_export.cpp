@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 
 #include "cli_support.h"
 #include "exchange/po_exchange.h"
@@ -14,7 +15,7 @@ extern const Command kPoExportCommand;
 namespace {
 
 int RunPoExport(const std::vector<std::string>& args) {
-  const auto parsed = ParseArgs(kPoExportCommand, args, {{"-o", "--only", "--bank"}, {}}, 1, {"-o"});
+  const auto parsed = ParseArgs(kPoExportCommand, args, {{"-o", "--only", "--bank", "--lang"}, {}}, 1, {"-o"});
   if (!parsed) return kExitUsage;
   PoExportParams params;
   const std::string only = parsed->value("--only").value_or("");
@@ -24,6 +25,11 @@ int RunPoExport(const std::vector<std::string>& args) {
     params.only = PoSelection::Names;
   else if (!only.empty())
     return UsageMistake(kPoExportCommand, "--only takes dialogue or names, not " + only);
+  // A language as gettext names it: "de", "pt_BR", "sr@latin".
+  params.language = parsed->value("--lang").value_or("");
+  static const std::regex kLanguage("[a-z]{2,3}(_[A-Z]{2})?(@[a-z]+)?");
+  if (!params.language.empty() && !std::regex_match(params.language, kLanguage))
+    return UsageMistake(kPoExportCommand, "--lang takes a language code such as de or pt_BR, not " + params.language);
   const std::optional<int32_t> bank = BankOption(kPoExportCommand, *parsed);
   if (!bank) return kExitUsage;
   params.bank = *bank;
@@ -46,7 +52,7 @@ int RunPoExport(const std::vector<std::string>& args) {
 
 }  // namespace
 
-const Command kPoExportCommand{"po-export", "PROJECT.ovp -o texts.po [--only dialogue|names] [--bank N]",
+const Command kPoExportCommand{"po-export", "PROJECT.ovp -o texts.po [--only dialogue|names] [--bank N] [--lang LL]",
                                "Writes the project's texts as a PO file for translation tools", &RunPoExport};
 
 }  // namespace orvane::cli

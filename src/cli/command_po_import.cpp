@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "cli_support.h"
-#include "common/progress_sink.h"
+#include "terminal_progress.h"
 #include "exchange/po_exchange.h"
 #include "project/project_file.h"
 
@@ -46,7 +46,7 @@ int Import(Document& doc, const std::string& poPath, const std::string& out, boo
 
   ApplyPoImport(doc, plan);
   StderrPrompter prompter(Answer::No);
-  SilentProgress progress;
+  TerminalProgress progress("orvane-cli po-import");
   if (SaveProjectFile(doc, out, prompter, progress) != ProjectOutcome::Done) return kExitFailed;
   std::printf("%s\n", ImportSummary(plan).c_str());
   return kExitOk;

@@ -49,7 +49,8 @@ const Command* const kCommands[] = {
 void PrintHelp(std::FILE* out) {
   std::fprintf(out,
                "orvane-cli: the headless companion of Orvane Texteditor\n"
-               "usage: orvane-cli COMMAND [options]   (orvane-cli COMMAND --help for its usage)\n\n"
+               "usage: orvane-cli COMMAND [options]   (orvane-cli COMMAND --help for its usage)\n"
+               "       orvane-cli --version\n\n"
                "commands:\n");
   for (const Command* command : kCommands) {
     std::fprintf(out, "  %-12.*s %.*s\n", static_cast<int>(command->name.size()), command->name.data(),
@@ -61,6 +62,10 @@ void PrintHelp(std::FILE* out) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--version") {
+    std::printf("orvane-cli %d.%d\n", ORVANE_VERSION_MAJOR, ORVANE_VERSION_MINOR);
+    return orvane::cli::kExitOk;
+  }
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     PrintHelp(args.empty() ? stderr : stdout);
     return args.empty() ? orvane::cli::kExitUsage : orvane::cli::kExitOk;

@@ -168,8 +168,8 @@ class ShellTest : public QObject {
   // only Cancel is usable and the window does not close; then it reports and the edit is saved.
   // "Save Project", then "Load Project" in a fresh window: a closed file dialog changes nothing but
   // the dictionary flag, a project of another version enables nothing, and the loads that open a
-  // file close the search window. File > Export Translation tells the count; Import shows the findings
-  // before it imports the good entries.
+  // file close the search window. File > Export Translation tells the count, Progress Report where the
+  // page went; Import shows the findings before it imports the good entries.
   void savingIntoARomAProjectAndATranslation() {
     RomFixture rom;
     rom.SetText(1, 1, Codes("Hello there"));
@@ -192,6 +192,9 @@ class ShellTest : public QObject {
     QCOMPARE(h.usable(), kLoaded);
     h.trigger("ExportPo", "texts.po");
     QCOMPARE(h.prompter.last().text, "5815 entries written.");
+    h.trigger("ProgressReport", "report.html");
+    QCOMPARE(h.prompter.last().text, "The report was written to " + *h.chooser.answer + ".");
+    QCOMPARE(ReadFileText(*h.chooser.answer).substr(0, 15), "<!DOCTYPE html>");
     PoReadResult file = ReadPoFile(*h.chooser.answer);
     file.entries[0].msgstr = "Hi there";
     file.entries[1].msgstr = "a#b";

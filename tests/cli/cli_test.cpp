@@ -79,6 +79,8 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"build", "p.ovp", "-o", "x.smc", "--on-overflow", "maybe"}, "--on-overflow takes skip or stop, not maybe"},
       {{"build", "p.ovp", "-o", "x.smc", "--seed", "0"}, "--seed takes a number from 1 up, not 0"},
       {{"po-export", "p.ovp", "-o", "x.po", "--only", "names", "--bank", "2"}, "--bank holds dialogue, not names"},
+      {{"po-export", "p.ovp", "-o", "x.po", "--lang", "German"},
+       "--lang takes a language code such as de or pt_BR, not German"},
       // An output may not be an input of another kind or another output, by path or through a link.
       {{"export", demo, "-o", work.file("alias.smc")}, "-o and ROM are the same file"},
       {{"export", demo, "--table", table, "-o", work.file("./t.tbl")}, "-o and --table are the same file"},
@@ -93,10 +95,12 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
        "the progress file of -o and texts.po are the same file"},
       {{"optimize", work.file("x.ovs"), "-o", work.file("x.ovp")}, "the progress file of -o and PROJECT are the same file"},
       {{"export", work.file("r.ovs"), "-o", work.file("r.ovp")}, "the progress file of -o and ROM are the same file"},
-      {{"po-export", project, "-o", work.file("demo.ovs")}, "-o and the progress file of PROJECT are the same file"}};
+      {{"po-export", project, "-o", work.file("demo.ovs")}, "-o and the progress file of PROJECT are the same file"},
+      {{"report", project, "-o", project}, "-o and PROJECT are the same file"}};
   std::filesystem::create_symlink(demo, work.file("alias.smc"));
   const std::string files = ReadFileText(demo) + ReadFileText(project) + ReadFileText(table);
-  std::vector<Outcome> runs{{{"frob"}, 2, "", "orvane-cli: unknown command frob\n"}};
+  std::vector<Outcome> runs{{{"frob"}, 2, "", "orvane-cli: unknown command frob\n"},
+                            {{"--version"}, 0, "orvane-cli 1.0\n", ""}};
   for (const auto& [args, complaint] : mistakes)
     runs.push_back({args, 2, "", "orvane-cli " + args[0] + ": " + complaint + "\nusage: orvane-cli " + args[0]});
   ExpectRuns(runs);
@@ -242,7 +246,7 @@ TEST_F(Cli, HostileFilesAreRefusedWithTheirMessageAndShownEscaped) {
 }
 
 // progress counts the statuses the companion file holds (or derives them); spell lists each word with its
-// place, exits 1 when any, and names the dictionary it could not find.
+// place, exits 1 when any, and names the dictionary it could not find; report writes its page.
 TEST_F(Cli, ProgressAndSpellReportOnTheProject) {
   const std::string worked = Changed("worked.ovp", 2, "Teh ferry.");
   std::remove(work.file("worked.ovs").c_str());  // statuses derived from the texts
@@ -252,7 +256,10 @@ TEST_F(Cli, ProgressAndSpellReportOnTheProject) {
                "2         444          443            1            0            0    0.0%\n", ""},
               {{"spell", worked, "--bank", "2"}, 1, "bank 2 text 1 at 1: Teh (", ""},
               {{"spell", worked, "--lang", "zz_ZZ"}, 1, "", "orvane-cli spell: no spelling dictionary for zz_ZZ"},
-              {{"spell", worked, "--bank", "22"}, 2, "", "orvane-cli spell: "}});
+              {{"spell", worked, "--bank", "22"}, 2, "", "orvane-cli spell: "},
+              {{"report", worked, "-o", work.file("r.html")}, 0, work.file("r.html") + " written\n", ""},
+              {{"report", worked, "-o", work.file("none/r.html")}, 1, "", "orvane-cli report: Error Nr. 76"}});
+  EXPECT_TRUE(ReadFileText(work.file("r.html")).ends_with("Made by Orvane Texteditor.</p></body></html>\n"));
   EXPECT_TRUE(Call({"progress", worked}).out.ends_with(
       "\ntotal    4717         4716            1            0            0    0.0%\n"));
 }

@@ -237,8 +237,10 @@ TEST(PoExchange, EveryByteValueSurvivesExportAndImport) {
   for (int e = 0; e * 11 < kCodes; ++e) names.emplace_back("enemy " + std::to_string(e), all.substr(e * 11, 11));
 
   TempFolder folder;
-  ExportPo(doc, folder.file("all.po"), {.projectName = "d\xe9mo", .creationDate = {}});  // a file name in Latin-1
+  // A file name in Latin-1; the language as gettext's tools look for it.
+  ExportPo(doc, folder.file("all.po"), {.projectName = "d\xe9mo", .language = "pt_BR", .creationDate = {}});
   EXPECT_NE(ReadFileText(folder.file("all.po")).find("Project-Id-Version: d\xc3\xa9mo\\n"), std::string::npos);
+  EXPECT_NE(ReadFileText(folder.file("all.po")).find("\"Language: pt_BR\\n\""), std::string::npos);
   EditPo(folder.file("all.po"), names);
   const PoImportPlan plan = PlanPoImport(doc, folder.file("all.po"));
   EXPECT_TRUE(plan.findings.empty()) << FindingLine("all.po", plan.findings.front());

@@ -20,6 +20,7 @@ struct PoExportParams {
   PoSelection only = PoSelection::All;
   int32_t bank = 0;          // 1..21: the dialogue of that bank and nothing else
   std::string projectName;   // Project-Id-Version
+  std::string language;      // "de", "pt_BR": the translation's language, empty when not known
   std::string creationDate;  // "2024-05-01 12:00+0200"; empty takes the clock
 };
 

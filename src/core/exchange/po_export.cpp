@@ -28,8 +28,8 @@ std::string Header(const PoExportParams& params) {
   return "Project-Id-Version: " + (IsUtf8(name) ? name : Cp1252ToUtf8(name)) + "\n" +
          "POT-Creation-Date: " + date + "\n" + "PO-Revision-Date: " + date + "\n" +
          "Last-Translator: \n"
-         "Language-Team: \n"
-         "Language: \n"
+         "Language-Team: \n" +
+         "Language: " + params.language + "\n" +
          "MIME-Version: 1.0\n"
          "Content-Type: text/plain; charset=UTF-8\n"
          "Content-Transfer-Encoding: 8bit\n"
