@@ -4,6 +4,7 @@
 
 #include "common/file_helpers.h"
 #include "document.h"
+#include "rom/character_table.h"
 #include "shell/main_window.h"
 #include "widgets/qt_file_chooser.h"
 #include "widgets/qt_prompter.h"
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
   orvane::Document document;
   orvane::shell::QtPrompter prompter;
   orvane::shell::QtFileChooser chooser;
-  orvane::shell::MainWindow window(document, prompter, chooser, orvane::ProgramFolder());
+  orvane::shell::MainWindow window(document, prompter, chooser, orvane::DataFolder(orvane::ProgramFolder()));
   prompter.setParent(&window);
   chooser.setParent(&window);
   window.show();

@@ -4,6 +4,7 @@
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "project/project_file.h"
+#include "rom/character_table.h"
 #include "rom/rom_loader.h"
 
 namespace orvane::cli {
@@ -26,7 +27,7 @@ int RunExport(const std::vector<std::string>& args) {
   RomLoadParams params;
   params.romPath = parsed->positional[0];
   params.ladeOption = parsed->flag("--edited-v095") ? 1 : 0;
-  params.programFolder = ProgramFolder();
+  params.programFolder = DataFolder(ProgramFolder());
   params.tablePath = parsed->value("--table").value_or("");
   if (RomLaden(doc, params, prompter) != LoadOutcome::Loaded) return kExitFailed;
 

@@ -62,6 +62,16 @@ TEST(CharacterTable, LinesMapCodesToVerbatimTextsUpToTheFirstBadLine) {
             besideRom + besideRom);
   const std::string inProgram = WriteTableFile(program.path());
   EXPECT_EQ(FindTableFile(program.path().substr(0, program.path().size() - 1), roms.file("game.smc")), inProgram);
+  // An installation keeps the files in share/orvane-texteditor beside bin; a table beside the program comes first.
+  TempFolder prefix;
+  std::filesystem::create_directories(prefix.file("bin"));
+  const std::string bin = prefix.file("bin/"), share = prefix.file("share/orvane-texteditor/");
+  EXPECT_EQ(DataFolder(bin), bin);
+  std::filesystem::create_directories(share);
+  WriteTableFile(share);
+  EXPECT_EQ(DataFolder(bin), share);
+  WriteTableFile(bin);
+  EXPECT_EQ(DataFolder(bin), bin);
 }
 
 // Column 1 and 2 as a load with the typical table file builds them, spelled out apart from the

@@ -1,5 +1,6 @@
 #include "rom/character_table.h"
 
+#include <filesystem>
 #include <string_view>
 
 #include "common/file_helpers.h"
@@ -18,6 +19,13 @@ std::string FindTableFile(const std::string& programFolder, const std::string& r
   const std::string besideRom = ParentFolder(romPath) + kTableFileName;
   if (FileExists(besideRom)) return besideRom;
   return {};
+}
+
+std::string DataFolder(const std::string& programFolder) {
+  if (DateiExistiert(programFolder + kTableFileName)) return programFolder;
+  const std::string installed =
+      (std::filesystem::path(programFolder) / "../share/orvane-texteditor/").lexically_normal().string();
+  return DateiExistiert(installed + kTableFileName) ? installed : programFolder;
 }
 
 void ReadTableFile(Document& doc, const std::vector<uint8_t>& fileBytes) {
