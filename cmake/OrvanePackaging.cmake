@@ -25,7 +25,7 @@ foreach(file man/orvane-cli.1 man/orvane-texteditor.1 changelog)
 endforeach()
 install(FILES ${ORVANE_STAGE}/man/orvane-cli.1.gz ${ORVANE_STAGE}/man/orvane-texteditor.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${ORVANE_STAGE}/changelog.gz ${ORVANE_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${ORVANE_STAGE}/changelog.gz ${ORVANE_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvane-texteditor)
 
 if(ORVANE_BUILD_APP)
   install(TARGETS orvane-texteditor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
