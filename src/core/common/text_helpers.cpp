@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ctime>
 
 #include "common/run_error.h"
 
@@ -70,6 +71,14 @@ std::string SignedLabelNumber(int32_t value) {
 std::string HexEscape(uint8_t code) {
   static const char* kDigits = "0123456789ABCDEF";
   return std::string{'{', kDigits[code >> 4], kDigits[code & 15], '}'};
+}
+
+std::string LocalTimeText(const char* format) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  return std::string(text, std::strftime(text, sizeof text, format, &local));
 }
 
 }  // namespace orvane

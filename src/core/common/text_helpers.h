@@ -31,4 +31,7 @@ std::string SignedLabelNumber(int32_t value);
 // "{" + two upper-case hex digits + "}".
 std::string HexEscape(uint8_t code);
 
+// The local time now as strftime writes it with `format` ("%Y-%m-%d").
+std::string LocalTimeText(const char* format);
+
 }  // namespace orvane

@@ -1,9 +1,8 @@
 // PO export: the header, then one entry per dialogue text and per name in place order.
 
-#include <ctime>
-
 #include "check/text_check.h"
 #include "common/cp1252.h"
+#include "common/text_helpers.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
 #include "progress/translation_progress.h"
@@ -12,18 +11,9 @@ namespace orvane {
 
 namespace {
 
-std::string Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M%z", &local);
-  return text;
-}
-
 // The project's name comes from a file name, which may be in an 8-bit encoding rather than UTF-8.
 std::string Header(const PoExportParams& params) {
-  const std::string date = params.creationDate.empty() ? Now() : params.creationDate;
+  const std::string date = params.creationDate.empty() ? LocalTimeText("%Y-%m-%d %H:%M%z") : params.creationDate;
   const std::string& name = params.projectName;
   return "Project-Id-Version: " + (IsUtf8(name) ? name : Cp1252ToUtf8(name)) + "\n" +
          "POT-Creation-Date: " + date + "\n" + "PO-Revision-Date: " + date + "\n" +

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
 #include "common/cp1252.h"
 #include "common/file_helpers.h"
+#include "common/text_helpers.h"
 
 namespace orvane {
 
@@ -118,20 +118,11 @@ std::string ProblemsSection(const ReportFigures& figures) {
   return html + "</table>";
 }
 
-std::string Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
-}
-
 }  // namespace
 
 std::string ProgressReportHtml(const ReportFigures& figures, const ReportHeading& heading) {
   const std::string name = Escaped(heading.projectName);
-  const std::string date = heading.date.empty() ? Today() : heading.date;
+  const std::string date = heading.date.empty() ? LocalTimeText("%Y-%m-%d") : heading.date;
   return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"><title>Progress report: " + name +
          "</title><style>" + Style() + "</style></head><body>"
          "<h1>Progress report: " + name + "</h1><p class=\"meta\">" + date + " &middot; " +
