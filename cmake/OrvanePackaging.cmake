@@ -59,7 +59,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "the dialogue banks and name lists at their fixed places, lets translators\n"
     "edit them, compresses the dialogue with a dictionary and writes everything\n"
     "back. Projects, PO files, BPS/IPS patches and a progress report page serve\n"
-    "translation teams; orvane-cli does the same work without a desktop.")
+    "translation teams, and orvane-cli does the same work without a desktop.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
