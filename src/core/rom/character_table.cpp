@@ -22,10 +22,10 @@ std::string FindTableFile(const std::string& programFolder, const std::string& r
 }
 
 std::string DataFolder(const std::string& programFolder) {
-  if (DateiExistiert(programFolder + kTableFileName)) return programFolder;
+  if (FileExists(programFolder + kTableFileName)) return programFolder;
   const std::string installed =
       (std::filesystem::path(programFolder) / "../share/orvane-texteditor/").lexically_normal().string();
-  return DateiExistiert(installed + kTableFileName) ? installed : programFolder;
+  return FileExists(installed + kTableFileName) ? installed : programFolder;
 }
 
 void ReadTableFile(Document& doc, const std::vector<uint8_t>& fileBytes) {
