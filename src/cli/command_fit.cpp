@@ -32,10 +32,14 @@ int RunFit(const std::vector<std::string>& args) {
   PrintArea(report.dictionary);
   for (const AreaFit& bank : report.banks) PrintArea(bank);
   for (const AreaFit& area : report.nameAreas) PrintArea(area);
+  // The texts are 8-bit; a terminal shows UTF-8.
   for (const TextFailure& failure : report.unencodable)
-    std::fprintf(stderr, "%s: %s\n", PlaceName(failure.place).c_str(), ShownText(failure.reason).c_str());
-  for (const OverflowNote& note : report.overflows) std::fprintf(stderr, "%s\n", note.text.c_str());
-  for (const std::string& line : report.messages) std::fprintf(stderr, "%s\n", line.c_str());
+    std::fprintf(stderr, "%s: %s
+", PlaceName(failure.place).c_str(), ShownText(failure.reason).c_str());
+  for (const OverflowNote& note : report.overflows) std::fprintf(stderr, "%s
+", ShownText(note.text).c_str());
+  for (const std::string& line : report.messages) std::fprintf(stderr, "%s
+", ShownText(line).c_str());
   return report.Fits() ? kExitOk : kExitFailed;
 }
 

@@ -9,12 +9,13 @@ namespace {
 using enum TextStatus;
 
 // kTransitions[event][current]: the status after the event.
-constexpr std::array<std::array<TextStatus, kStatusCount>, 5> kTransitions{{
+constexpr std::array<std::array<TextStatus, kStatusCount>, 6> kTransitions{{
     /* Edit        */ {Draft, Draft, Translated, Translated},
     /* SaveAndNext */ {Translated, Translated, Translated, Reviewed},
     /* Review      */ {Reviewed, Reviewed, Reviewed, Reviewed},
     /* Import      */ {Translated, Translated, Translated, Reviewed},
     /* ImportFuzzy */ {Draft, Draft, Draft, Draft},
+    /* SaveUnwrit. */ {Draft, Draft, Draft, Draft},
 }};
 
 constexpr std::array<std::string_view, kStatusCount> kNames{"untranslated", "draft", "translated", "reviewed"};

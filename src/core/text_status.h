@@ -17,6 +17,7 @@ enum class StatusEvent : uint8_t {
   Review,         // a second reader accepted the text
   Import,         // a PO entry brought a translation
   ImportFuzzy,    // a PO entry marked fuzzy brought one
+  SaveUnwritable,  // saved although the table cannot write all of it: a draft until it can
 };
 
 TextStatus NextStatus(TextStatus current, StatusEvent event);

@@ -161,8 +161,8 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
          "--keep-dictionary"}, 1, "", "Finished!: Data has been saved succesfully!"},
        {{"build", Changed("odd.ovp", 4, "Go\xE9\x01"), "-o", work.file("b.smc"), "--from", demo}, 1, "",  // as {hh}
         "Error!: Unknown Character!\nBank:4\nTextnumber:1\nCharacter: {E9}\nOrvane Texteditor: The save stopped"},
-       {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_")}, 1, "dictionary   ",
-        "bank 5 text 1: unknown character \"_\"\n"},
+       {{"fit", Changed("long.ovp", 5, std::string(2000, 'x') + "_\xFC_")}, 1, "dictionary   ",  // in UTF-8
+        "bank 5 text 1: no code for \"_\", \"\xC3\xBC\"\n"},
        {{"checksum", work.file("blank.smc"), "--fix"}, 1, "",
         "orvane-cli checksum: " + work.file("blank.smc") + ": no cartridge header found"},
        {{"optimize", project, "-o", project}, 0, "Used memory       : ", ""},  // a project may replace itself

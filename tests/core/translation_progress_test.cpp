@@ -38,7 +38,8 @@ TEST(TextStatusTable, EveryEventFromEveryStatus) {
   const struct { StatusEvent event; std::array<TextStatus, 4> after; } rows[] = {
       {Edit, {Draft, Draft, Translated, Translated}},      {SaveAndNext, {Translated, Translated, Translated, Reviewed}},
       {Review, {Reviewed, Reviewed, Reviewed, Reviewed}},  {Import, {Translated, Translated, Translated, Reviewed}},
-      {ImportFuzzy, {Draft, Draft, Draft, Draft}}};
+      {ImportFuzzy, {Draft, Draft, Draft, Draft}},
+      {SaveUnwritable, {Draft, Draft, Draft, Draft}}};
   for (const auto& row : rows)
     for (int from = 0; from < kStatusCount; ++from)
       EXPECT_EQ(NextStatus(TextStatus(from), row.event), row.after[from]) << int(row.event) << " from " << from;

@@ -13,6 +13,7 @@
 #include "check/fit.h"
 #include "check/problems.h"
 #include "check/read_back.h"
+#include "check/unwritable.h"
 #include "common/file_helpers.h"
 #include "common/progress_sink.h"
 #include "compression/optimizer.h"
@@ -453,19 +454,26 @@ TEST(Fit, LiveFiguresFollowTheWholeMeasurement) {
   const Encoder encoder = SaveEncoder(doc);
   BankFit live(doc, encoder, bank);
   std::mt19937 random(7);
-  const std::string pieces[] = {"Kael", "the ", "[L_]", "x", "{1A}", "{ZZ}", "_", "..."};
+  const std::string pieces[] = {"Kael", "the ", "[L_]", "x", "{1A}", "{ZZ}", "_", "...", "\xFC"};
   for (int edit = 0; edit < 12; ++edit) {
     const int text = 1 + static_cast<int>(random() % doc.BankInfo[bank].TextCount);
     std::string typed = edit % 4 == 0 ? doc.Texte[bank][text].Original : doc.Texte[bank][text].Aktuell;
-    for (int n = random() % 40; n > 0; --n) typed.insert(random() % (typed.size() + 1), pieces[random() % 8]);
+    for (int n = random() % 40; n > 0; --n) typed.insert(random() % (typed.size() + 1), pieces[random() % 9]);
     const BankFit::Figures figures = live.With(text, typed);
     Document stored = doc;
     stored.Texte[bank][text].Aktuell = typed;
     int changed = 0;
     for (int t = 1; t <= doc.BankInfo[bank].TextCount; ++t)
       changed += stored.Texte[bank][t].Aktuell != stored.Texte[bank][t].Original;
-    const AreaFit whole = MeasureFit(stored).banks[bank - 1];
+    const FitReport report = MeasureFit(stored);
+    const AreaFit whole = report.banks[bank - 1];
+    std::vector<std::string> unwritable;
+    for (const TextFailure& failure : report.unencodable)
+      for (const std::string& piece : failure.pieces)
+        if (failure.place.bank == bank && std::ranges::find(unwritable, piece) == unwritable.end())
+          unwritable.push_back(piece);
     ASSERT_EQ(figures.used, whole.used) << typed;
+    ASSERT_EQ(figures.bankPieces, unwritable);
     ASSERT_EQ(figures.free(), whole.free());
     ASSERT_EQ(figures.changed, changed);
     if (edit % 2 == 0) {  // "Save"
@@ -479,10 +487,57 @@ TEST(Fit, LiveFiguresFollowTheWholeMeasurement) {
               std::tuple(live.With(1, doc.Texte[bank][1].Aktuell).used, 0));
 }
 
+// What the table cannot write, found with the encoder's own rule, and the bytes of the rest.
+TEST(Unwritable, PiecesAndBytesOfADialogueText) {
+  const Encoder encoder = SaveEncoder(Demo().first);
+  const std::pair<std::string, std::tuple<int32_t, std::vector<std::string>>> cases[] = {
+      {"Kael", {2, {}}},
+      {"", {2, {}}},                                       // the empty entry's code
+      {"a\xFC" "b\xFC", {3, {"\xFC", "\xFC"}}},            // each time it occurs
+      {"x{ZZ}y{1}z", {4, {"{ZZ}", "{1}"}}},                // brace groups whole
+      {"{_{ ", {2, {"{", "_", "{"}}},                     // a "{" that opens no group
+      {"{1A}{a0}", {3, {}}}};
+  for (const auto& [text, expected] : cases) {
+    const DialogueMeasure measure = MeasureDialogueText(encoder, text);
+    std::vector<std::string> pieces;
+    for (const UnwritablePiece& piece : measure.unwritable) pieces.push_back(text.substr(piece.start, piece.length));
+    EXPECT_EQ(std::tuple(measure.bytes, pieces), expected) << text;
+  }
+  EXPECT_EQ(std::tuple(QuotedPieces({"\xFC", "{1}"}), ListedPieces({"\xFC", "{1}"}), TableFileAdvice("")),
+            std::tuple(std::string("\"\xFC\", \"{1}\""), std::string("\xFC, {1}"),
+                       std::string("A character the game should show needs a code in the table file Orvane_Englisch.tbl "
+                                   "beside the program or the ROM (and a picture in the game's font).")));
+}
+
+// Against the dialogue form: a text has pieces the table cannot write exactly when the writer stops
+// in it, at the first of them, and a writable text takes the bytes the writer writes.
+TEST(Unwritable, AgreesWithTheDialogueForm) {
+  const Encoder encoder = SaveEncoder(Demo().first);
+  std::mt19937 random(11);
+  const std::string pieces[] = {"Kael", "the ", "[L_]", "{1A}", "{ZZ}", "{1}", "_", "...", "\xFC", "e", "{"};
+  for (int n = 0; n < 300; ++n) {
+    std::string text;
+    for (int k = random() % 6; k > 0; --k) text += pieces[random() % 11];
+    std::vector<uint8_t> codes;
+    std::string stop;
+    try {
+      stop = encoder.KodiereDialog(text, codes).value_or("");
+    } catch (const RunError&) {
+      stop = "{";
+    }
+    const DialogueMeasure measure = MeasureDialogueText(encoder, text);
+    const std::string first = measure.unwritable.empty() ? "" : text.substr(measure.unwritable[0].start, 1);
+    ASSERT_EQ(first, stop) << text;
+    if (stop.empty()) {
+      ASSERT_EQ(measure.bytes, static_cast<int32_t>(codes.size()) + 1) << text;
+    }
+  }
+}
+
 TEST(Problems, OneRowForEachKindOfProblem) {
   Document doc = Demo().first;
   ASSERT_TRUE(FindProblems(doc).empty());
-  doc.Texte[1][1].Aktuell = "a_b";
+  doc.Texte[1][1].Aktuell = "a_b\xFC_";
   doc.Texte[1][2].Aktuell = "x{ZZ}y";
   doc.Texte[1][3].Aktuell.clear();
   for (int line = 0; line < 256; ++line) doc.Texte[1][3].Aktuell += "A[L_]";
@@ -494,6 +549,7 @@ TEST(Problems, OneRowForEachKindOfProblem) {
   std::vector<ProblemRow> rows = FindProblems(doc);
   const std::vector<ProblemRow> readBack = ReadBackProblems(doc, {{"item 17 name", "Rope", "Rop"}});
   rows.insert(rows.end(), readBack.begin(), readBack.end());
+  AddTableFileAdvice("/t/x.tbl", rows);
   std::string seen;
   for (const ProblemRow& row : rows)
     if (seen.find(std::string(KindName(row.kind))) == std::string::npos)
@@ -501,7 +557,8 @@ TEST(Problems, OneRowForEachKindOfProblem) {
   EXPECT_EQ(seen,
             "Dictionary: dictionary -: takes 629 of its 512 bytes\n"
             "Overflow: location 48: does not fit into its area\n"
-            "Character: bank 1 text 1: the character \"_\" has no code in the table\n"
+            "Character: bank 1 text 1: no code for \"_\", \"\xFC\". A character the game should show needs a code in "
+            "the table file /t/x.tbl (and a picture in the game's font).\n"
             "Escape: bank 1 text 2: the brace group \"{ZZ}\" is no escape (an escape is { and two hex digits and })\n"
             "Lines: bank 1 text 3: it has 257 lines; \"Save\" keeps the first 255\n"
             "Too long: item 3 name: longer than 10 characters (12)\n"

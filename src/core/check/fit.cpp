@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "check/unwritable.h"
 #include "common/progress_sink.h"
-#include "common/run_error.h"
 #include "layout.h"
 #include "text_places.h"
 #include "writer/write_context.h"
@@ -26,15 +26,12 @@ class CollectingPrompter : public Prompter {
   std::vector<std::string> messages;
 };
 
-// The bytes of a dialogue text; `reason` says why it cannot be encoded whole (empty when it can).
-int32_t EncodeDialogue(const Encoder& encoder, std::string_view text, std::string& reason) {
-  std::vector<uint8_t> codes;
-  try {
-    if (const auto unknown = encoder.KodiereDialog(text, codes)) reason = "unknown character \"" + *unknown + "\"";
-  } catch (const RunError& error) {
-    reason = error.what();  // the codes before the brace group stay
-  }
-  return static_cast<int32_t>(codes.size()) + 1;
+// Every piece of a dialogue text the table cannot write, each time it occurs.
+std::vector<std::string> AllPieces(std::string_view text, const DialogueMeasure& measure) {
+  std::vector<std::string> pieces;
+  for (const UnwritablePiece& piece : measure.unwritable)
+    pieces.emplace_back(text.substr(static_cast<size_t>(piece.start), static_cast<size_t>(piece.length)));
+  return pieces;
 }
 
 AreaFit Area(std::string name, int64_t used, int64_t capacity) {
@@ -56,8 +53,7 @@ Encoder SaveEncoder(const Document& doc) {
 }
 
 int32_t DialogueTextBytes(const Encoder& encoder, std::string_view text) {
-  std::string reason;
-  return EncodeDialogue(encoder, text, reason);
+  return MeasureDialogueText(encoder, text).bytes;
 }
 
 FitReport MeasureFit(const Document& doc) {
@@ -82,9 +78,13 @@ FitReport MeasureFit(const Document& doc) {
     const BankRecord& record = copy.BankInfo[bank];
     int64_t used = 0;
     for (const TextPlace& place : DialoguePlaces(copy, bank)) {
-      std::string reason;
-      used += EncodeDialogue(encoder, WorkingText(copy, place), reason);
-      if (!reason.empty()) report.unencodable.push_back({place, std::move(reason)});
+      const std::string& text = WorkingText(copy, place);
+      const DialogueMeasure measure = MeasureDialogueText(encoder, text);
+      used += measure.bytes;
+      if (measure.unwritable.empty()) continue;
+      std::vector<std::string> pieces = DistinctPieces(text, measure.unwritable);
+      std::string reason = "no code for " + QuotedPieces(pieces);
+      report.unencodable.push_back({place, std::move(pieces), std::move(reason)});
     }
     report.banks.push_back(Area("bank " + std::to_string(bank), used, record.DataEnd - record.DataStart + 1));
   }
@@ -114,11 +114,23 @@ BankFit::BankFit(const Document& doc, const Encoder& encoder, int32_t bank)
   const BankRecord& record = doc.BankInfo[static_cast<size_t>(bank)];
   capacity_ = record.DataEnd - record.DataStart + 1;
   for (const TextPlace& place : DialoguePlaces(doc, bank)) {
-    bytes_.push_back(DialogueTextBytes(encoder, WorkingText(doc, place)));
-    used_ += bytes_.back();
-    changedTexts_.push_back(Changed(place.index, WorkingText(doc, place)));
-    changed_ += changedTexts_.back() ? 1 : 0;
+    bytes_.push_back(0);
+    unwritable_.emplace_back();
+    changedTexts_.push_back(false);
+    Take(bytes_.size() - 1, WorkingText(doc, place));
   }
+}
+
+// Text i + 1 now holds `text`: its share of the bank's figures is taken anew.
+void BankFit::Take(size_t i, std::string_view text) {
+  const DialogueMeasure measure = MeasureDialogueText(encoder_, text);
+  used_ += measure.bytes - bytes_[i];
+  bytes_[i] = measure.bytes;
+  unwritableCount_ += static_cast<int32_t>(measure.unwritable.size() - unwritable_[i].size());
+  unwritable_[i] = AllPieces(text, measure);
+  const bool changed = Changed(static_cast<int32_t>(i) + 1, text);
+  changed_ += (changed ? 1 : 0) - (changedTexts_[i] ? 1 : 0);
+  changedTexts_[i] = changed;
 }
 
 bool BankFit::Changed(int32_t text, std::string_view working) const {
@@ -133,22 +145,25 @@ BankFit::Figures BankFit::With(int32_t text, std::string_view typed) const {
   figures.changed = changed_;
   if (text < 1 || text > figures.texts) return figures;
   const auto i = static_cast<size_t>(text - 1);
-  figures.textBytes = DialogueTextBytes(encoder_, typed);
+  const DialogueMeasure measure = MeasureDialogueText(encoder_, typed);
+  figures.textBytes = measure.bytes;
   figures.used += figures.textBytes - bytes_[i];
   figures.changed += (Changed(text, typed) ? 1 : 0) - (changedTexts_[i] ? 1 : 0);
+  figures.textUnwritable = static_cast<int32_t>(measure.unwritable.size());
+  figures.textPieces = DistinctPieces(typed, measure.unwritable);
+  figures.bankUnwritable = unwritableCount_ + figures.textUnwritable - static_cast<int32_t>(unwritable_[i].size());
+  if (figures.bankUnwritable == 0) return figures;
+  // Usually no text of the bank has any: the names are gathered only when there are some.
+  for (size_t t = 0; t < unwritable_.size(); ++t)
+    for (const std::string& piece : t == i ? figures.textPieces : unwritable_[t])
+      if (std::find(figures.bankPieces.begin(), figures.bankPieces.end(), piece) == figures.bankPieces.end())
+        figures.bankPieces.push_back(piece);
   return figures;
 }
 
 void BankFit::Refresh(int32_t text) {
   if (text < 1 || text > static_cast<int32_t>(bytes_.size())) return;
-  const std::string& stored = doc_.Texte[static_cast<size_t>(bank_)][static_cast<size_t>(text)].Aktuell;
-  const auto i = static_cast<size_t>(text - 1);
-  const int32_t bytes = DialogueTextBytes(encoder_, stored);
-  used_ += bytes - bytes_[i];
-  bytes_[i] = bytes;
-  const bool changed = Changed(text, stored);
-  changed_ += (changed ? 1 : 0) - (changedTexts_[i] ? 1 : 0);
-  changedTexts_[i] = changed;
+  Take(static_cast<size_t>(text - 1), doc_.Texte[static_cast<size_t>(bank_)][static_cast<size_t>(text)].Aktuell);
 }
 
 }  // namespace orvane

@@ -24,7 +24,8 @@ struct AreaFit {
 // A dialogue text the bank writer could not encode whole.
 struct TextFailure {
   TextPlace place;
-  std::string reason;  // "unknown character "_"", or the error of a brace group
+  std::vector<std::string> pieces;  // what the table has no code for, each once
+  std::string reason;               // "no code for "ü", "ä""
 };
 
 struct FitReport {
@@ -43,8 +44,8 @@ struct FitReport {
 // without the dictionary entries that would not fit into the dictionary area.
 Encoder SaveEncoder(const Document& doc);
 
-// Bytes one dialogue text takes in its bank: its codes and the closing 0x00. A text that cannot be
-// encoded whole counts the codes before the failure.
+// Bytes one dialogue text takes in its bank: its codes and the closing 0x00. The pieces the table
+// cannot write take nothing; the codes around them count.
 int32_t DialogueTextBytes(const Encoder& encoder, std::string_view text);
 
 // Every area as the next save would fill it.
@@ -63,6 +64,12 @@ class BankFit {
     int64_t capacity = 0;
     int32_t changed = 0;    // texts of the bank that differ from their original
     int32_t texts = 0;
+    // What the table cannot write: in the typed text and in the whole bank with it, each piece as
+    // often as it occurs, the names once in the order of the texts.
+    int32_t textUnwritable = 0;
+    std::vector<std::string> textPieces;
+    int32_t bankUnwritable = 0;
+    std::vector<std::string> bankPieces;
     int64_t free() const { return capacity - used; }
   };
   // The bank's figures with `typed` (stored form) in place of text `text` (1-based).
@@ -73,12 +80,15 @@ class BankFit {
 
  private:
   bool Changed(int32_t text, std::string_view working) const;
+  void Take(size_t i, std::string_view text);
 
   const Document& doc_;
   const Encoder& encoder_;
   int32_t bank_;
   int64_t capacity_;
   std::vector<int32_t> bytes_;  // per text, index text - 1
+  std::vector<std::vector<std::string>> unwritable_;  // per text, every piece the table cannot write
+  int32_t unwritableCount_ = 0;
   std::vector<bool> changedTexts_;
   int64_t used_ = 0;
   int32_t changed_ = 0;

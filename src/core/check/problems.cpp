@@ -5,6 +5,7 @@
 #include "check/fit.h"
 #include "check/old_names.h"
 #include "check/text_check.h"
+#include "check/unwritable.h"
 #include "compression/dictionary_budget.h"
 #include "layout.h"
 #include "rom/display_form.h"
@@ -85,8 +86,11 @@ std::vector<ProblemRow> FindProblems(const Document& doc) {
     const bool dialogue = place.list == TextList::Dialogue;
     const auto failure = dialogue ? failures.find(Key(place)) : failures.end();
     if (!dialogue || failure != failures.end() || text.find('{') != std::string::npos) {
+      // The fit names every character of a dialogue text the table has no code for, not only the first.
       if (const std::optional<TextProblem> fault = check.Fault(place.list, text))
-        rows.push_back({KindOf(fault->fault), place, PlaceName(place), fault->reason});
+        rows.push_back({KindOf(fault->fault), place, PlaceName(place),
+                        fault->fault == TextFault::Character && failure != failures.end() ? failure->second->reason
+                                                                                          : fault->reason});
       else if (failure != failures.end())
         rows.push_back({ProblemKind::Character, place, PlaceName(place), failure->second->reason});
     }
@@ -108,6 +112,12 @@ std::vector<ProblemRow> ReadBackProblems(const Document& doc, const std::vector<
                         "reads back as \"" + row.read + "\" instead of \"" + row.expected + "\""});
   }
   return problems;
+}
+
+void AddTableFileAdvice(std::string_view tableFile, std::vector<ProblemRow>& rows) {
+  const std::string advice = TableFileAdvice(tableFile);
+  for (ProblemRow& row : rows)
+    if (row.kind == ProblemKind::Character) row.reason += ". " + advice;
 }
 
 void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemRow>& rows) {

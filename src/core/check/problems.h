@@ -47,6 +47,10 @@ std::vector<ProblemRow> FindProblems(const Document& doc);
 // The rows of a read-back check after a save.
 std::vector<ProblemRow> ReadBackProblems(const Document& doc, const std::vector<ReadBackRow>& rows);
 
+// Tells each row of a character without code where such a character gets one: `tableFile` is the
+// table file's path, empty when none was found.
+void AddTableFileAdvice(std::string_view tableFile, std::vector<ProblemRow>& rows);
+
 // Appends the advice: every renamed name's uses in the dialogue (name by name, each in text order),
 // then, with a `spelling` scan, every misspelled word of the dialogue and the descriptions.
 void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemRow>& rows);
