@@ -6,7 +6,9 @@
 #include "common/file_helpers.h"
 #include "progress/translation_desk.h"
 #include "progress/translation_progress.h"
+#include "shell/fit_status.h"
 #include "shell/problems_dock.h"
+#include "widgets/qt_cp1252.h"
 #include "window_test_helpers.h"
 
 using namespace orvane;
@@ -107,6 +109,89 @@ class WorkbenchTest : public QObject {
     });
     emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(3), 0);
     QCOMPARE(QString("%1 %2 ").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText) + opened, "3 4 Stadt tab\there");
+  }
+
+  // "Grüße" typed into text 1: the two characters the table cannot write are marked in their own
+  // colour, named by the tool tip, the status bar, F1 and the problems row; every way of saving asks
+  // first (No keeps the pane, Yes stores a draft), and a Replace all with "ö" asks before replacing.
+  void charactersTheTableCannotWrite() {
+    const QString typed = shell::ToQt("Gr\xFC\xDF" "e");
+    Harness h{RomFixture()};
+    QVERIFY(h.showActive());
+    h.trigger("Spelling_xx_XX");  // the word is misspelled too: both marks, each in its colour
+    auto* pane = h.find<QTextEdit>("RomText0");
+    pane->setFocus();
+    pane->setPlainText(typed);
+    QStringList marks;
+    for (const QTextLayout::FormatRange& range : pane->document()->firstBlock().layout()->formats())
+      marks << QString("%1+%2 %3").arg(range.start).arg(range.length).arg(range.format.underlineColor().name());
+    QTextCursor beforeU(pane->document());
+    beforeU.setPosition(2);
+    const QPoint overU = pane->cursorRect(beforeU).center() + QPoint(4, 0);
+    QHelpEvent tip(QEvent::ToolTip, overU, pane->viewport()->mapToGlobal(overU));
+    QApplication::sendEvent(pane->viewport(), &tip);
+    QTest::keyClick(pane, Qt::Key_F1);
+    h.trigger("Spelling_Off");
+    const std::string table = h.folder.file("Orvane_Englisch.tbl");
+    const BankFit::Figures& bank = h.find<shell::FitStatus>("FitStatus")->figures();
+    QCOMPARE(QStringList({marks.join(", "), QToolTip::text(), h.find<QLabel>("FitText")->text(),
+                          h.find<QLabel>("FitBank")->text(),
+                          shell::ToQt(h.prompter.last().text).section("\r\n\r\n", 1)}),
+             QStringList({"0+2 #ff0000, 2+2 #e06c00, 4+1 #ff0000", "The table has no code for \"\u00fc\"",
+                          "Text 1: 4 bytes + 2 characters the table cannot write (\u00fc, \u00df)",
+                          QString("Bank 1: %1 of %2 bytes used + 2 characters the table cannot write (\u00fc, \u00df), "
+                                  "%3 free").arg(bank.used).arg(bank.capacity).arg(bank.free()),
+                          "This text has characters the table cannot write: \u00fc, \u00df. A character the game "
+                          "should show needs a code in the table file " + QString::fromStdString(table) +
+                              " (and a picture in the game's font)."}));
+
+    const std::pair<QString, std::function<void(Harness&)>> ways[] = {
+        {"save", [](Harness& g) { Click(g.window.get(), "TextSpeichern"); }},
+        {"next", [](Harness& g) { QTest::keyClick(g.find("RomText0"), Qt::Key_Return, Qt::ControlModifier); }},
+        {"reviewed", [](Harness& g) { Click(g.window.get(), "ReviewedButton"); }}};
+    for (const auto& [way, save] : ways) {
+      for (const Answer answer : {Answer::No, Answer::Yes}) {
+        Harness g{RomFixture()};
+        QVERIFY(g.showActive());
+        g.find<QTextEdit>("RomText0")->setPlainText(typed);
+        g.prompter.queue(answer);
+        save(g);
+        const bool yes = answer == Answer::Yes;
+        QCOMPARE(QString("%1 %2 [%3] %4 | %5")
+                     .arg(way).arg(g.doc.AktuellerText).arg(shell::ToQt(g.doc.Texte[1][1].Aktuell))
+                     .arg(QString::fromLatin1(StatusName(ProgressOf(g.doc, 1, 1).status))).arg(g.pane()),
+                 QString("%1 %2 [%3] %4 | %5")
+                     .arg(way).arg(yes && way == "next" ? 2 : 1).arg(yes ? typed : "")
+                     .arg(yes ? "draft" : "untranslated").arg(yes && way == "next" ? g.pane() : typed));
+        const std::vector<Message>& asked = g.prompter.messages();
+        QCOMPARE(QString::number(asked.size()) + " " + shell::ToQt(asked.empty() ? "" : asked.back().text),
+                 "1 This text has characters the table cannot write: \u00fc, \u00df. Save it anyway?");
+      }
+    }
+    auto* problems = h.find<QTreeWidget>("ProblemsList");
+    h.prompter.queue(Answer::Yes);
+    Click(h.window.get(), "TextSpeichern");
+    const QList<QTreeWidgetItem*> rows = problems->findItems("bank 1 text 1", Qt::MatchExactly, 1);
+    QCOMPARE(rows.size() == 1 ? rows[0]->text(2) : "",
+             "no code for \"\u00fc\", \"\u00df\". A character the game should show needs a code in the table file " +
+                 QString::fromStdString(table) + " (and a picture in the game's font).");
+
+    // Replace all: No replaces nothing; Yes goes on to the count question.
+    Click(h.window.get(), "SuchenKnopf");
+    auto* search = h.window->findChild<QDialog*>("SearchDialog");
+    Child<QLineEdit>(search, "Suchfeld")->setText("e");
+    Child<QLineEdit>(search, "ErsetzenFeld")->setText(shell::ToQt("\xF6"));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+      const size_t before = h.prompter.messages().size();
+      const bool yes = answer == Answer::Yes;
+      h.prompter.queue(answer);
+      if (yes) h.prompter.queue(Answer::Yes);  // to the count question that follows
+      Click(search, "AlleErsetzen");
+      QCOMPARE(QString("%1 ").arg(h.prompter.messages().size() - before) + shell::ToQt(h.doc.Texte[1][1].Aktuell) +
+                   " | " + shell::ToQt(h.prompter.messages()[before].text),
+               QString("%1 ").arg(yes ? 2 : 1) + (yes ? shell::ToQt("Gr\xFC\xDF\xF6") : typed) +
+                   " | The replacement has characters the table cannot write: \u00f6. Replace anyway?");
+    }
   }
 
   // Files opened by name, by a drop and from the recent list go the way "Load Rom" and "Load Project"

@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "check/fit.h"
+#include "check/unwritable.h"
 #include "common/prompter.h"
 #include "widgets/qt_cp1252.h"
 
@@ -159,6 +161,17 @@ void SearchDialog::replaceAll() {
   if (count == 0) {
     prompter_.ask(MakeMessage("Replace all", "No working text holds \"" + pattern + "\".", Icon::Information));
     return;
+  }
+  // Asked once for all the texts, before any of them holds what the next save would stop at.
+  const std::vector<std::string> unwritable =
+      DistinctPieces(replacement, UnwritablePieces(SaveEncoder(doc_), replacement));
+  if (!unwritable.empty()) {
+    Message warning = MakeMessage("Replace all",
+                                  "The replacement has characters the table cannot write: " + ListedPieces(unwritable) +
+                                      ". Replace anyway?",
+                                  Icon::Exclamation, Buttons::YesNo);
+    warning.defaultAnswer = Answer::No;
+    if (prompter_.ask(warning) != Answer::Yes) return;
   }
   Message question = MakeMessage("Replace all",
                                  "Replace " + std::to_string(count) + " occurrences of \"" + pattern + "\" with \"" +

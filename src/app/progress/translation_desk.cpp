@@ -120,10 +120,11 @@ void TranslationDesk::noteTyped() {
   doc_.Geaendert = true;
 }
 
-void TranslationDesk::textSaved(const std::string& before) {
+void TranslationDesk::textSaved(const std::string& before, bool unwritable) {
   int bank = 0, text = 0;
   if (!shownText(bank, text)) return;
-  if (doc_.Texte[bank][text].Aktuell != before) ApplyStatusEvent(doc_, bank, text, StatusEvent::Edit);
+  if (unwritable) ApplyStatusEvent(doc_, bank, text, StatusEvent::SaveUnwritable);
+  else if (doc_.Texte[bank][text].Aktuell != before) ApplyStatusEvent(doc_, bank, text, StatusEvent::Edit);
   statusChanged();
   textShown();
 }
@@ -136,8 +137,7 @@ void TranslationDesk::textDone(int bank, int text) {
 
 void TranslationDesk::markReviewed() {
   int bank = 0, text = 0;
-  if (!shownText(bank, text)) return;
-  hooks_.saveText();
+  if (!shownText(bank, text) || !hooks_.saveText()) return;
   ApplyStatusEvent(doc_, bank, text, StatusEvent::Review);
   doc_.Geaendert = true;
   statusChanged();

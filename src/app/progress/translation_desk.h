@@ -23,7 +23,8 @@ class QStatusBar;
 
 namespace orvane::editors {
 class EditorPane;
-}
+class UnwritableMarks;
+}  // namespace orvane::editors
 
 namespace orvane::progress {
 
@@ -33,7 +34,7 @@ class TranslationDesk : public QObject {
   Q_OBJECT
  public:
   struct Hooks {
-    std::function<void()> saveText;                 // the main window's "Save"
+    std::function<bool()> saveText;  // the main window's "Save"; false unless it stored a text the table can write
     std::function<void(int bank, int row)> showText;  // show a text as the search does
     std::function<void()> relabelRows;              // marks and filter of the text list anew
     std::function<void()> refreshProblems;          // the problems list anew
@@ -48,8 +49,9 @@ class TranslationDesk : public QObject {
   void showProgress();
   // After a text was shown: its note and status.
   void textShown();
-  // After "Save" stored the pane into the shown text, which held `before`.
-  void textSaved(const std::string& before);
+  // After "Save" stored the pane into the shown text, which held `before`; `unwritable` when the
+  // table cannot write all of it, which keeps the text a draft.
+  void textSaved(const std::string& before, bool unwritable);
   // After "Save" and on to the next text: the text counts as translated.
   void textDone(int bank, int text);
   // After a load, an import or a name window's "Save": the spelling scan takes the names anew.
@@ -60,6 +62,8 @@ class TranslationDesk : public QObject {
 
   // The shown text is reviewed; the pane is saved first, then the next text is shown.
   void markReviewed();
+  // The pieces the table cannot write are marked in the editor pane beside the misspelled words.
+  void markUnwritable(editors::UnwritableMarks* marks);
 
  private:
   void buildDock(QMainWindow* window);

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 
 #include "editors/editor_pane.h"
+#include "editors/unwritable_marks.h"
 #include "progress/spell_highlighter.h"
 #include "progress/translation_desk.h"
 #include "widgets/qt_cp1252.h"
@@ -78,6 +79,10 @@ void TranslationDesk::setLanguage(const QString& language) {
   highlighter_->setCheck(checker_ ? SpellHighlighter::Check([this](const std::string& line) {
     return scan()->check(line);
   }) : SpellHighlighter::Check());
+}
+
+void TranslationDesk::markUnwritable(editors::UnwritableMarks* marks) {
+  highlighter_->setUnwritableCheck([marks](const std::string& line) { return marks->spans(line); });
 }
 
 SpellingScan* TranslationDesk::problemsScan() {

@@ -26,6 +26,9 @@ class FitStatus : public QStatusBar {
   // The editor pane holds `typed` (stored form) for the shown text.
   void typed(const std::string& typed);
   const BankFit::Figures& figures() const { return figures_; }
+  // The encoder the figures are measured with, made anew when the table changed; nothing while no
+  // text is shown.
+  const Encoder* encoder();
 
  private:
   void show();

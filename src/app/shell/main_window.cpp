@@ -14,8 +14,10 @@
 
 #include "editors/editor_pane.h"
 #include "editors/editor_windows_hookup.h"
+#include "editors/unwritable_marks.h"
 #include "progress/status_marks.h"
 #include "progress/translation_desk.h"
+#include "shell/fit_status.h"
 #include "shell/settings_file.h"
 #include "widgets/qt_cp1252.h"
 #include "widgets/twips.h"
@@ -60,9 +62,14 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
   buildMenus();
   buildWorkbench();
   desk_ = new progress::TranslationDesk(doc_, this, textliste_, editorPane_,
-                                        {[this] { saveText(); }, [this](int bank, int row) { showBankText(bank, row); },
+                                        {[this] {
+                                           const bool writable = fit_->figures().textPieces.empty();
+                                           return saveText() && writable;
+                                         },
+                                         [this](int bank, int row) { showBankText(bank, row); },
                                          [this] { applyFilter(); }, [this] { refreshProblems(); }});
   desk_->attachStatusBar(statusBar());
+  desk_->markUnwritable(new editors::UnwritableMarks(editorPane_, [this] { return fit_->encoder(); }));
   editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));
   ReadSettings(doc_, settingsPath().toStdString());

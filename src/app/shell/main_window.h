@@ -83,7 +83,8 @@ class MainWindow : public QMainWindow {
   void saveInRom();
   void saveProject();
   void loadProject();
-  void saveText();
+  // False when the user chose to stay with the pane unsaved.
+  bool saveText();
   void toggleRomPane();
   void exportTranslation();
   void importTranslation();

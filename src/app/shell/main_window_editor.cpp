@@ -7,8 +7,10 @@
 
 #include "common/text_helpers.h"
 #include "editors/editor_pane.h"
+#include "editors/unwritable_marks.h"
 #include "progress/translation_desk.h"
 #include "rom/display_form.h"
+#include "shell/fit_status.h"
 #include "shell/main_window.h"
 #include "widgets/qt_cp1252.h"
 
@@ -75,12 +77,16 @@ void MainWindow::showBankText(int bank, int textIndex0) {
   leaving_ = false;
 }
 
-// The list keeps its place: only the saved row changes.
-void MainWindow::saveText() {
-  if (!ValidBankText(doc_, doc_.AktuelleBank, doc_.AktuellerText)) return;
+// The list keeps its place: only the saved row changes. A text the table cannot write whole is
+// stored only when the user says so, and then stays a draft.
+bool MainWindow::saveText() {
+  if (!ValidBankText(doc_, doc_.AktuelleBank, doc_.AktuellerText)) return false;
+  const std::vector<std::string> unwritable = fit_->figures().textPieces;
+  if (!unwritable.empty() && !editors::SaveUnwritableAnyway(prompter_, doc_.Fenstertitel, unwritable)) return false;
   const std::string before = doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText].Aktuell;
   storePane();
-  desk_->textSaved(before);
+  desk_->textSaved(before, !unwritable.empty());
+  return true;
 }
 
 void MainWindow::toggleRomPane() {

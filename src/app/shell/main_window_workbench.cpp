@@ -11,11 +11,13 @@
 #include <QShortcut>
 
 #include "check/problems.h"
+#include "check/unwritable.h"
 #include "editors/editor_pane.h"
 #include "editors/editor_windows_hookup.h"
 #include "progress/status_marks.h"
 #include "progress/translation_desk.h"
 #include "progress/translation_progress.h"
+#include "rom/character_table.h"
 #include "rom/display_form.h"
 #include "shell/fit_status.h"
 #include "shell/go_to_dialog.h"
@@ -138,8 +140,9 @@ void MainWindow::moveBank(int step) {
 void MainWindow::saveAndNext() {
   if (!textSpeichern_->isEnabled()) return;
   const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
-  saveText();
-  desk_->textDone(bank, text);
+  const bool writable = fit_->figures().textPieces.empty();
+  if (!saveText()) return;
+  if (writable) desk_->textDone(bank, text);  // a text the table cannot write whole stays a draft
   moveText(1);
 }
 
@@ -157,12 +160,16 @@ void MainWindow::goToText() {
 void MainWindow::showKeys() {
   std::string text;
   for (const Key& key : kKeys) text += std::string(text.empty() ? "" : kCrLf) + key.keys + ": " + key.what;
+  if (const std::vector<std::string>& unwritable = fit_->figures().textPieces; !unwritable.empty())
+    text += std::string(kCrLf) + kCrLf + "This text has characters the table cannot write: " + ListedPieces(unwritable) + ". " +
+            TableFileAdvice(FindTableFile(programFolder_, doc_.RomPfad));
   prompter_.ask(MakeMessage("Keys", text, Icon::Information));
 }
 
 void MainWindow::refreshProblems() {
   std::vector<ProblemRow> rows = FindProblems(doc_);
   rows.insert(rows.end(), readBack_.begin(), readBack_.end());
+  AddTableFileAdvice(FindTableFile(programFolder_, doc_.RomPfad), rows);
   AddAdvice(doc_, desk_->problemsScan(), rows);
   problems_->setRows(std::move(rows));
 }
