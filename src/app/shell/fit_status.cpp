@@ -22,7 +22,7 @@ QString Unwritable(int count, const std::vector<std::string>& pieces) {
 QLabel* AddLabel(QStatusBar* bar, const char* name) {
   auto* label = new QLabel(bar);
   label->setObjectName(QString::fromLatin1(name));
-  label->setMinimumWidth(1);  // a long figure is cut at the window's edge rather than widening the window
+  label->setWordWrap(true);  // a long figure takes a second line rather than widening the window
   bar->addWidget(label);
   return label;
 }
