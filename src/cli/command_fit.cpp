@@ -34,12 +34,9 @@ int RunFit(const std::vector<std::string>& args) {
   for (const AreaFit& area : report.nameAreas) PrintArea(area);
   // The texts are 8-bit; a terminal shows UTF-8.
   for (const TextFailure& failure : report.unencodable)
-    std::fprintf(stderr, "%s: %s
-", PlaceName(failure.place).c_str(), ShownText(failure.reason).c_str());
-  for (const OverflowNote& note : report.overflows) std::fprintf(stderr, "%s
-", ShownText(note.text).c_str());
-  for (const std::string& line : report.messages) std::fprintf(stderr, "%s
-", ShownText(line).c_str());
+    std::fprintf(stderr, "%s: %s\n", PlaceName(failure.place).c_str(), ShownText(failure.reason).c_str());
+  for (const OverflowNote& note : report.overflows) std::fprintf(stderr, "%s\n", ShownText(note.text).c_str());
+  for (const std::string& line : report.messages) std::fprintf(stderr, "%s\n", ShownText(line).c_str());
   return report.Fits() ? kExitOk : kExitFailed;
 }
 
