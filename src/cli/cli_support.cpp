@@ -11,6 +11,7 @@
 #include "common/text_helpers.h"
 #include "project/companion_file.h"
 #include "project/project_file.h"
+#include "rom/game_check.h"
 
 namespace orvane::cli {
 
@@ -167,7 +168,9 @@ std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<st
 }
 
 Answer StderrPrompter::ask(const Message& message) {
-  const Answer answer = message.buttons == Buttons::YesNo ? questionAnswer_ : message.defaultAnswer;
+  const Answer answer = IsForeignImageQuestion(message) ? (force_ ? Answer::Yes : Answer::No)
+                        : message.buttons == Buttons::YesNo ? questionAnswer_
+                                                            : message.defaultAnswer;
   const std::string title = Printable(message.title), text = Printable(message.text);
   if (message.buttons == Buttons::Ok) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());

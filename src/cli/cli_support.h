@@ -94,14 +94,16 @@ std::vector<std::pair<NamedFile, NamedFile>> ProjectOutputApart(const std::strin
 bool LoadProjectQuietly(Document& doc, const std::string& path);
 
 // Prints every message as "title: text" to stderr. Questions get a fixed answer per command
-// (printed after them); one-button messages are acknowledged.
+// (printed after them), the question whether to open or write an image that does not look like the
+// game's Yes only with `force` (--force); one-button messages are acknowledged.
 class StderrPrompter : public Prompter {
  public:
-  explicit StderrPrompter(Answer questionAnswer) : questionAnswer_(questionAnswer) {}
+  explicit StderrPrompter(Answer questionAnswer, bool force = false) : questionAnswer_(questionAnswer), force_(force) {}
   Answer ask(const Message& message) override;
 
  private:
   Answer questionAnswer_;
+  bool force_;
 };
 
 }  // namespace orvane::cli

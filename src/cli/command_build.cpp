@@ -21,7 +21,7 @@ namespace {
 // free-space report printed to stdout, everything else as the other commands do.
 class BuildPrompter : public Prompter {
  public:
-  explicit BuildPrompter(Answer onOverflow) : onOverflow_(onOverflow), others_(Answer::No) {}
+  BuildPrompter(Answer onOverflow, bool force) : onOverflow_(onOverflow), others_(Answer::No, force) {}
 
   Answer ask(const Message& message) override {
     if (message.title == "Info") {
@@ -63,8 +63,8 @@ int WritePatch(const std::string& patchPath, const std::vector<uint8_t>& before,
 }
 
 int RunBuild(const std::vector<std::string>& args) {
-  const OptionSpec options{{"-o", "--from", "--on-overflow", "--seed", "--patch"},
-                           {"--keep-dictionary", "--fix-checksum"}};
+  const OptionSpec options{{"-o", "--from", "--on-overflow", "--seed", "--patch", "--header"},
+                           {"--keep-dictionary", "--fix-checksum", "--force"}};
   const auto parsed = ParseArgs(kBuildCommand, args, options, 1, {"-o"});
   if (!parsed) return kExitUsage;
   const std::string overflow = parsed->value("--on-overflow").value_or("stop");
@@ -83,6 +83,11 @@ int RunBuild(const std::vector<std::string>& args) {
     }
   }
 
+  if (const auto header = parsed->value("--header")) {
+    if (*header != "add" && *header != "strip")
+      return UsageMistake(kBuildCommand, "--header takes add or strip, not " + *header);
+    params.writtenKind = *header == "add" ? ImageKind::Headed : ImageKind::Plain;
+  }
   params.fixChecksum = parsed->flag("--fix-checksum");
   const NamedFile outFile{"-o", *parsed->value("-o")}, project{"PROJECT", parsed->positional[0]};
   const NamedFile patchFile{"--patch", parsed->value("--patch").value_or("")};
@@ -93,7 +98,7 @@ int RunBuild(const std::vector<std::string>& args) {
     return kExitUsage;
 
   Document doc;
-  BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel);
+  BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel, parsed->flag("--force"));
   TerminalProgress progress("orvane-cli build");
   if (LoadProjectFile(doc, parsed->positional[0], prompter, progress) != ProjectOutcome::Done) return kExitFailed;
   doc.RomPfadGeladen = parsed->value("--from").value_or("");
@@ -105,7 +110,11 @@ int RunBuild(const std::vector<std::string>& args) {
   if (patch) before = BytesBefore(out, doc.RomPfadGeladen);
   GivenFile output(out);
   SavedRom saved;
-  if (SaveInRom(doc, params, prompter, progress, output, &saved) != SaveOutcome::Finished) return kExitFailed;
+  const SaveOutcome outcome = SaveInRom(doc, params, prompter, progress, output, &saved);
+  if (outcome == SaveOutcome::Cancelled)
+    return Fail(kBuildCommand, "nothing was written (--header add|strip gives OUT its kind, --force writes into an "
+                               "image that does not look like the game's)");
+  if (outcome != SaveOutcome::Finished) return kExitFailed;
   if (params.fixChecksum && !saved.checksumFixed)
     std::fprintf(stderr, "orvane-cli build: no cartridge header found, the checksum was not fixed\n");
   if (patch && WritePatch(*patch, before, out) != kExitOk) return kExitFailed;
@@ -120,7 +129,7 @@ int RunBuild(const std::vector<std::string>& args) {
 const Command kBuildCommand{
     "build",
     "PROJECT.ovp -o OUT.smc [--from BASE.smc] [--keep-dictionary] [--on-overflow skip|stop] [--seed S] "
-    "[--fix-checksum] [--patch fix.bps|fix.ips]",
+    "[--fix-checksum] [--patch fix.bps|fix.ips] [--header add|strip] [--force]",
     "Writes a project into a ROM file as \"Save in Rom\" does (a new OUT starts as a copy of BASE), then reads it back",
     &RunBuild};
 

@@ -7,6 +7,7 @@
 #include "common/run_error.h"
 #include "demo/demo_document.h"
 #include "demo/demo_rom.h"
+#include "image_kind.h"
 
 namespace orvane::cli {
 
@@ -15,13 +16,14 @@ extern const Command kDemoRomCommand;
 namespace {
 
 int RunDemoRom(const std::vector<std::string>& args) {
-  const auto parsed = ParseArgs(kDemoRomCommand, args, {{"-o", "--table-out"}, {}}, 0, {"-o"});
+  const auto parsed = ParseArgs(kDemoRomCommand, args, {{"-o", "--table-out"}, {"--headerless"}}, 0, {"-o"});
   if (!parsed) return kExitUsage;
   if (RefuseSameFiles(kDemoRomCommand,
                       {{{"-o", *parsed->value("-o")}, {"--table-out", parsed->value("--table-out").value_or("")}}}))
     return kExitUsage;
   return RunGuarded(kDemoRomCommand, [&] {
-    WriteFileAtomically(*parsed->value("-o"), demo::BuildDemoRom());
+    const ImageKind kind = parsed->flag("--headerless") ? ImageKind::Plain : ImageKind::Headed;
+    WriteFileAtomically(*parsed->value("-o"), ToFileImage(demo::BuildDemoRom(), kind));
     if (const auto table = parsed->value("--table-out")) WriteFileAtomically(*table, demo::DemoTableFile());
     return kExitOk;
   });
@@ -29,7 +31,8 @@ int RunDemoRom(const std::vector<std::string>& args) {
 
 }  // namespace
 
-const Command kDemoRomCommand{"demo-rom", "-o DEMO.smc [--table-out Orvane_Englisch.tbl]",
-                              "Writes the demo ROM (the project's own sample texts) and its table file", &RunDemoRom};
+const Command kDemoRomCommand{"demo-rom", "-o DEMO.smc [--table-out Orvane_Englisch.tbl] [--headerless]",
+                              "Writes the demo ROM (the project's own sample texts; --headerless without the copier "
+                              "header, as DEMO.sfc) and its table file", &RunDemoRom};
 
 }  // namespace orvane::cli

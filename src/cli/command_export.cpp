@@ -14,7 +14,7 @@ extern const Command kExportCommand;
 namespace {
 
 int RunExport(const std::vector<std::string>& args) {
-  const auto parsed = ParseArgs(kExportCommand, args, {{"-o", "--table"}, {"--edited-v095"}}, 1, {"-o"});
+  const auto parsed = ParseArgs(kExportCommand, args, {{"-o", "--table"}, {"--edited-v095", "--force"}}, 1, {"-o"});
   if (!parsed) return kExitUsage;
   const std::string out = *parsed->value("-o");
   if (RefuseSameFiles(kExportCommand, ProjectOutputApart(out, {{"ROM", parsed->positional[0]},
@@ -23,13 +23,15 @@ int RunExport(const std::vector<std::string>& args) {
 
   Document doc;
   // A run without a user stops at the first error instead of going on past it.
-  StderrPrompter prompter(Answer::No);
+  StderrPrompter prompter(Answer::No, parsed->flag("--force"));
   RomLoadParams params;
   params.romPath = parsed->positional[0];
   params.ladeOption = parsed->flag("--edited-v095") ? 1 : 0;
   params.programFolder = DataFolder(ProgramFolder());
   params.tablePath = parsed->value("--table").value_or("");
-  if (RomLaden(doc, params, prompter) != LoadOutcome::Loaded) return kExitFailed;
+  const LoadOutcome loaded = RomLaden(doc, params, prompter);
+  if (loaded == LoadOutcome::NotTheGame) return Fail(kExportCommand, "not opened (--force opens it anyway)");
+  if (loaded != LoadOutcome::Loaded) return kExitFailed;
 
   SilentProgress progress;
   const ProjectOutcome saved = SaveProjectFile(doc, out, prompter, progress);
@@ -38,7 +40,7 @@ int RunExport(const std::vector<std::string>& args) {
 
 }  // namespace
 
-const Command kExportCommand{"export", "ROM [--table FILE] [--edited-v095] -o OUT.ovp",
+const Command kExportCommand{"export", "ROM [--table FILE] [--edited-v095] [--force] -o OUT.ovp",
                              "Loads a ROM as \"Load Rom\" does and writes its project file", &RunExport};
 
 }  // namespace orvane::cli

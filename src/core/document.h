@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "image_kind.h"
 #include "text_progress.h"
 
 namespace orvane {
@@ -89,6 +90,7 @@ class Document {
   int16_t LadeOption = 0;  // 0 normal, 1 "edited with V 0.95", -1 nothing chosen
   std::string RomPfad;
   std::string RomPfadGeladen;
+  LoadedImage loadedImage;  // the kind of RomPfadGeladen's file, and whether it was opened though foreign
   bool Geaendert = false;
   bool TabelleGeaendert = false;
   std::string Fenstertitel;

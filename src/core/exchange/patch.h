@@ -38,10 +38,13 @@ PatchKind PatchKindFor(const std::string& path);
 uint32_t Crc32(ByteSpan bytes);
 
 // Makes the patch from ORIGINAL to MODIFIED (without their copier headers when `stripHeader`),
-// of the kind its file name asks for, and writes it. Throws PatchRefused or RunError.
+// of the kind its file name asks for, and writes it. Without `stripHeader`, a headed and a plain
+// image are refused as a pair. Throws PatchRefused or RunError.
 void CreatePatchFile(const std::string& original, const std::string& modified, const std::string& patchPath,
                      bool stripHeader);
-// Applies the patch to BASE and writes the result to OUT; nothing is written when it is refused.
+// Applies the patch to BASE and writes the result to OUT; nothing is written when it is refused. A
+// BPS patch made for the other kind of the same image (with or without the copier header) applies
+// too, and OUT keeps BASE's kind.
 void ApplyPatchFile(const std::string& patchPath, const std::string& basePath, const std::string& outPath);
 
 }  // namespace orvane

@@ -5,6 +5,8 @@
 #include "common/file_helpers.h"
 #include "exchange/cartridge.h"
 #include "exchange/patch.h"
+#include "image_kind.h"
+#include "layout.h"
 
 namespace orvane {
 
@@ -23,6 +25,36 @@ bool EndsWithIps(const std::string& path) {
 
 ByteSpan WithoutCopierHeader(const std::vector<uint8_t>& file) {
   return ByteSpan(file).subspan(CopierHeaderSize(file.size()));
+}
+
+// A patch between a headed and a plain image would move every byte by the header as well as change
+// the texts, and fit neither kind of base afterwards.
+void RefuseMixedKinds(const std::string& original, size_t originalSize, const std::string& modified,
+                      size_t modifiedSize) {
+  const std::optional<ImageKind> from = KindForSize(originalSize), to = KindForSize(modifiedSize);
+  if (!from || !to || *from == *to) return;
+  throw PatchRefused("\"" + original + "\" is a ROM image " + KindWords(*from) + " and \"" + modified + "\" one " +
+                     KindWords(*to) + ": make both the same kind first (orvane-cli build --header add|strip), or "
+                     "give --strip-header to make the patch for images without the header.");
+}
+
+// The patch applied to the other kind of the same image: behind the header a plain image lacks (an
+// empty one, as every clean header is), or to a headed image without its header, which is kept.
+// Only a BPS patch can tell whether that fits; an IPS patch applies to any file.
+std::optional<std::vector<uint8_t>> ApplyToOtherKind(ByteSpan patch, const std::vector<uint8_t>& base) {
+  const std::optional<ImageKind> kind = KindForSize(base.size());
+  const bool headed = kind ? *kind == ImageKind::Headed : CopierHeaderSize(base.size()) > 0;
+  try {
+    if (headed) {
+      std::vector<uint8_t> result(base.begin(), base.begin() + kHeaderSize);
+      const std::vector<uint8_t> behind = ApplyPatch(patch, WithoutCopierHeader(base));
+      result.insert(result.end(), behind.begin(), behind.end());
+      return result;
+    }
+    if (kind) return ToFileImage(ApplyPatch(patch, ToHeldImage(base, ImageKind::Plain)), ImageKind::Plain);
+  } catch (const PatchRefused&) {
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -45,6 +77,7 @@ void CreatePatchFile(const std::string& original, const std::string& modified, c
                      bool stripHeader) {
   const std::vector<uint8_t> source = ReadWholeFile(original);
   const std::vector<uint8_t> target = ReadWholeFile(modified);
+  if (!stripHeader) RefuseMixedKinds(original, source.size(), modified, target.size());
   const ByteSpan from = stripHeader ? WithoutCopierHeader(source) : ByteSpan(source);
   const ByteSpan to = stripHeader ? WithoutCopierHeader(target) : ByteSpan(target);
   WriteFileAtomically(patchPath, CreatePatch(PatchKindFor(patchPath), from, to));
@@ -56,16 +89,11 @@ void ApplyPatchFile(const std::string& patchPath, const std::string& basePath, c
   std::vector<uint8_t> result;
   try {
     result = ApplyPatch(patch, base);
-  } catch (const PatchRefused& refused) {
-    // The most common wrong base: the right ROM, but with its copier header.
-    if (CopierHeaderSize(base.size()) == 0) throw;
-    try {
-      ApplyPatch(patch, WithoutCopierHeader(base));
-    } catch (const PatchRefused&) {
-      throw refused;
-    }
-    throw PatchRefused(std::string(refused.what()) +
-                       " It fits this ROM without its 512-byte copier header: remove the header first.");
+  } catch (const PatchRefused&) {
+    // The most common other base: the right ROM, but of the other kind. The result keeps the base's.
+    std::optional<std::vector<uint8_t>> other = ApplyToOtherKind(patch, base);
+    if (!other) throw;
+    result = std::move(*other);
   }
   WriteFileAtomically(outPath, result);
 }

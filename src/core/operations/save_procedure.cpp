@@ -13,7 +13,9 @@
 #include "compression/optimizer.h"
 #include "exchange/cartridge.h"
 #include "operations/save_report.h"
+#include "rom/game_check.h"
 #include "writer/write_context.h"
+#include "writer/written_kind.h"
 
 namespace orvane {
 
@@ -87,7 +89,8 @@ class SaveRun {
   }
 
   double Now() const { return params_.clock ? params_.clock() : SecondsSinceMidnight(); }
-  bool CopyIntoMemory(const std::string& source);
+  bool CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes);
+  bool AcceptedAsGame(const std::string& basePath);
   bool Optimize();
   bool WriteAll();
 
@@ -100,7 +103,7 @@ class SaveRun {
 
 SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   const std::optional<std::string> chosen =
-      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig", "", true, false});
+      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig;*.sfc", "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
   const std::string& target = *chosen;
   const bool replaces = FileExists(target);
@@ -121,11 +124,21 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   // A new name starts as a copy of the loaded ROM, made in memory: the file and its folders appear
   // only when the save completes.
   const bool copied = !existed && !doc_.RomPfadGeladen.empty();
+  std::vector<uint8_t> base;
   if (copied) {
-    if (!CopyIntoMemory(doc_.RomPfadGeladen)) return stopped();
-  } else if (Guarded([&] { image_ = RomImage(OpenOutput(target)); }) == Step::Stop) {
+    if (!CopyIntoMemory(doc_.RomPfadGeladen, base)) return stopped();
+  } else if (Guarded([&] { base = OpenOutput(target); }) == Step::Stop) {
     return stopped();
   }
+  // A file of neither size is taken as headed, as files always were before plain images.
+  const ImageKind baseKind = base.empty() ? KindForName(target).value_or(ImageKind::Headed)
+                                          : KindForSize(base.size()).value_or(ImageKind::Headed);
+  const std::optional<ImageKind> kind =
+      ChooseWrittenKind(baseKind, target, copied, params_.writtenKind, prompter_, ApplicationTitle(doc_));
+  if (!kind) return SaveOutcome::Cancelled;
+  const bool hadBytes = !base.empty();
+  image_ = RomImage(ToHeldImage(std::move(base), baseKind));
+  if (hadBytes && !AcceptedAsGame(copied ? doc_.RomPfadGeladen : target)) return SaveOutcome::Cancelled;
 
   // Nothing is written when the dictionary could not be settled, so the file stays as it is.
   if (!Optimize()) return stopped();
@@ -143,7 +156,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
     if (copied && fs::path(target).has_parent_path()) fs::create_directories(fs::path(target).parent_path(), ec);
     CheckWritable(target);
     if (replaces && params_.keepBackup) WriteFileAtomically(target + ".bak", ReadWholeFile(target));
-    written = WriteFileAtomically(target, image_.bytes());
+    written = WriteFileAtomically(target, ToFileImage(image_.bytes(), *kind));
   });
   // A file that could not be replaced holds none of this save: no success report, and the
   // texts still count as unsaved.
@@ -162,14 +175,22 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   return SaveOutcome::Finished;
 }
 
-bool SaveRun::CopyIntoMemory(const std::string& source) {
+bool SaveRun::CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes) {
   try {
-    image_ = RomImage(ReadWholeFile(source));
+    bytes = ReadWholeFile(source);
     return true;
   } catch (const RunError&) {
     prompter_.ask(MakeMessage(ApplicationTitle(doc_), "Couldn't copy file \"" + source + "\""));
     return false;
   }
+}
+
+// An image that does not look like the game's is written only when the user says so, once: opening
+// it anyway counts for the loaded ROM itself.
+bool SaveRun::AcceptedAsGame(const std::string& basePath) {
+  const std::string problem = GameImageProblem(image_);
+  if (problem.empty() || (doc_.loadedImage.foreignAccepted && SameFile(basePath, doc_.RomPfadGeladen))) return true;
+  return prompter_.ask(ForeignImageQuestion(problem, "Write into it anyway?")) == Answer::Yes;
 }
 
 bool SaveRun::Optimize() {

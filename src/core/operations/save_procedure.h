@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "common/progress_sink.h"
 #include "common/prompter.h"
 #include "document.h"
+#include "image_kind.h"
 #include "writer/write_context.h"
 
 namespace orvane {
@@ -23,6 +25,7 @@ struct SaveParams {
   bool fixChecksum = false;       // write the cartridge checksum once the texts are in
   bool keepBackup = false;        // a file the save replaces is kept once as NAME.bak beside it
   bool confirmReplace = false;    // ask before replacing an existing file other than the loaded ROM
+  std::optional<ImageKind> writtenKind;  // write the file with or without the copier header, whatever it had
 };
 
 // What a completed save leaves for its caller.
@@ -36,7 +39,7 @@ struct SavedRom {
 
 enum class SaveOutcome {
   Finished,   // everything written, both reports shown
-  Cancelled,  // the warning answered Cancel or the file dialog closed: nothing touched
+  Cancelled,  // the warning, the file dialog, the kind question or the foreign image question: nothing touched
   Stopped,    // Cancel, a space message, an unknown character, the optimizer, a failed copy or an error
               // ended it; the file is as it was (a new one was not created), and the last message says so
 };

@@ -4,11 +4,13 @@
 
 #include "common/file_helpers.h"
 #include "common/run_error.h"
+#include "image_kind.h"
 #include "layout.h"
 #include "progress/translation_progress.h"
 #include "rom/character_table.h"
 #include "rom/code_table.h"
 #include "rom/decoder.h"
+#include "rom/game_check.h"
 
 namespace orvane {
 
@@ -52,12 +54,22 @@ LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& promp
   doc.LadeOption = params.ladeOption;
   doc.RomPfad = params.romPath;
   doc.RomPfadGeladen = doc.RomPfad;
+  doc.loadedImage = LoadedImage{};
   try {
-    const RomImage rom(ReadWholeFile(doc.RomPfad));
-    if (!HasCopierHeader(rom)) {
+    std::vector<uint8_t> file = ReadWholeFile(doc.RomPfad);
+    const std::optional<ImageKind> kind = KindForSize(file.size());
+    if (!kind) {
+      prompter.ask(SizeRefusal(doc.RomPfad, file.size()));
+      return LoadOutcome::SizeRejected;
+    }
+    const RomImage rom(ToHeldImage(std::move(file), *kind));
+    if (*kind == ImageKind::Headed && !HasCopierHeader(rom)) {
       prompter.ask(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop));
       return LoadOutcome::HeaderRejected;
     }
+    const std::string problem = GameImageProblem(rom);
+    if (!problem.empty() && prompter.ask(ForeignImageQuestion(problem)) != Answer::Yes) return LoadOutcome::NotTheGame;
+    doc.loadedImage = LoadedImage{*kind, !problem.empty()};
     ClearTextsAndTable(doc);
     StartProgress(doc);
     if (params.headerAccepted) params.headerAccepted();
