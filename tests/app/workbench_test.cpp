@@ -4,6 +4,7 @@
 
 #include "check/fit.h"
 #include "common/file_helpers.h"
+#include "image_kind.h"
 #include "progress/translation_desk.h"
 #include "progress/translation_progress.h"
 #include "shell/fit_status.h"
@@ -194,8 +195,9 @@ class WorkbenchTest : public QObject {
     }
   }
 
-  // Files opened by name, by a drop and from the recent list go the way "Load Rom" and "Load Project"
-  // go, with their messages; then the keys save, save and go on, revert, search and list the keys.
+  // Files opened by name, by a drop and from the recent list (a ROM with and without its copier header,
+  // a project) go the way "Load Rom" and "Load Project" go, with their messages; then the keys save,
+  // save and go on, revert, search and list the keys.
   void filesAndKeys() {
     const auto outcome = [](Harness& h) { return h.said() + " / " + h.shown() + " / " + h.usable(); };
     Harness rom{RomFixture()}, project;
@@ -203,7 +205,10 @@ class WorkbenchTest : public QObject {
     rom.chooser.answer = project.chooser.answer = rom.folder.file("work.ovp");
     rom.window->saveProject();
     project.window->loadProject();
-    for (const auto& [path, expected] : {std::pair{romFile, romWay}, {romFile.chopped(8) + "work.ovp", outcome(project)}}) {
+    const QString plainFile = romFile.chopped(3) + "sfc";  // the same image without its copier header
+    WriteFileAtomically(plainFile.toStdString(), ToFileImage(ReadWholeFile(romFile.toStdString()), ImageKind::Plain));
+    for (const auto& [path, expected] : {std::pair{romFile, romWay}, {plainFile, romWay},
+                                         {romFile.chopped(8) + "work.ovp", outcome(project)}}) {
       for (int way = 0; way < 3; ++way) {
         Harness h;
         QMimeData dropped;

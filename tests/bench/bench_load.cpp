@@ -1,11 +1,14 @@
 // Load and decode of a full-size ROM with texts in every bank: from a file through RomLaden, and
-// from memory through DecodeRomImage.
+// from memory through DecodeRomImage; the game check a load makes first, on the game's image (every
+// pointer read) and on a plain copy of it, which is held headed before anything else.
 
 #include <benchmark/benchmark.h>
 
 #include "bench/realistic_rom.h"
 #include "common/file_helpers.h"
 #include "document.h"
+#include "rom/game_check.h"
+#include "image_kind.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
@@ -46,6 +49,20 @@ void BM_DecodeRomImage(benchmark::State& state) {
   state.counters["dialogue_chars"] = static_cast<double>(decoded);
 }
 BENCHMARK(BM_DecodeRomImage)->Unit(benchmark::kMillisecond);
+
+void BM_GameCheck(benchmark::State& state) {
+  for (auto _ : state) {
+    const std::string problem = GameImageProblem(Rom().image());
+    if (!problem.empty()) state.SkipWithError(problem.c_str());
+  }
+}
+BENCHMARK(BM_GameCheck)->Unit(benchmark::kMicrosecond);
+
+void BM_PlainImageHeld(benchmark::State& state) {
+  const std::vector<uint8_t> plain = ToFileImage(Rom().image().bytes(), ImageKind::Plain);
+  for (auto _ : state) benchmark::DoNotOptimize(ToHeldImage(plain, ImageKind::Plain).data());
+}
+BENCHMARK(BM_PlainImageHeld)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadRomFile(benchmark::State& state) {
   testing::TempFolder folder;

@@ -108,7 +108,8 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
   const Outcome usage = Call({"export", "--help"}), help = Call({"--help"}), none = Call({});
   // The list of commands: asked for on stdout, without any argument on stderr with 2.
   EXPECT_EQ(std::tuple(usage.exitCode, help.exitCode, none.exitCode, help.out), std::tuple(0, 0, 2, none.err));
-  EXPECT_TRUE(usage.out.ends_with("\nusage: orvane-cli export ROM [--table FILE] [--edited-v095] -o OUT.ovp\n"));
+  EXPECT_TRUE(
+      usage.out.ends_with("\nusage: orvane-cli export ROM [--table FILE] [--edited-v095] [--force] -o OUT.ovp\n"));
   EXPECT_TRUE(Has(help.out, "\n  export "));
 }
 
@@ -243,6 +244,46 @@ TEST_F(Cli, HostileFilesAreRefusedWithTheirMessageAndShownEscaped) {
       "orvane-cli diff: " + work.file("cut.ovp") + " could not be read\n"));
   EXPECT_EQ(std::tuple(FileExists(work.file("o.ovp")), std::distance(std::filesystem::directory_iterator(work.path()), {})),
             std::tuple(false, 15));
+}
+
+// Plain images: the headerless demo exports to the same project, builds keep their base's kind and change it
+// only with --header, a patch needs both files of one kind; an image that does not look like the game's is
+// refused with 1 unless --force.
+TEST_F(Cli, PlainImagesFollowEveryCommandAndForeignOnesNeedForce) {
+  const std::string plain = work.file("demo.sfc"), foreign = work.file("foreign.smc");
+  std::vector<uint8_t> overwritten = ReadWholeFile(demo);
+  std::fill(overwritten.begin() + 0x39B200, overwritten.begin() + 0x39B200 + 888, 0xFF);  // bank 2's pointers
+  WriteFileAtomically(foreign, overwritten);
+  const std::string question = "Unknown Rom: This image does not look like the game's ROM (the pointer of text 1 in "
+                               "bank 2 leads to 0x3A01FF, outside the bank's text area 0x39B578..0x39FC75). ";
+  const std::string keep = "--keep-dictionary";
+  ExpectRuns(
+      {{{"demo-rom", "--headerless", "-o", plain}, 0, "", ""},
+       {{"export", plain, "--table", table, "-o", work.file("plain.ovp")}, 0, "", ""},
+       {{"build", project, "-o", work.file("p.sfc"), "--from", plain, keep}, 0, "Free Space", "Finished!"},
+       {{"build", project, "-o", work.file("p.smc"), "--from", plain, keep}, 1, "",
+        "Orvane Texteditor: \"" + work.file("p.smc") + "\" is named for a ROM image with a copier header"},
+       {{"build", project, "-o", work.file("p.smc"), "--from", plain, keep, "--header", "add"}, 0, "", "Finished!"},
+       {{"build", project, "-o", work.file("q.smc"), "--from", plain, keep, "--header", "both"}, 2, "",
+        "orvane-cli build: --header takes add or strip, not both\n"},
+       {{"patch", plain, work.file("p.sfc"), "-o", work.file("p.bps")}, 0, "", ""},
+       {{"patch", demo, work.file("p.sfc"), "-o", work.file("m.bps")}, 1, "",
+        "orvane-cli patch: \"" + demo + "\" is a ROM image with a copier header and"},
+       {{"apply-patch", work.file("p.bps"), demo, "-o", work.file("a.smc")}, 0, "", ""},
+       {{"checksum", plain}, 0, "HiROM header at 0xFFC0: stored checksum 0x", ""},
+       {{"export", foreign, "--table", table, "-o", work.file("f.ovp")}, 1, "",
+        question + "Open it anyway? [No]\norvane-cli export: not opened (--force opens it anyway)\n"},
+       {{"export", foreign, "--table", table, "-o", work.file("f.ovp"), "--force"}, 0, "",
+        question + "Open it anyway? [Yes]\n"},
+       {{"build", project, "-o", work.file("f.smc"), "--from", foreign, keep}, 1, "",
+        question + "Write into it anyway? [No]\norvane-cli build: nothing was written"},
+       {{"build", project, "-o", work.file("f.smc"), "--from", foreign, keep, "--force"}, 0, "", question}});
+  EXPECT_EQ(ReadFileText(plain), ReadFileText(demo).substr(0x200));
+  EXPECT_EQ(ReadFileText(work.file("plain.ovp")), ReadFileText(project));
+  EXPECT_EQ(ReadFileText(work.file("p.sfc")), ReadFileText(plain));
+  EXPECT_EQ(ReadFileText(work.file("p.smc")), ReadFileText(demo));
+  EXPECT_EQ(ReadFileText(work.file("a.smc")), ReadFileText(demo));
+  EXPECT_EQ(ReadFileText(work.file("f.smc")), ReadFileText(demo));
 }
 
 // progress counts the statuses the companion file holds (or derives them); spell lists each word with its

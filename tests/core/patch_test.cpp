@@ -103,7 +103,7 @@ TEST(Patch, EachKindWritesTheRecordsItsRulesGive) {
 }
 
 // A patch that cannot be applied is refused with its reason and writes nothing; a BPS patch names the base it
-// wants, and where the base is that file behind a copier header, says so.
+// wants.
 // An IPS patch of these records; a BPS patch for `base` that declares a target of `size` bytes and holds no action.
 Bytes IpsRecords(std::string_view records) {
   Bytes patch{'P', 'A', 'T', 'C', 'H'};
@@ -128,15 +128,12 @@ TEST(Patch, RefusalsSayWhyAndWriteNothing) {
   for (int i = 0; i < 1100; ++i) fills += std::string("\0\0\0\0\0\xFF\xFF\x01", 8);
   const Bytes repeats = IpsRecords(fills + "EOF");
   const Bytes a(5120, 1), bps = CreateBps(a, Bytes(5121, 2));
-  Bytes damaged = bps, headed(512, 0);
+  Bytes damaged = bps;
   damaged[damaged.size() / 2] ^= 1;
-  headed.insert(headed.end(), a.begin(), a.end());
   const std::string other = "This patch was made for another file: the base has CRC32 ";
   const std::string wants = " bytes, the patch expects CRC32 6BA56498 and 5120 bytes. Nothing was written.";
   const struct { Bytes patch, base; std::string says; } rows[] = {
       {bps, Bytes(4488, 1), other + "888F4713 and 4488" + wants},
-      {bps, headed, other + "B943D710 and 5632" + wants +
-                        " It fits this ROM without its 512-byte copier header: remove the header first."},
       {damaged, a, "The patch file is damaged: its own CRC32 does not match."},
       {Bytes{'n', 'o', 'p', 'e', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, a, "This is neither a BPS nor an IPS patch."},
       {Bytes{'B', 'P', 'S', '1'}, a, "This is not a BPS patch."},

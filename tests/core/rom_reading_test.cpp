@@ -12,9 +12,11 @@
 #include "common/run_error.h"
 #include "demo/demo_document.h"
 #include "demo/demo_rom.h"
+#include "image_kind.h"
 #include "layout.h"
 #include "rom/character_table.h"
 #include "rom/decoder.h"
+#include "rom/game_check.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
@@ -171,7 +173,7 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
   rom.SetText(17, 1, {0xA0, 0xF0});
   rom.SetItem(1, 0x0C, Codes("Rope"));
   rom.WriteTo(roms.file("game.smc"));
-  WriteFileAtomically(roms.file("short.smc"), std::vector<uint8_t>(0x200));  // missing bytes read as zero
+  WriteFileAtomically(roms.file("short.smc"), std::vector<uint8_t>(0x200));  // the header alone is no image
   for (const int32_t position : {38, 118, 0, 37, 119, 0x1FF}) {              // only header bytes 38..118 are checked
     rom.PutBytes(position, {0x01});
     rom.WriteTo(roms.file(position == 38 ? "bad38.smc" : position == 118 ? "bad118.smc" : "outside.smc"));
@@ -183,13 +185,17 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
   };
   const std::string notRegular = error("75", "Path/File access error (not a regular file)");
   const std::string badHeader = Shown(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop)) + "\n";
+  const std::string badSize = Shown(SizeRefusal(roms.file("short.smc"), 0x200)) + "\n";
+  const std::string erasedQuestion = Shown(ForeignImageQuestion(
+      "the pointer of text 1 in bank 1 leads to 0x3801FF, outside the bank's text area 0x370590..0x374AB7")) + "\n";
   // the ROM in the ROM folder ("": the folder itself), the table file beside it, an explicit table file, and
-  // the outcome with its messages and whether the header passed
+  // the outcome with its messages, and when the file was accepted (0 never, else the messages shown by then + 1)
   using enum LoadOutcome;
   const struct { const char* rom; std::string table, explicitTable; LoadOutcome outcome; std::string shown;
-                 bool headerPassed; } ways[] = {
+                 int accepted; } ways[] = {
       {"game.smc", typical, "", Loaded, "", true}, {"outside.smc", typical, "", Loaded, "", true},
-      {"short.smc", typical, "", Loaded, "", true}, {"bad38.smc", typical, "", HeaderRejected, badHeader, false},
+      {"short.smc", typical, "", SizeRejected, badSize, false},
+      {"bad38.smc", typical, "", HeaderRejected, badHeader, false},
       {"bad118.smc", typical, "", HeaderRejected, badHeader, false},
       {"game.smc", "", "", TableMissing,
        Shown(MakeMessage("Sorry!", "Eine Tabelle namens <\\Orvane_Englisch.tbl> Fehlt!", Icon::Stop)) + "\n", true},
@@ -200,9 +206,9 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
       {"game.smc", "A0=beside\r\n", "other.tbl", Loaded, "", true},  // an explicit table wins
       {"fifo", typical, "", Failed, notRegular, false}, {"game.smc", typical, "fifo", Failed, notRegular, true},
       {"huge.smc", typical, "", Failed, error("75", "Path/File access error (larger than 64 MiB)"), false},
-      {"erased.smc", typical, "", Failed,  // every string runs to the end: refused, not hours
-       error("7", "Out of memory (the texts run on far beyond any game's)"), true}};
-  std::vector<uint8_t> erased(4 << 20, 0xFF);
+      {"erased.smc", typical, "", Failed,  // opened anyway, every string runs to the end: refused, not hours
+       erasedQuestion + error("7", "Out of memory (the texts run on far beyond any game's)"), 2}};
+  std::vector<uint8_t> erased(kFullImageSize, 0xFF);
   std::fill(erased.begin(), erased.begin() + 0x200, 0);
   WriteFileAtomically(roms.file("erased.smc"), erased);
   ::mkfifo(roms.file("fifo").c_str(), 0666);
@@ -219,26 +225,26 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     doc.Tabelle[1][0xA0] = doc.Tabelle[2][0xF0] = "old";
     doc.Geaendert = doc.TabelleGeaendert = true;
     doc.AktuelleBank = 5;
-    ScriptedPrompter prompter;
+    ScriptedPrompter prompter({Answer::Yes});  // opens what does not look like the game's
     int calls = 0;
     RomLoadParams params{roms.file(way.rom), 1, program.path(),
                          way.explicitTable.empty() ? "" : roms.file(way.explicitTable)};
     // Called once the texts are emptied, before anything is shown.
     params.headerAccepted = [&] { calls += 1 + prompter.messages().size() + doc.Texte[1][1].Aktuell.size(); };
     ASSERT_EQ(RomLaden(doc, params, prompter), way.outcome);
-    EXPECT_EQ(std::pair(prompter.shown(), calls), std::pair(way.shown, way.headerPassed ? 1 : 0));
+    EXPECT_EQ(std::pair(prompter.shown(), calls), std::pair(way.shown, way.accepted));
     EXPECT_EQ(doc.GewaehlteDatei + doc.RomPfad + doc.RomPfadGeladen, params.romPath + params.romPath + params.romPath);
     // Flags, texts and table: banks 17..21 go through the table file with option 1, which cannot change the line codes.
-    const bool loaded = way.outcome == Loaded, decoded = loaded && way.rom != std::string("short.smc");
+    const bool loaded = way.outcome == Loaded;
     const bool built = loaded || way.rom == std::string("erased.smc");  // the tables stand before the texts
     // A load starts the translation's progress afresh, with the decoded names as their originals.
-    EXPECT_EQ(doc.Progress.nameOriginals["item 1 name"].substr(0, 4), decoded ? "Rope" : loaded ? "{00}" : "");
+    EXPECT_EQ(doc.Progress.nameOriginals["item 1 name"].substr(0, 4), loaded ? "Rope" : "");
     EXPECT_EQ(std::to_string(doc.LadeOption) + (doc.Geaendert ? " changed " : " ") +
                   (doc.TabelleGeaendert ? "table changed " : "") + std::to_string(doc.AktuelleBank) + "|" +
                   doc.Texte[1][1].Aktuell + "|" + doc.Texte[17][1].Aktuell + "|" + doc.Texte[1][1000].Aktuell + "|" +
                   doc.Tabelle[1][0xA0] + doc.Tabelle[2][0x05] + doc.Tabelle[2][0xF0],
-              std::string(loaded ? "1 1|" : "1 changed 5|") + (!way.headerPassed ? "earlier||beyond|oldold"
-                                                               : decoded         ? "Hi[L_]you|A||A[L_]"
+              std::string(loaded ? "1 1|" : "1 changed 5|") + (way.accepted == 0 ? "earlier||beyond|oldold"
+                                                               : loaded          ? "Hi[L_]you|A||A[L_]"
                                                                : built           ? "|||A[L_]"
                                                                                  : "|||"));
   }

@@ -689,7 +689,7 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
                 prompter.last().text.ends_with(path.left == kNone ? "\" was not created." : "\" is unchanged."));
     EXPECT_TRUE(path.left != kNone || !fs::exists(folder.file("missing")));
     EXPECT_EQ(requests.empty() ? "" : requests[0].title + requests[0].filter,
-              path.titles == "Warning!!!;" ? "" : "In Rom Speichern...SNES-Roms|*.smc;*.fig");
+              path.titles == "Warning!!!;" ? "" : "In Rom Speichern...SNES-Roms|*.smc;*.fig;*.sfc");
   }
   EXPECT_TRUE(fs::is_empty(taken));
   EXPECT_TRUE(fs::is_fifo(fifo));

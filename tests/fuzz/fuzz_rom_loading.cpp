@@ -1,14 +1,17 @@
 // ROM loading from arbitrary bytes: a file of any size loaded through RomLaden, an image decoded in
 // memory, or the demo image patched at the places the loader reads (pointer tables,
 // the dictionary, name records). Loading never crashes, shows only its own messages, refuses
-// exactly the files whose header bytes 38..118 are not all zero, and leaves a complete decode
-// table. Input: mode (1 the "edited with V 0.95" option; 2 a file, 4 an image, else patches),
+// exactly the files of neither image size and the headed ones whose header bytes 38..118 are not all
+// zero, asks before opening what does not look like the game's, and leaves a complete decode table.
+// Input: mode (1 the "edited with V 0.95" option; 2 a file, 4 an image, else patches),
 // then the bytes or patch records (anchor, signed offset in 2 bytes, length, bytes).
 #include "common/file_helpers.h"
 #include "common/run_error.h"
 #include "demo/demo_rom.h"
 #include "harness.h"
 #include "rom/character_table.h"
+#include "rom/game_check.h"
+#include "image_kind.h"
 #include "rom/rom_loader.h"
 #include "support/rom_fixture.h"
 
@@ -45,12 +48,20 @@ void Load(const std::string& bytes, int16_t option) {
   WriteFileAtomically(kFolder.file("game.smc"), bytes);
   fuzz::FixedPrompter prompter(Answer::No);
   const LoadOutcome outcome = RomLaden(doc, {kFolder.file("game.smc"), option, kFolder.path(), ""}, prompter);
-  const bool clean = bytes.find_first_not_of('\0', kHeaderCheckFirst) > size_t{kHeaderCheckLast};
-  const Message refusal = clean ? MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory")
-                                : MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop);
-  FUZZ_CHECK(prompter.shown() == (outcome == LoadOutcome::Loaded ? "" : testing::Shown(refusal) + "\n"));
-  FUZZ_CHECK(clean ? outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed
-                   : outcome == LoadOutcome::HeaderRejected);
+  const std::optional<ImageKind> kind = KindForSize(bytes.size());
+  const bool clean =
+      kind == ImageKind::Plain || bytes.find_first_not_of('\0', kHeaderCheckFirst) > size_t{kHeaderCheckLast};
+  const Message refusal = !kind   ? SizeRefusal(kFolder.file("game.smc"), bytes.size())
+                          : clean ? MakeMessage("Error", "7\r\nLoadRom_Form\r\nOut of memory")
+                                  : MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop);
+  if (outcome == LoadOutcome::NotTheGame)  // answered No: the only message
+    FUZZ_CHECK(prompter.messages().size() == 1 && IsForeignImageQuestion(prompter.messages()[0]));
+  else
+    FUZZ_CHECK(prompter.shown() == (outcome == LoadOutcome::Loaded ? "" : testing::Shown(refusal) + "\n"));
+  using enum LoadOutcome;
+  FUZZ_CHECK(!kind   ? outcome == SizeRejected
+             : clean ? outcome == Loaded || outcome == Failed || outcome == NotTheGame
+                     : outcome == HeaderRejected);
   if (outcome == LoadOutcome::Loaded) CheckLoaded(doc);
 }
 

@@ -15,7 +15,8 @@ namespace orvane::rom {
 using shell::PxRect;
 
 namespace {
-const QStringList kRomPatterns = {QStringLiteral("*.smc"), QStringLiteral("*.fig"), QStringLiteral("*.swc")};
+const QStringList kRomPatterns = {QStringLiteral("*.smc"), QStringLiteral("*.fig"), QStringLiteral("*.swc"),
+                                  QStringLiteral("*.sfc")};
 }  // namespace
 
 LoadFileDialog::LoadFileDialog(Document& doc, const QString& startFolder, QWidget* parent)

@@ -90,7 +90,7 @@ class MainWindow : public QMainWindow {
   void importTranslation();
   void createPatch();
 
-  // Loads a ROM (.smc, .fig, .swc) or a project (.ovp) as "Load Rom" (option Normal) or "Load
+  // Loads a ROM (.smc, .fig, .swc, .sfc) or a project (.ovp) as "Load Rom" (option Normal) or "Load
   // Project" would with this file chosen.
   void openFile(const QString& path);
   // Before the shown text is left: when the editor pane holds unsaved typing, asks whether to save

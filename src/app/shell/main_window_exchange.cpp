@@ -8,13 +8,13 @@
 
 #include "check/read_back.h"
 #include "common/run_error.h"
-#include "exchange/cartridge.h"
 #include "exchange/patch.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_import_dialog.h"
 #include "operations/save_procedure.h"
 #include "progress/progress_report_action.h"
 #include "progress/translation_desk.h"
+#include "image_kind.h"
 #include "shell/main_window.h"
 #include "shell/problems_dock.h"
 #include "widgets/qt_cp1252.h"
@@ -142,7 +142,7 @@ void MainWindow::createPatch() {
   if (!path) return;
   // Most patching tools and players' ROMs go without the copier header, so that is offered first.
   bool stripHeader = false;
-  if (CopierHeaderSize(std::filesystem::file_size(doc_.RomPfadGeladen, ec)) > 0) {
+  if (doc_.loadedImage.kind == ImageKind::Headed) {
     Message question = MakeMessage("Create Patch",
                                    "The loaded ROM starts with a 512-byte copier header. Make the patch for the "
                                    "image without it, as most patching tools expect?",

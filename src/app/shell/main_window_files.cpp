@@ -11,6 +11,7 @@
 #include <QSplitter>
 
 #include "editors/editor_pane.h"
+#include "image_kind.h"
 #include "shell/main_window.h"
 #include "widgets/qt_cp1252.h"
 
@@ -26,9 +27,7 @@ constexpr int kRecentFiles = 5;
 bool IsProject(const QString& path) { return path.endsWith(QStringLiteral(".ovp"), Qt::CaseInsensitive); }
 
 bool IsOpenable(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  return suffix == QStringLiteral("smc") || suffix == QStringLiteral("fig") || suffix == QStringLiteral("swc") ||
-         suffix == QStringLiteral("ovp");
+  return KindForName(path.toStdString()).has_value() || IsProject(path);
 }
 
 }  // namespace
