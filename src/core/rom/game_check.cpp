@@ -18,11 +18,13 @@ std::string Hex(int32_t value, int digits) {
   return text;
 }
 
+// A bank that a save gave up (not enough space) keeps the pointer of the text that did not fit,
+// which may lead to the byte just behind the area: that byte counts as inside.
 std::string BankProblem(const RomImage& rom, int bank) {
   const BankPlace& place = kBankPlaces[bank - 1];
   for (int32_t text = 1; text <= place.textCount; ++text) {
     const int32_t target = rom.LeseZeiger(place.pointerTable + 2 * (text - 1));
-    if (target < place.dataStart || target > place.dataEnd)
+    if (target < place.dataStart || target > place.dataEnd + 1)
       return "the pointer of text " + std::to_string(text) + " in bank " + std::to_string(bank) + " leads to " +
              Hex(target, 6) + ", outside the bank's text area " + Hex(place.dataStart, 6) + ".." +
              Hex(place.dataEnd, 6);
