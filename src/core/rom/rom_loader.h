@@ -29,8 +29,9 @@ enum class LoadOutcome { Loaded, SizeRejected, HeaderRejected, NotTheGame, Table
 // with an empty header in front, so everything after this step sees one address model. Messages
 // go through `prompter`: "Bad Rom!!!" for a size that fits neither kind or a headed file whose
 // copier header is not clean, the question of game_check.h for an image that does not look like
-// the game's, answered No (in each case nothing but the paths and flags changed), "Sorry!" when no table file is found (texts and
-// table emptied), "Error" with the error number for anything else (what was done stays done).
+// the game's, answered No (in each case nothing but the paths and flags changed), "Sorry!" when
+// no table file is found (texts and table emptied), "Error" with the error number for anything
+// else (what was done stays done).
 // An explicit table path that does not exist is such an error (53 "File not found").
 LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& prompter);
 
