@@ -23,6 +23,8 @@ extern const Command kDiffCommand;
 extern const Command kProgressCommand;
 extern const Command kSpellCommand;
 extern const Command kReportCommand;
+extern const Command kPreviewCommand;
+extern const Command kReflowCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -44,6 +46,8 @@ const Command* const kCommands[] = {
     &orvane::cli::kProgressCommand,
     &orvane::cli::kSpellCommand,
     &orvane::cli::kReportCommand,
+    &orvane::cli::kPreviewCommand,
+    &orvane::cli::kReflowCommand,
 };
 
 void PrintHelp(std::FILE* out) {

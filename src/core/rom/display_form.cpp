@@ -45,7 +45,7 @@ std::string StoredFromLines(const std::vector<std::string>& pane) {
   auto lineAt = [&](size_t k) -> std::string_view { return k < n ? std::string_view(lines[k]) : std::string_view(); };
 
   std::string stored;
-  int sinceWindow = 0;
+  size_t sinceWindow = 0;
   for (size_t i = 0; i < n;) {
     stored += lines[i];
     ++sinceWindow;
@@ -59,7 +59,7 @@ std::string StoredFromLines(const std::vector<std::string>& pane) {
       i += 2;
       continue;
     }
-    const bool windowFull = sinceWindow == 4;
+    const bool windowFull = sinceWindow == kWindowLines;
     if (windowFull) sinceWindow = 0;
     if (StartsIndented(next)) {
       stored += windowFull ? "[WS]" : "[LS]";

@@ -13,6 +13,8 @@ inline constexpr size_t kMaxEditorLines = 255;
 inline constexpr size_t kMaxEditorLineLength = 255;
 // The editor pane wraps its lines at this many columns, whatever its font and width.
 inline constexpr size_t kPaneColumns = 42;
+// A window of the game holds this many lines; "Save" ends a window after them.
+inline constexpr size_t kWindowLines = 4;
 
 // Stored form → pane text with CR LF breaks. A "[" with any pair other than the four codes
 // vanishes together with the three characters after it.
