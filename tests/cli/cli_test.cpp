@@ -305,5 +305,23 @@ TEST_F(Cli, ProgressAndSpellReportOnTheProject) {
       "\ntotal    4717         4716            1            0            0    0.0%\n"));
 }
 
+// preview draws a text's windows, exiting with 1 while a line or a window is too long; reflow lays out
+// anew only the texts that do not fit and writes the project.
+TEST_F(Cli, PreviewDrawsTheWindowsAndReflowMendsWhatDoesNotFit) {
+  const std::string x40(40, 'x'), border = "+" + std::string(42, '-') + "+\n", flowed = work.file("flowed.ovp");
+  const auto row = [](const std::string& text) { return "|" + text + std::string(42 - text.size(), ' ') + "|\n"; };
+  const std::string wide = Changed("wide.ovp", 21, "Kael{1A} saw " + x40 + "[L_]1[L_]2[L_]3[L_]4");
+  ExpectRuns(
+      {{{"preview", wide, "--bank", "21", "--text", "50"}, 1,
+        border + "|Kael{1A} saw " + x40 + "|!\n" + row("1") + row("2") + row("3") + "|4" + std::string(41, ' ') +
+            "|!\n" + border, ""},
+       {{"reflow", wide, "-o", flowed, "--bank", "21"}, 0, "texts reflowed: 50\n", ""},
+       {{"preview", flowed, "--bank", "21", "--text", "50"}, 0, border + row("Kael{1A} saw") + row(x40 + " 1") +
+                                                                 row("2 3 4") + border, ""},
+       {{"preview", project, "--bank", "2", "--text", "445"}, 2, "",
+        "orvane-cli preview: --text takes a text number from 1 to 444 of bank 2, not 445\n"},
+       {{"preview", project, "--text", "1"}, 2, "", "orvane-cli preview: --bank is missing\n"}});
+}
+
 }  // namespace
 }  // namespace orvane

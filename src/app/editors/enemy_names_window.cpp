@@ -12,7 +12,7 @@ namespace orvane::editors {
 Gegnereditor::Gegnereditor(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, prompter,
                      {"Gegnereditor", "Enemys", "Warning!!!", "NeuerName", "Speichern", NameLimit(TextList::Enemies),
-                      false, false},
+                      false, false, TextList::Enemies, 0},
                      parent) {
   const QFont arial("Arial");
   nameBox_->setFont(arial);

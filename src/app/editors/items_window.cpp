@@ -28,13 +28,14 @@ QGroupBox* Frame(const QString& caption, const QString& name, QWidget* parent) {
 ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(
           doc, prompter,
-          {"ItemsForm", "Items", "Warning!", "Text1", "Command1", NameLimit(TextList::ItemNames), true, true}, parent),
+          {"ItemsForm", "Items", "Warning!", "Text1", "Command1", NameLimit(TextList::ItemNames), true, true,
+           TextList::ItemNames, 1}, parent),
       nameFrame_(Frame(tr("Edit Item Name"), "Frame2", this)),
       symbolFrame_(Frame(tr("Select Item Symbol"), "Frame3", this)),
       symbolButtons_(new QButtonGroup(this)) {
   auto* listFrame = Frame(tr("Choose Item"), "Frame1", this);
   (new QVBoxLayout(listFrame))->addWidget(list_);
-  (new QVBoxLayout(nameFrame_))->addWidget(nameBox_);
+  (new QVBoxLayout(nameFrame_))->addWidget(nameRow());
 
   auto* symbolGrid = new QGridLayout(symbolFrame_);
   for (int button = 0; button < kItemSymbolButtons; ++button) {

@@ -6,7 +6,8 @@ namespace orvane::editors {
 
 Stadt::Stadt(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, prompter,
-                     {"Stadt", "Locations", "Warning!", "Text1", "StadtSpeichern", 0, false, true}, parent) {
+                     {"Stadt", "Locations", "Warning!", "Text1", "StadtSpeichern", 0, false, true,
+                      TextList::Locations, 1}, parent) {
   usePlainLayout();
   fill({doc.StadtNamen.begin() + 1, doc.StadtNamen.end()});
 }

@@ -1,5 +1,6 @@
 #include "editors/name_list_editor.h"
 
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -7,6 +8,8 @@
 
 #include "common/prompter.h"
 #include "document.h"
+#include "editors/limit_counter.h"
+#include "editors/name_rows.h"
 #include "editors/typing_limit.h"
 #include "widgets/qt_cp1252.h"
 
@@ -21,6 +24,7 @@ NameListEditor::NameListEditor(Document& doc, Prompter& prompter, NameListSetup 
       list_(new QListWidget(this)),
       nameBox_(new QLineEdit(this)),
       saveButton_(new QPushButton(tr("Save"), this)),
+      nameRow_(new QWidget(this)),
       prompter_(prompter),
       setup_(std::move(setup)) {
   setObjectName(setup_.windowName);
@@ -32,6 +36,10 @@ NameListEditor::NameListEditor(Document& doc, Prompter& prompter, NameListSetup 
   saveButton_->setAutoDefault(false);
   if (setup_.nameLimit > 0)
     nameLimit_ = new TypingLimit(nameBox_, setup_.nameLimit, setup_.limitGrowsWithBraces);
+  auto* row = new QHBoxLayout(nameRow_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(nameBox_, 1);
+  row->addWidget(new LimitCounter(nameBox_, setup_.nameLimit, setup_.limitGrowsWithBraces, nameRow_));
 
   connect(list_, &QListWidget::currentRowChanged, this, &NameListEditor::showEntry);
   connect(nameBox_, &QLineEdit::textChanged, this, &NameListEditor::nameTyped);
@@ -41,11 +49,11 @@ NameListEditor::NameListEditor(Document& doc, Prompter& prompter, NameListSetup 
 
 void NameListEditor::usePlainLayout() {
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(nameBox_);
+  layout->addWidget(nameRow_);
   layout->addWidget(list_, 1);
   layout->addWidget(saveButton_);
-  // Resizable; by default tall enough for about twenty rows.
-  resize(360, list_->fontMetrics().height() * 20 + 120);
+  // Resizable; by default tall enough for about twenty rows, wide enough for a name and its original.
+  resize(480, list_->fontMetrics().height() * 20 + 120);
 }
 
 QLineEdit* NameListEditor::addDescriptionBox(const char* name, int limit, bool growsWithBraces,
@@ -65,6 +73,7 @@ void NameListEditor::fill(std::vector<std::string> names) {
   names_ = std::move(names);
   list_->clear();
   for (const std::string& name : names_) list_->addItem(ToQt(name));
+  ShowNameRows(list_, doc_, setup_.names, setup_.firstIndex);
   list_->setCurrentRow(0);
   showEntry(0);
   guard_ = false;

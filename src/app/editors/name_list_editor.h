@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "text_places.h"
+
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -31,6 +33,8 @@ struct NameListSetup {
   int nameLimit = 0;       // 0: no limit
   bool limitGrowsWithBraces = false;
   bool saveSetsGeaendert = true;
+  TextList names = TextList::Locations;  // whose numbers and originals the rows show
+  int firstIndex = 0;                     // the list index of row 0
 };
 
 class NameListEditor : public QDialog {
@@ -44,6 +48,8 @@ class NameListEditor : public QDialog {
 
   // Fills the list and shows entry 0; the window starts without unsaved changes.
   void fill(std::vector<std::string> names);
+  // The name box with its counter beside it: what a layout places.
+  QWidget* nameRow() const { return nameRow_; }
   // Name box on top, list below, "Save" at the bottom.
   void usePlainLayout();
   // Adds the box that edits the description of the selected entry: the working copy is
@@ -70,6 +76,7 @@ class NameListEditor : public QDialog {
   QPushButton* saveButton_;
 
  private:
+  QWidget* nameRow_;
   void showEntry(int row);
   void nameTyped(const QString& text);
   void descriptionTyped(const QString& text);

@@ -8,7 +8,7 @@ namespace orvane::editors {
 Speichernamen::Speichernamen(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, prompter,
                      {"Speichernamen", "Savegame Titles", "Warning!!!", "Text1", "SPNamen",
-                      NameLimit(TextList::SaveTitles), false, true},
+                      NameLimit(TextList::SaveTitles), false, true, TextList::SaveTitles, 1},
                      parent) {
   usePlainLayout();
   fill({doc.SpeicherNamen.begin() + 1, doc.SpeicherNamen.end()});

@@ -16,14 +16,15 @@ namespace orvane::editors {
 Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
     : NameListEditor(
           doc, prompter,
-          {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", NameLimit(TextList::TechNames), true, false},
+          {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", NameLimit(TextList::TechNames), true, false,
+           TextList::TechNames, 0},
           parent) {
   auto* listFrame = new QGroupBox(tr("Select Tech"), this);
   listFrame->setObjectName("Frame1");
   (new QVBoxLayout(listFrame))->addWidget(list_);
   auto* nameFrame = new QGroupBox(tr("Edit Techname"), this);
   nameFrame->setObjectName("Frame2");
-  (new QVBoxLayout(nameFrame))->addWidget(nameBox_);
+  (new QVBoxLayout(nameFrame))->addWidget(nameRow());
   auto* infoFrame = new QGroupBox(tr("Tech-Info"), this);
   infoFrame->setObjectName("Frame3");
   QLineEdit* description = addDescriptionBox("Text2", NameLimit(TextList::TechInfos), true,

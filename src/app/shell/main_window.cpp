@@ -16,6 +16,7 @@
 #include "editors/editor_windows_hookup.h"
 #include "editors/unwritable_marks.h"
 #include "progress/status_marks.h"
+#include "preview/text_preview.h"
 #include "progress/translation_desk.h"
 #include "shell/fit_status.h"
 #include "shell/settings_file.h"
@@ -70,6 +71,10 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
                                          [this] { applyFilter(); }, [this] { refreshProblems(); }});
   desk_->attachStatusBar(statusBar());
   desk_->markUnwritable(new editors::UnwritableMarks(editorPane_, [this] { return fit_->encoder(); }));
+  new preview::TextPreview(doc_, prompter_, this, editorPane_, {[this] { return leaveText(); }, [this] {
+                            TextlisteFuellen();
+                            documentChanged();
+                          }});
   editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));
   ReadSettings(doc_, settingsPath().toStdString());

@@ -42,6 +42,7 @@ constexpr Key kKeys[] = {
     {"Ctrl+G", "Go to a bank and text"},
     {"Ctrl+F", "Search Text"},
     {"Ctrl+R", "Revert: the original text back into the editor"},
+    {"Ctrl+L", "Reflow Text: the pane's words laid out anew into full lines"},
     {"Tab / Shift+Tab", "Leave the text pane"},
     {"F1", "This list"},
 };
