@@ -34,7 +34,10 @@ void ShowNameRows(QListWidget* list, const Document& doc, TextList names, int fi
       item->setToolTip(QObject::tr(kStarMeaning));
     widest = std::max(widest, list->fontMetrics().horizontalAdvance(item->text()));
   }
-  delegate->setNameWidth(widest + list->fontMetrics().horizontalAdvance(QStringLiteral("MM")));
+  const int nameWidth = widest + list->fontMetrics().horizontalAdvance(QStringLiteral("MM"));
+  delegate->setNameWidth(nameWidth);
+  // Room for the number, the name and an original as long, beside the scroll bar.
+  list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2 * nameWidth + 40);
   list->setToolTip(QObject::tr("Number, name, and in grey the name as the ROM has it") +
                    (names == TextList::TechNames ? QStringLiteral("\n") + QObject::tr(kStarMeaning) : QString()));
 }

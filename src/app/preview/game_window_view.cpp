@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 #include "shell/cp1252.h"
@@ -35,7 +36,8 @@ GameWindowView::GameWindowView(QWidget* parent) : QWidget(parent) {
   setText(LayOutGameText(""));
 }
 
-int GameWindowView::cellWidth() const { return fontMetrics().horizontalAdvance(QLatin1Char('M')); }
+// Each character is drawn in a cell of its own, so the columns line up whatever the font's advance.
+int GameWindowView::cellWidth() const { return qCeil(QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M'))); }
 
 int GameWindowView::lineHeight() const { return fontMetrics().height() + 2; }
 
@@ -118,7 +120,9 @@ void GameWindowView::paintLine(QPainter& painter, const WindowLine& line, QPoint
       continue;
     }
     painter.setPen(piece.kind == PieceKind::Name ? kNames : kLetters);
-    painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, shell::ToQt(piece.text));
+    const QString letters = shell::ToQt(piece.text);
+    for (int i = 0; i < letters.size(); ++i)
+      painter.drawText(QRect(place.left() + i * cell, place.top(), cell, height), Qt::AlignCenter, letters.mid(i, 1));
   }
 }
 

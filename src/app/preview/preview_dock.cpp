@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "preview/game_window_view.h"
@@ -16,6 +17,9 @@ PreviewDock::PreviewDock(QWidget* parent)
   scroll_->setWidget(view_);
   scroll_->setWidgetResizable(true);
   scroll_->setFocusProxy(view_);
+  // Wide enough for a window and a few columns of excess before anything scrolls.
+  scroll_->setMinimumWidth(view_->sizeHint().width() + 6 * view_->fontMetrics().horizontalAdvance(QLatin1Char('M')) +
+                           scroll_->verticalScrollBar()->sizeHint().width());
   auto* body = new QWidget;
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(4, 4, 4, 4);
