@@ -43,6 +43,7 @@ constexpr Key kKeys[] = {
     {"Ctrl+F", "Search Text"},
     {"Ctrl+R", "Revert: the original text back into the editor"},
     {"Ctrl+L", "Reflow Text: the pane's words laid out anew into full lines"},
+    {"PgDown / PgUp in the Preview", "Next / previous game window"},
     {"Tab / Shift+Tab", "Leave the text pane"},
     {"F1", "This list"},
 };
