@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "document.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::editors {
 

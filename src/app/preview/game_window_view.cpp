@@ -5,7 +5,7 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::preview {
 

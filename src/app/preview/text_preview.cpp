@@ -11,7 +11,7 @@
 #include "editors/reflow.h"
 #include "preview/preview_dock.h"
 #include "rom/display_form.h"
-#include "shell/cp1252.h"
+#include "widgets/qt_cp1252.h"
 
 namespace orvane::preview {
 
