@@ -145,7 +145,7 @@ class PreviewTest : public QObject {
 
     auto* counter = Child<QLabel>(&items, "Text1Count");
     QStringList counts;
-    for (const QString& typed : {"Ashbar", "Ashba Rods", "{1A}Ashba"}) {
+    for (const char* typed : {"Ashbar", "Ashba Rods", "{1A}Ashba"}) {
       Retype(Box(&items, "Text1"), typed);
       counts << counter->text() + (counter->styleSheet().isEmpty() ? "" : " red");
     }

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "document.h"
+#include "progress/translation_progress.h"
 #include "widgets/qt_cp1252.h"
 
 namespace orvane::editors {
