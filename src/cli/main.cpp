@@ -25,6 +25,9 @@ extern const Command kSpellCommand;
 extern const Command kReportCommand;
 extern const Command kPreviewCommand;
 extern const Command kReflowCommand;
+extern const Command kSimilarCommand;
+extern const Command kFillRepeatsCommand;
+extern const Command kTermsCommand;
 }  // namespace orvane::cli
 
 namespace {
@@ -48,6 +51,9 @@ const Command* const kCommands[] = {
     &orvane::cli::kReportCommand,
     &orvane::cli::kPreviewCommand,
     &orvane::cli::kReflowCommand,
+    &orvane::cli::kSimilarCommand,
+    &orvane::cli::kFillRepeatsCommand,
+    &orvane::cli::kTermsCommand,
 };
 
 void PrintHelp(std::FILE* out) {

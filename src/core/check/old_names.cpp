@@ -19,13 +19,19 @@ char Lower(char c) {
   return c;
 }
 
+bool WordChar(char c) { return IsWordLetter(static_cast<unsigned char>(c)) || (c >= '0' && c <= '9'); }
+
+bool IsEscapeAt(std::string_view text, size_t at) {
+  return at + 4 <= text.size() && text[at] == '{' && text[at + 3] == '}';
+}
+
+}  // namespace
+
 std::string Lowered(std::string_view text) {
   std::string lower(text);
   std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
   return lower;
 }
-
-bool WordChar(char c) { return IsWordLetter(static_cast<unsigned char>(c)) || (c >= '0' && c <= '9'); }
 
 bool MentionsLowered(std::string_view lowerText, std::string_view lowerWord) {
   if (lowerWord.empty()) return false;
@@ -36,12 +42,6 @@ bool MentionsLowered(std::string_view lowerText, std::string_view lowerWord) {
   }
   return false;
 }
-
-bool IsEscapeAt(std::string_view text, size_t at) {
-  return at + 4 <= text.size() && text[at] == '{' && text[at + 3] == '}';
-}
-
-}  // namespace
 
 std::string NameInText(std::string_view name) {
   for (bool trimmed = true; trimmed;) {

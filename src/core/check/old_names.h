@@ -27,4 +27,11 @@ std::vector<OldNameUse> FindOldNames(const Document& doc);
 // The name as it is used in a sentence: without padding blanks, a leading star or escapes at either end.
 std::string NameInText(std::string_view name);
 
+// Whether the word stands in the text as a whole word (no letter or digit right before or after it);
+// both are Lowered() already, as one of them is looked for many times.
+bool MentionsLowered(std::string_view lowerText, std::string_view lowerWord);
+
+// The text with its letters, the accented ones included, in lower case.
+std::string Lowered(std::string_view text);
+
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include "check/unwritable.h"
 #include "compression/dictionary_budget.h"
 #include "layout.h"
+#include "progress/glossary.h"
 #include "rom/display_form.h"
 
 namespace orvane {
@@ -51,12 +52,15 @@ std::string_view KindName(ProblemKind kind) {
     case ProblemKind::Dictionary: return "Dictionary";
     case ProblemKind::ReadBack: return "Read-back";
     case ProblemKind::OldName: return "Old name still used";
+    case ProblemKind::TermNotUsed: return "Term not used";
     case ProblemKind::Spelling: break;
   }
   return "Spelling";
 }
 
-bool IsAdvice(ProblemKind kind) { return kind == ProblemKind::OldName || kind == ProblemKind::Spelling; }
+bool IsAdvice(ProblemKind kind) {
+  return kind == ProblemKind::OldName || kind == ProblemKind::TermNotUsed || kind == ProblemKind::Spelling;
+}
 
 std::vector<ProblemRow> FindProblems(const Document& doc) {
   std::vector<ProblemRow> rows;
@@ -128,6 +132,9 @@ void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemR
                              : "lacks \"" + use.newName + "\": " + name + " was \"" + use.oldName + "\"";
     rows.push_back({ProblemKind::OldName, use.text, PlaceName(use.text), std::move(reason)});
   }
+  for (const UnusedTerm& unused : FindUnusedTerms(doc, doc.Progress.glossary))
+    rows.push_back({ProblemKind::TermNotUsed, unused.text, PlaceName(unused.text),
+                    "lacks \"" + unused.term.target + "\" for \"" + unused.term.source + "\""});
   if (!spelling) return;
   for (const Misspelling& miss : spelling->run(doc))
     rows.push_back({ProblemKind::Spelling, miss.place, PlaceName(miss.place),

@@ -1,7 +1,7 @@
 #pragma once
 // Everything in the document that the next save would not write as typed, each with where it is
 // and why: the rows of the editor's problems list. After them come the rows of advice, which never
-// stop a save: renamed names still used in the dialogue, and misspelled words.
+// stop a save: renamed names still used in the dialogue, glossary terms not used, and misspelled words.
 
 #include <optional>
 #include <string>
@@ -24,6 +24,7 @@ enum class ProblemKind {
   Dictionary,  // the dictionary over its budget, or an entry the writer leaves out
   ReadBack,    // a text the last written ROM does not give back as typed
   OldName,     // advice: a dialogue text that still uses a renamed name's old form, or lacks its new one
+  TermNotUsed, // advice: a translated dialogue text without the glossary's target for a term of its original
   Spelling,    // advice: a word not in the dictionary, the names or the word list
 };
 
@@ -35,7 +36,7 @@ struct ProblemRow {
 };
 
 // "Character", "Escape", "Lines", "Too long", "Overflow", "Dictionary", "Read-back", "Old name still
-// used", "Spelling".
+// used", "Term not used", "Spelling".
 std::string_view KindName(ProblemKind kind);
 
 // Rows of this kind only advise: the save writes the text as typed all the same.
@@ -52,7 +53,7 @@ std::vector<ProblemRow> ReadBackProblems(const Document& doc, const std::vector<
 void AddTableFileAdvice(std::string_view tableFile, std::vector<ProblemRow>& rows);
 
 // Appends the advice: every renamed name's uses in the dialogue (name by name, each in text order),
-// then, with a `spelling` scan, every misspelled word of the dialogue and the descriptions.
+// the glossary's terms not used (in text order), then, with a `spelling` scan, every misspelled word of the dialogue and the descriptions.
 void AddAdvice(const Document& doc, SpellingScan* spelling, std::vector<ProblemRow>& rows);
 
 }  // namespace orvane

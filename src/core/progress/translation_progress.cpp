@@ -15,6 +15,7 @@ void StartProgress(Document& doc) {
     progress.texts[place.bank][place.index].status = DerivedStatus(text.Aktuell, text.Original);
   }
   progress.words.clear();
+  progress.glossary.clear();
   progress.nameOriginals.clear();
   for (const TextPlace& place : NamePlaces()) progress.nameOriginals.emplace(PlaceName(place), WorkingText(doc, place));
 }

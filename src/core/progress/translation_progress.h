@@ -13,8 +13,8 @@ namespace orvane {
 class Document;
 struct TextPlace;
 
-// A fresh start: every status derived from its text, no notes, an empty word list, and the names as
-// they stand now taken as their originals.
+// A fresh start: every status derived from its text, no notes, an empty word list and glossary, and
+// the names as they stand now taken as their originals.
 void StartProgress(Document& doc);
 
 TextProgress& ProgressOf(Document& doc, int32_t bank, int32_t text);

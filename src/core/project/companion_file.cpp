@@ -49,6 +49,26 @@ void ReadTexts(const Json& texts, const std::unordered_map<std::string, TextPlac
   }
 }
 
+Json GlossaryJson(const std::vector<GlossaryTerm>& glossary) {
+  Json terms = Json::array();
+  for (const GlossaryTerm& term : glossary)
+    terms.push_back({{"source", Cp1252ToUtf8(term.source)}, {"target", Cp1252ToUtf8(term.target)},
+                     {"note", Cp1252ToUtf8(term.note)}});
+  return terms;
+}
+
+std::vector<GlossaryTerm> ReadGlossary(const Json& terms) {
+  std::vector<GlossaryTerm> glossary;
+  for (const Json& term : terms) {
+    const std::string what = "glossary term " + std::to_string(glossary.size() + 1);
+    if (!term.is_object()) throw std::runtime_error(what + " is not an object");
+    glossary.push_back({Bytes(term.value("source", Json()), what + ": the source"),
+                        Bytes(term.value("target", Json()), what + ": the target"),
+                        Bytes(term.value("note", Json("")), what + ": the note")});
+  }
+  return glossary;
+}
+
 }  // namespace
 
 std::string CompanionPath(const std::string& projectPath) {
@@ -71,7 +91,8 @@ std::string CompanionText(const Document& doc) {
   for (const TextPlace& place : NamePlaces())
     if (const std::string& original = NameOriginal(doc, place); original != WorkingText(doc, place))
       names[PlaceName(place)] = Cp1252ToUtf8(original);
-  const Json file = {{"format", kFormat}, {"version", kVersion}, {"texts", texts}, {"words", words}, {"names", names}};
+  Json file = {{"format", kFormat}, {"version", kVersion}, {"texts", texts}, {"words", words}, {"names", names}};
+  if (!doc.Progress.glossary.empty()) file["glossary"] = GlossaryJson(doc.Progress.glossary);
   return file.dump(1) + "\n";
 }
 
@@ -93,6 +114,7 @@ std::optional<std::string> ReadCompanionText(Document& doc, std::string_view tex
         throw std::runtime_error("there is no name \"" + name + "\"");
       read.nameOriginals[name] = Bytes(original, name);
     }
+    read.glossary = ReadGlossary(Member(file, "glossary", Json::value_t::array));
   } catch (const std::exception& error) {
     // The library's messages start with their own "[json.exception.parse_error.101] ".
     const std::string_view what = error.what();

@@ -1,7 +1,8 @@
 #pragma once
 // The companion file NAME.ovs beside a project NAME.ovp: the translation progress as JSON (UTF-8),
 // so the project file itself keeps its exact format. Only what a load cannot work out again is
-// written: statuses that differ from the derived one, notes, the word list, renamed names.
+// written: statuses that differ from the derived one, notes, the word list, renamed names and the
+// glossary.
 
 #include <optional>
 #include <string>
