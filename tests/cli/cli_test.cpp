@@ -323,5 +323,44 @@ TEST_F(Cli, PreviewDrawsTheWindowsAndReflowMendsWhatDoesNotFit) {
        {{"preview", project, "--text", "1"}, 2, "", "orvane-cli preview: --bank is missing\n"}});
 }
 
+// similar lists the translated look-alikes of one text, fill-repeats carries translations over to
+// their repeats and says how many, and terms lists the texts without a glossary term's target.
+TEST_F(Cli, ConsistencyCommandsWorkFromTheTranslatedTexts) {
+  Document doc;
+  testing::ScriptedPrompter prompter;
+  SilentProgress progress;
+  ASSERT_EQ(LoadProjectFile(doc, project, prompter, progress), ProjectOutcome::Done);
+  doc.Texte[1][5].Aktuell = "Es gibt wieder ein Loch im Dach.";  // "There is a hole in the roof again."
+  doc.Texte[1][152].Aktuell = "Schreiber: Es gibt wieder ein Loch.";  // "Clerk: " and the same
+  const std::string de = work.file("de.ovp"), filled = work.file("filled.ovp");
+  ASSERT_EQ(SaveProjectFile(doc, de, prompter, progress), ProjectOutcome::Done);
+  std::remove(work.file("de.ovs").c_str());  // the statuses follow from the texts
+  WriteFileAtomically(work.file("g.csv"), std::string("source,target,note\r\nroof,Dach,\r\nclerk,Schreiber,\r\n"));
+  WriteFileAtomically(work.file("bad.csv"), std::string("source;target\r\n"));
+  const std::string hole = "There is a hole in the roof again. => Es gibt wieder ein Loch im Dach.\n";
+  ExpectRuns({{{"similar", de, "--bank", "1", "--text", "17"}, 0,
+               "1.00 bank 1 text 5: " + hole + "0.83 bank 1 text 152: Clerk: " +
+                   "There is a hole in the roof again. => Schreiber: Es gibt wieder ein Loch.\n", ""},
+              {{"similar", de, "--bank", "1", "--text", "17", "--min", "0.9", "--max", "5"}, 0,
+               "1.00 bank 1 text 5: " + hole, ""},
+              {{"similar", de, "--bank", "1", "--text", "1"}, 0, "", ""},
+              {{"similar", de, "--bank", "1", "--text", "457"}, 2, "", "orvane-cli similar: bank 1 has texts 1 to 456, not 457"},
+              {{"similar", de, "--bank", "1", "--text", "1", "--min", "1.5"}, 2, "", "orvane-cli similar: --min takes"},
+              {{"similar", de, "--bank", "1", "--text", "1", "--max", "0"}, 2, "", "orvane-cli similar: --max takes"},
+              {{"similar", de, "--bank", "1"}, 2, "", "orvane-cli similar: --text is missing"},
+              {{"fill-repeats", de, "-o", filled}, 0, "7 texts filled\n", ""},
+              {{"fill-repeats", de, "-o", work.file("none/x.ovp")}, 1, "", "Error Nr. 76: Path not found"},
+              {{"terms", de}, 0, "", ""},
+              {{"terms", de, "--glossary", work.file("g.csv")}, 1, "bank 1 text 152: \"roof\" => \"Dach\"\n", ""},
+              {{"terms", de, "--glossary", work.file("bad.csv")}, 1, "",
+               "orvane-cli terms: bad.csv: line 1: the first line must be \"source,target,note\"\n"}});
+  // The repeats became drafts with the translation of their group.
+  EXPECT_EQ(Call({"diff", de, filled}).out.substr(0, 91),
+            "bank 1 text 17\n  - There is a hole in the roof again.\n  + Es gibt wieder ein Loch im Dach.\n");
+  EXPECT_TRUE(Call({"progress", filled}).out.starts_with(
+      "bank    texts untranslated        draft   translated     reviewed    done\n"
+      "1         456          453            3            0            0    0.0%\n"));
+}
+
 }  // namespace
 }  // namespace orvane

@@ -63,6 +63,7 @@ Document Worked() {
   ProgressOf(doc, 2, 2).note = "Zu lang?\nPr\xFC" "fen \xA7 \"quote\"";
   doc.Progress.words = {"Kaelburg", "Gr\xFC\xDF" "e"};
   doc.Items[5].Name = "Ash Staff";
+  doc.Progress.glossary = {{"Royal Guard", "K\xF6nigsgarde", "always \"the\", never \"a\""}, {"Kael", "Kael", ""}};
   return doc;
 }
 
@@ -82,8 +83,10 @@ TEST(CompanionFile, SaveAndLoadGiveBackEverythingAndLeaveTheProjectFileAlone) {
   ASSERT_EQ(LoadProjectFile(back, folder.file("w.ovp"), prompter, progress), ProjectOutcome::Done);
   EXPECT_TRUE(prompter.empty()) << prompter.shown();
   EXPECT_EQ(CountStatuses(back, 0).count, (std::array<int32_t, 4>{4713, 1, 1, 2}));
-  EXPECT_EQ(std::tie(ProgressOf(back, 2, 2).note, back.Progress.words, back.Progress.nameOriginals),
-            std::tie(ProgressOf(worked, 2, 2).note, worked.Progress.words, worked.Progress.nameOriginals));
+  EXPECT_EQ(std::tie(ProgressOf(back, 2, 2).note, back.Progress.words, back.Progress.nameOriginals,
+                     back.Progress.glossary),
+            std::tie(ProgressOf(worked, 2, 2).note, worked.Progress.words, worked.Progress.nameOriginals,
+                     worked.Progress.glossary));
   EXPECT_EQ(CompanionText(back), CompanionText(worked));
 }
 
@@ -103,7 +106,8 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
       {texts + "\"done\"}}}", "bank 2 text 1: unknown status \"done\""},
       {texts + "\"draft\", \"note\": 5}}}", "bank 2 text 1: the note is not a string"},
       {head + ", \"words\": [\"\u2192\"]}", "a word holds \"\u2192\", which the game's character set lacks"},
-      {head + ", \"names\": {\"bank 1 text 1\": \"x\"}}", "there is no name \"bank 1 text 1\""}};
+      {head + ", \"names\": {\"bank 1 text 1\": \"x\"}}", "there is no name \"bank 1 text 1\""},
+      {head + ", \"glossary\": [{\"target\": \"x\"}]}", "glossary term 1: the source is not a string"}};
   TempFolder folder;
   Document doc = Worked();
   ScriptedPrompter quiet;
@@ -118,6 +122,7 @@ TEST(CompanionFile, MissingOrBrokenFilesLeaveDerivedStatusesAndSayWhy) {
     EXPECT_EQ(CountStatuses(back, 2).count, (std::array<int32_t, 4>{441, 3, 0, 0})) << row.reason;
     EXPECT_EQ(std::pair(back.Progress.words.size(), ProgressOf(back, 2, 2).note), std::pair(size_t{0}, std::string()))
         << row.reason;
+    EXPECT_TRUE(back.Progress.glossary.empty()) << row.reason;
     EXPECT_EQ(NameOriginal(back, {TextList::ItemNames, 0, 5}), "Ash Staff") << row.reason;
     if (row.reason.empty()) EXPECT_TRUE(prompter.empty()) << prompter.shown();
     else EXPECT_EQ(prompter.shown().substr(0, 46), "Warning!|The progress file p.ovs could not be ") << row.reason;

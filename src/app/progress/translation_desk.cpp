@@ -47,7 +47,7 @@ void TranslationDesk::buildDock(QMainWindow* window) {
   auto* dock = new QDockWidget(QStringLiteral("Translation"), window);
   dock->setObjectName(QStringLiteral("TranslationDock"));
   auto* body = new QWidget(dock);
-  auto* layout = new QVBoxLayout(body);
+  auto* layout = panel_ = new QVBoxLayout(body);
   auto* row = new QHBoxLayout;
   status_ = new QLabel(body);
   status_->setObjectName(QStringLiteral("TextStatus"));

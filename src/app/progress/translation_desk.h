@@ -18,6 +18,7 @@ class QListWidget;
 class QMainWindow;
 class QMenu;
 class QTextEdit;
+class QVBoxLayout;
 class QPushButton;
 class QStatusBar;
 
@@ -59,6 +60,8 @@ class TranslationDesk : public QObject {
   // The scan whose misspelled words the problems list shows: none while spelling is off or the
   // View menu leaves them out.
   SpellingScan* problemsScan();
+  // The Translation panel's column, for the parts that show more about the shown text.
+  QVBoxLayout* panel() const { return panel_; }
 
   // The shown text is reviewed; the pane is saved first, then the next text is shown.
   void markReviewed();
@@ -86,6 +89,7 @@ class TranslationDesk : public QObject {
   SpellHighlighter* highlighter_ = nullptr;
   bool showingNote_ = false;
 
+  QVBoxLayout* panel_ = nullptr;
   QLabel* status_ = nullptr;
   QPushButton* reviewed_ = nullptr;
   QTextEdit* note_ = nullptr;

@@ -17,6 +17,7 @@
 #include "editors/unwritable_marks.h"
 #include "progress/status_marks.h"
 #include "preview/text_preview.h"
+#include "progress/consistency_desk.h"
 #include "progress/translation_desk.h"
 #include "shell/fit_status.h"
 #include "shell/settings_file.h"
@@ -75,6 +76,9 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
                             TextlisteFuellen();
                             documentChanged();
                           }});
+  consistency_ = new progress::ConsistencyDesk(doc_, this, editorPane_, desk_->panel(), prompter_, chooser_,
+                                               {[this] { documentChanged(); }});
+  consistency_->attachStatusBar(statusBar());
   editors::ConnectEditorWindows(*this);
   setCaption(ToQt(doc_.Fenstertitel));
   ReadSettings(doc_, settingsPath().toStdString());

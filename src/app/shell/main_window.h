@@ -40,6 +40,7 @@ class EditorPane;
 }
 
 namespace orvane::progress {
+class ConsistencyDesk;
 class TranslationDesk;
 }
 
@@ -153,6 +154,7 @@ class MainWindow : public QMainWindow {
   std::vector<ProblemRow> readBack_;  // what the last written ROM did not give back
   bool leaving_ = false;              // the shown text is being left after leaveText() agreed
   progress::TranslationDesk* desk_ = nullptr;  // statuses, notes and spelling
+  progress::ConsistencyDesk* consistency_ = nullptr;  // similar texts, repeated lines, the glossary
 
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;

@@ -8,6 +8,7 @@
 #include "common/text_helpers.h"
 #include "editors/editor_pane.h"
 #include "editors/unwritable_marks.h"
+#include "progress/consistency_desk.h"
 #include "progress/translation_desk.h"
 #include "rom/display_form.h"
 #include "shell/fit_status.h"
@@ -31,6 +32,7 @@ void MainWindow::ZeigeText() {
   romPane_->showStored(text.Original);
   revert_->setEnabled(true);
   desk_->textShown();
+  consistency_->textShown();
 }
 
 // Each row starts with the text's number, a "*" after it when the text differs from its original.

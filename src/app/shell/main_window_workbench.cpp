@@ -14,6 +14,7 @@
 #include "check/unwritable.h"
 #include "editors/editor_pane.h"
 #include "editors/editor_windows_hookup.h"
+#include "progress/consistency_desk.h"
 #include "progress/status_marks.h"
 #include "progress/translation_desk.h"
 #include "progress/translation_progress.h"
@@ -44,6 +45,8 @@ constexpr Key kKeys[] = {
     {"Ctrl+R", "Revert: the original text back into the editor"},
     {"Ctrl+L", "Reflow Text: the pane's words laid out anew into full lines"},
     {"PgDown / PgUp in the Preview", "Next / previous game window"},
+    {"Ctrl+1 / Ctrl+2 / Ctrl+3", "The translation of a similar text into the editor"},
+    {"Ctrl+Shift+U", "Use the saved translation for the texts with the same original"},
     {"Tab / Shift+Tab", "Leave the text pane"},
     {"F1", "This list"},
 };
@@ -144,7 +147,10 @@ void MainWindow::saveAndNext() {
   const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
   const bool writable = fit_->figures().textPieces.empty();
   if (!saveText()) return;
-  if (writable) desk_->textDone(bank, text);  // a text the table cannot write whole stays a draft
+  if (writable) {  // a text the table cannot write whole stays a draft
+    desk_->textDone(bank, text);
+    consistency_->textDone(bank, text);
+  }
   moveText(1);
 }
 
@@ -180,6 +186,7 @@ void MainWindow::refreshProblems() {
 void MainWindow::documentChanged() {
   fit_->reset();
   desk_->documentLoaded();
+  consistency_->documentLoaded();
   refreshProblems();
 }
 

@@ -32,7 +32,9 @@ void ApplyChanges(Document& doc, const TextChanges& changes) {
 }
 
 void RevertChanges(Document& doc, const TextChanges& changes) {
-  for (const TextChange& change : changes.texts) Set(doc, change.place, change.textBefore, change.statusBefore);
+  for (const TextChange& change : changes.texts)
+    if (WorkingText(doc, change.place) == change.textAfter && StatusAt(doc, change.place) == change.statusAfter)
+      Set(doc, change.place, change.textBefore, change.statusBefore);
 }
 
 TextChanges FillRepeatsOf(const Document& doc, int32_t bank, int32_t text) {

@@ -22,8 +22,9 @@ struct TextChanges {
   std::vector<TextChange> texts;
 };
 
-// Each text gets its after state (Apply) or its before state back (Revert); both mark the document changed.
+// Each text gets its after state; the document counts as changed.
 void ApplyChanges(Document& doc, const TextChanges& changes);
+// Each text still in its after state gets its before state back: one edited since keeps the edit.
 void RevertChanges(Document& doc, const TextChanges& changes);
 
 // The working text of (bank, text) into the other untranslated texts with the same original.
