@@ -106,6 +106,20 @@ TEST(SimilarTexts, LookupAgreesWithTheBruteForceReading) {
   }
 }
 
+// "Yes." three times (once only drafted, once reviewed), two texts 0.75 alike and one below the cut.
+TEST(SimilarTexts, CutOrderAndEachOriginalOnce) {
+  Document doc;
+  doc.BankInfo[1].TextCount = 7;
+  const std::pair<const char*, const char*> texts[] = {{"Ja.", "Yes."}, {"Yes.", "Yes."}, {"Jawohl.", "Yes."}, {"Ja!", "Yes."},
+                                                        {"Ja?", "Yea."}, {"Nein.", "No."}, {"Ja!", "Yes!"}};
+  for (int t = 1; t <= 7; ++t) doc.Texte[1][t] = {texts[t - 1].first, texts[t - 1].second};
+  StartProgress(doc);
+  ProgressOf(doc, 1, 4).status = Reviewed;
+  std::vector<std::pair<double, int>> found;
+  for (const SimilarText& s : SimilarTexts(doc).find(doc, 1, 2)) found.emplace_back(s.score, s.place.index);
+  EXPECT_EQ(found, (std::vector<std::pair<double, int>>{{1.0, 4}, {0.75, 5}, {0.75, 7}}));
+}
+
 TEST(SimilarTexts, MarksTheWordsThatDiffer) {
   const std::string other = "Clerk: There is a hole in the wall again.";
   std::string marked;
