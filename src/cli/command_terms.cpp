@@ -4,7 +4,7 @@
 
 #include "cli_support.h"
 #include "common/cp1252.h"
-#include "progress/glossary.h"
+#include "check/glossary_terms.h"
 #include "progress/glossary_csv.h"
 
 namespace orvane::cli {

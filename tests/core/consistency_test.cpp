@@ -8,7 +8,7 @@
 #include "common/csv.h"
 #include "common/edit_distance.h"
 #include "demo/demo_rom.h"
-#include "progress/glossary.h"
+#include "check/glossary_terms.h"
 #include "progress/glossary_csv.h"
 #include "progress/repeat_fill.h"
 #include "progress/similar_texts.h"

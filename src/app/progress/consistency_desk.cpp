@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "progress/glossary.h"
+#include "check/glossary_terms.h"
 #include "progress/glossary_window.h"
 #include "progress/repeat_offer.h"
 #include "progress/similar_panel.h"

@@ -7,7 +7,7 @@
 
 #include "common/file_chooser.h"
 #include "common/prompter.h"
-#include "progress/glossary_term.h"
+#include "glossary_term.h"
 
 class QTableWidget;
 

@@ -8,7 +8,7 @@
 #include "check/unwritable.h"
 #include "compression/dictionary_budget.h"
 #include "layout.h"
-#include "progress/glossary.h"
+#include "check/glossary_terms.h"
 #include "rom/display_form.h"
 
 namespace orvane {

@@ -1,4 +1,4 @@
-#include "progress/glossary.h"
+#include "check/glossary_terms.h"
 
 #include "check/old_names.h"
 
