@@ -5,6 +5,7 @@
 
 #include "common/file_helpers.h"
 #include "progress/glossary_window.h"
+#include "progress/translation_progress.h"
 #include "window_test_helpers.h"
 
 using namespace orvane;

@@ -6,6 +6,7 @@
 
 #include "demo/demo_rom.h"
 #include "progress/similar_texts.h"
+#include "progress/translation_progress.h"
 
 namespace orvane {
 namespace {

@@ -12,6 +12,7 @@
 #include "progress/glossary_csv.h"
 #include "progress/repeat_fill.h"
 #include "progress/similar_texts.h"
+#include "progress/translation_progress.h"
 
 namespace orvane {
 namespace {

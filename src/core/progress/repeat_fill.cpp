@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "progress/translation_progress.h"
+
 namespace orvane {
 
 namespace {
