@@ -146,7 +146,7 @@ TEST(RepeatFill, EachGroupFromItsBestTextAndTakenBackWhole) {
   ProgressOf(doc, 2, 2).status = Translated;
   const auto rows = [](const TextChanges& changes) {
     std::vector<std::tuple<std::string, std::string, std::string, TextStatus, TextStatus>> all;
-    for (const TextChange& c : changes.texts)
+    for (const FilledText& c : changes.texts)
       all.emplace_back(PlaceName(c.place), c.textBefore, c.textAfter, c.statusBefore, c.statusAfter);
     return all;
   };

@@ -64,7 +64,7 @@ void RepeatOffer::undo() {
 void RepeatOffer::applied(const TextChanges& changes, bool forward) {
   if (forward) ApplyChanges(doc_, changes);
   else RevertChanges(doc_, changes);
-  for (const TextChange& change : changes.texts)
+  for (const FilledText& change : changes.texts)
     if (change.place.bank == doc_.AktuelleBank && change.place.index == doc_.AktuellerText && !pane_->edited())
       pane_->showStored(doc_.Texte[change.place.bank][change.place.index].Aktuell);
   changed_();

@@ -30,11 +30,11 @@ void FillGroup(const Document& doc, const TextPlace& source, const std::vector<T
 }  // namespace
 
 void ApplyChanges(Document& doc, const TextChanges& changes) {
-  for (const TextChange& change : changes.texts) Set(doc, change.place, change.textAfter, change.statusAfter);
+  for (const FilledText& change : changes.texts) Set(doc, change.place, change.textAfter, change.statusAfter);
 }
 
 void RevertChanges(Document& doc, const TextChanges& changes) {
-  for (const TextChange& change : changes.texts)
+  for (const FilledText& change : changes.texts)
     if (WorkingText(doc, change.place) == change.textAfter && StatusAt(doc, change.place) == change.statusAfter)
       Set(doc, change.place, change.textBefore, change.statusBefore);
 }

@@ -12,14 +12,14 @@
 
 namespace orvane {
 
-struct TextChange {
+struct FilledText {
   TextPlace place;
   std::string textBefore, textAfter;
   TextStatus statusBefore = TextStatus::Untranslated, statusAfter = TextStatus::Untranslated;
 };
 
 struct TextChanges {
-  std::vector<TextChange> texts;
+  std::vector<FilledText> texts;
 };
 
 // Each text gets its after state; the document counts as changed.
