@@ -13,7 +13,7 @@
 #include <QStatusBar>
 
 #include "editors/editor_pane.h"
-#include "editors/editor_windows_hookup.h"
+#include "shell/editor_windows_hookup.h"
 #include "editors/unwritable_marks.h"
 #include "progress/status_marks.h"
 #include "preview/text_preview.h"

@@ -13,7 +13,7 @@
 #include "check/problems.h"
 #include "check/unwritable.h"
 #include "editors/editor_pane.h"
-#include "editors/editor_windows_hookup.h"
+#include "shell/editor_windows_hookup.h"
 #include "progress/consistency_desk.h"
 #include "progress/status_marks.h"
 #include "progress/translation_desk.h"

@@ -1,4 +1,4 @@
-#include "editors/editor_windows_hookup.h"
+#include "shell/editor_windows_hookup.h"
 
 #include <QAction>
 #include <QListWidget>
