@@ -308,7 +308,10 @@ TEST(SmallestMode, FillsTheBudgetWithSafeEntriesAndBeatsTheFrequencyPickOnDemoDi
   // Every slot filled, so that no empty entry comes back from a project file as its escape.
   ASSERT_EQ(std::set(smallest.picks.begin(), smallest.picks.end()).size(), 127u);
   EXPECT_LE(UsedMemory(smallest.picks), 512);
-  for (const auto& pick : smallest.picks) EXPECT_TRUE(IsSafeEntry(pick, doc) && pick.size() <= 8) << pick;
+  for (const auto& pick : smallest.picks) {
+    EXPECT_TRUE(IsSafeEntry(pick, doc)) << pick;
+    EXPECT_LE(pick.size(), 8u) << pick;
+  }
   Document withSmallest = doc, withFrequency = doc;
   StoreDictionary(withSmallest, smallest.picks);
   StoreDictionary(withFrequency, RunOptimizer(doc, {}, progress, prompter).picks);
