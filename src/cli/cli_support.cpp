@@ -1,7 +1,6 @@
 #include "cli_support.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 
 #include "common/cp1252.h"
@@ -98,9 +97,8 @@ int RunGuarded(const Command& command, const std::function<int()>& work) {
 std::optional<int32_t> BankOption(const Command& command, const ParsedArgs& parsed) {
   const auto value = parsed.value("--bank");
   if (!value) return 0;
-  int32_t bank = 0;
-  const auto [end, error] = std::from_chars(value->data(), value->data() + value->size(), bank);
-  if (error == std::errc() && end == value->data() + value->size() && bank >= 1 && bank <= kBankCount) return bank;
+  const std::optional<int32_t> bank = ParseNumber<int32_t>(*value);
+  if (bank && *bank >= 1 && *bank <= kBankCount) return bank;
   UsageMistake(command, "--bank takes a bank number from 1 to 21, not " + *value);
   return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // What the commands of orvane-cli share: the command record, the exit codes, argument parsing and
 // a prompter that prints the program's messages to stderr.
 
+#include <charconv>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -52,6 +53,15 @@ struct ParsedArgs {
 std::optional<ParsedArgs> ParseArgs(const Command& command, const std::vector<std::string>& args,
                                     const OptionSpec& options, size_t positionals,
                                     const std::vector<std::string>& required = {});
+
+// A whole option value as a number of type T; nothing when any character is left over or it is out of T's range.
+template <typename T>
+std::optional<T> ParseNumber(const std::string& text) {
+  T value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 // The value of --bank: 0 when it is absent; nothing, after the usage mistake is printed, when it is
 // not a bank number 1..21.

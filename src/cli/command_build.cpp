@@ -1,6 +1,5 @@
 // orvane-cli build: loads a project file and writes it into a ROM file as "Save in Rom" does.
 
-#include <charconv>
 #include <cstdio>
 
 #include "cli_support.h"
@@ -75,12 +74,13 @@ int RunBuild(const std::vector<std::string>& args) {
   }
   SaveParams params;
   if (const auto seed = parsed->value("--seed")) {
-    const auto [end, error] = std::from_chars(seed->data(), seed->data() + seed->size(), params.seed);
-    if (error != std::errc() || end != seed->data() + seed->size() || params.seed == 0) {
+    const auto number = ParseNumber<decltype(params.seed)>(*seed);
+    if (!number || *number == 0) {
       std::fprintf(stderr, "orvane-cli build: --seed takes a number from 1 up, not %s\n", seed->c_str());
       PrintUsage(kBuildCommand, stderr);
       return kExitUsage;
     }
+    params.seed = *number;
   }
 
   if (const auto header = parsed->value("--header")) {

@@ -1,7 +1,6 @@
 // orvane-cli optimize: runs the dictionary optimizer on a project's working texts, stores the picks
 // as the dictionary window's save does, and writes the project.
 
-#include <charconv>
 #include <cstdio>
 
 #include "cli_support.h"
@@ -15,14 +14,6 @@ namespace orvane::cli {
 extern const Command kOptimizeCommand;
 
 namespace {
-
-template <typename Number>
-std::optional<Number> ParseNumber(const std::string& text) {
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
 
 std::optional<OptimizerMode> ParseMode(const std::string& name) {
   if (name == "accurate") return OptimizerMode::Accurate;

@@ -1,6 +1,5 @@
 // orvane-cli preview: one dialogue text as the game shows it, window by window.
 
-#include <charconv>
 #include <cstdio>
 
 #include "cli_support.h"
@@ -23,12 +22,11 @@ int RunPreview(const std::vector<std::string>& args) {
 
   const std::string value = *parsed->value("--text");
   const int32_t count = doc.BankInfo[*bank].TextCount;
-  int32_t text = 0;
-  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), text);
-  if (error != std::errc() || end != value.data() + value.size() || text < 1 || text > count)
+  const std::optional<int32_t> text = ParseNumber<int32_t>(value);
+  if (!text || *text < 1 || *text > count)
     return UsageMistake(kPreviewCommand, "--text takes a text number from 1 to " + std::to_string(count) +
                                              " of bank " + std::to_string(*bank) + ", not " + value);
-  const GameText shown = LayOutGameText(doc.Texte[*bank][text].Aktuell);
+  const GameText shown = LayOutGameText(doc.Texte[*bank][*text].Aktuell);
   std::printf("%s", Cp1252ToUtf8(DrawWindows(shown)).c_str());
   return shown.Fits() ? kExitOk : kExitFailed;
 }

@@ -1,6 +1,5 @@
 // orvane-cli similar: the translated texts whose original reads almost like the given text's.
 
-#include <charconv>
 #include <cstdio>
 
 #include "cli_support.h"
@@ -13,27 +12,20 @@ extern const Command kSimilarCommand;
 
 namespace {
 
-template <class T> std::optional<T> Number(const std::string& text) {
-  T value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 int RunSimilar(const std::vector<std::string>& args) {
   const auto parsed = ParseArgs(kSimilarCommand, args, {{"--bank", "--text", "--min", "--max"}, {}}, 1,
                                 {"--bank", "--text"});
   if (!parsed) return kExitUsage;
   const std::optional<int32_t> bank = BankOption(kSimilarCommand, *parsed);
   if (!bank) return kExitUsage;
-  const auto least = Number<double>(parsed->value("--min").value_or("0.70"));
+  const auto least = ParseNumber<double>(parsed->value("--min").value_or("0.70"));
   if (!least || *least < 0 || *least > 1)
     return UsageMistake(kSimilarCommand, "--min takes a score from 0 to 1, not " + *parsed->value("--min"));
-  const auto most = Number<int>(parsed->value("--max").value_or("3"));
+  const auto most = ParseNumber<int>(parsed->value("--max").value_or("3"));
   if (!most || *most < 1) return UsageMistake(kSimilarCommand, "--max takes a count of 1 or more, not " + *parsed->value("--max"));
   Document doc;
   if (!LoadProjectQuietly(doc, parsed->positional[0])) return kExitFailed;
-  const auto text = Number<int32_t>(*parsed->value("--text"));
+  const auto text = ParseNumber<int32_t>(*parsed->value("--text"));
   if (!text || *text < 1 || *text > doc.BankInfo[*bank].TextCount)
     return UsageMistake(kSimilarCommand, "bank " + std::to_string(*bank) + " has texts 1 to " +
                                              std::to_string(doc.BankInfo[*bank].TextCount) + ", not " +
