@@ -101,16 +101,17 @@ int RunBuild(const std::vector<std::string>& args) {
   BuildPrompter prompter(overflow == "skip" ? Answer::Ok : Answer::Cancel, parsed->flag("--force"));
   TerminalProgress progress("orvane-cli build");
   if (LoadProjectFile(doc, parsed->positional[0], prompter, progress) != ProjectOutcome::Done) return kExitFailed;
-  doc.RomPfadGeladen = parsed->value("--from").value_or("");
+  params.RomPfadGeladen = parsed->value("--from").value_or("");
   doc.TabelleGeaendert = parsed->flag("--keep-dictionary");
 
   const std::string out = *parsed->value("-o");
   const std::optional<std::string> patch = parsed->value("--patch");
   std::vector<uint8_t> before;
-  if (patch) before = BytesBefore(out, doc.RomPfadGeladen);
+  if (patch) before = BytesBefore(out, params.RomPfadGeladen);
   GivenFile output(out);
   SavedRom saved;
-  const SaveOutcome outcome = SaveInRom(doc, params, prompter, progress, output, &saved);
+  ApplyChanges changes(doc);
+  const SaveOutcome outcome = SaveInRom(doc, params, prompter, progress, output, changes, &saved);
   if (outcome == SaveOutcome::Cancelled)
     return Fail(kBuildCommand, "nothing was written (--header add|strip gives OUT its kind, --force writes into an "
                                "image that does not look like the game's)");

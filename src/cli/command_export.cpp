@@ -25,11 +25,11 @@ int RunExport(const std::vector<std::string>& args) {
   // A run without a user stops at the first error instead of going on past it.
   StderrPrompter prompter(Answer::No, parsed->flag("--force"));
   RomLoadParams params;
-  params.romPath = parsed->positional[0];
-  params.ladeOption = parsed->flag("--edited-v095") ? 1 : 0;
+  params.choice = {parsed->positional[0], static_cast<int16_t>(parsed->flag("--edited-v095") ? 1 : 0)};
   params.programFolder = DataFolder(ProgramFolder());
   params.tablePath = parsed->value("--table").value_or("");
-  const LoadOutcome loaded = RomLaden(doc, params, prompter);
+  Workspace workspace;
+  const LoadOutcome loaded = RomLaden(doc, workspace, params, prompter);
   if (loaded == LoadOutcome::NotTheGame) return Fail(kExportCommand, "not opened (--force opens it anyway)");
   if (loaded != LoadOutcome::Loaded) return kExitFailed;
 

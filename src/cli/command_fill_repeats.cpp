@@ -18,12 +18,13 @@ int RunFillRepeats(const std::vector<std::string>& args) {
   if (!parsed) return kExitUsage;
   Document doc;
   if (!LoadProjectQuietly(doc, parsed->positional[0])) return kExitFailed;
-  const TextChanges filled = FillAllRepeats(doc);
-  ApplyChanges(doc, filled);
+  DocumentChange filled = FillAllRepeats(doc);
+  const size_t count = filled.texts().size();
+  ApplyChanges(doc).Commit(std::move(filled));
   StderrPrompter prompter(Answer::No);
   SilentProgress progress;
   if (SaveProjectFile(doc, *parsed->value("-o"), prompter, progress) != ProjectOutcome::Done) return kExitFailed;
-  std::printf("%zu texts filled\n", filled.texts.size());
+  std::printf("%zu texts filled\n", count);
   return kExitOk;
 }
 

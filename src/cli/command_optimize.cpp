@@ -55,7 +55,7 @@ int RunOptimize(const std::vector<std::string>& args) {
   const OptimizerOutcome outcome = RunOptimizer(doc, params, progress, prompter);
   if (!outcome.succeeded) return kExitFailed;
 
-  SaveDictionary(doc, outcome.picks);
+  SaveDictionary(doc, outcome.picks).apply(doc);
   if (SaveProjectFile(doc, *parsed->value("-o"), prompter, progress) != ProjectOutcome::Done) return kExitFailed;
   const int32_t used = UsedMemory(ReadDictionary(doc));
   std::printf("%s\n%s\n", UsedMemoryLabel(used).c_str(), FreeMemoryLabel(used).c_str());

@@ -44,7 +44,7 @@ int Import(Document& doc, const std::string& poPath, const std::string& out, boo
     return Fail(kPoImportCommand, "nothing was imported, nothing was written");
   }
 
-  ApplyPoImport(doc, plan);
+  PoImportChange(doc, plan).apply(doc);
   StderrPrompter prompter(Answer::No);
   TerminalProgress progress("orvane-cli po-import");
   if (SaveProjectFile(doc, out, prompter, progress) != ProjectOutcome::Done) return kExitFailed;

@@ -22,7 +22,7 @@ int RunReflow(const std::vector<std::string>& args) {
   if (!LoadProjectQuietly(doc, parsed->positional[0])) return kExitFailed;
 
   const std::vector<TextReflow> plan = PlanReflow(doc, *bank, ReflowChoice::UnfitOnly);
-  ApplyReflow(doc, plan);
+  ApplyChanges(doc).Commit(ReflowChange(doc, plan));
   StderrPrompter prompter(Answer::No);
   SilentProgress progress;
   if (SaveProjectFile(doc, *parsed->value("-o"), prompter, progress) != ProjectOutcome::Done) return kExitFailed;

@@ -1,13 +1,15 @@
 #pragma once
-// The one document every window and operation works on. Member names follow the program's domain
-// vocabulary (Texte, Tabelle, BankInfo ...); all lists are fixed-size and indexed as the game data is.
+// The game's data every window and operation works on: texts, decode table, dictionary, name lists,
+// their places and the companion data. Member names follow the program's domain vocabulary (Texte,
+// Tabelle, BankInfo ...); all lists are fixed-size and indexed as the game data is. Paths and the
+// modified state are the workspace's (workspace.h), settings are Settings (settings.h), and what a
+// window shows is the window's; changes reach the document as DocumentChange values.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "image_kind.h"
 #include "text_progress.h"
 
 namespace orvane {
@@ -56,8 +58,6 @@ class Document {
   // Dialogue.
   std::array<BankRecord, kBankSlots> BankInfo{};
   std::vector<std::vector<TextPaar>> Texte;  // [bank 0..30][text 0..1250]
-  int32_t AktuelleBank = 1;
-  int32_t AktuellerText = 1;
 
   // Decode table: Tabelle[column][code]; column 1 is built in plus the dictionary, column 2 the table file.
   std::array<CodeTable, kTableColumns> Tabelle{};
@@ -85,23 +85,9 @@ class Document {
   int32_t StadtDatenStart = 0;
   int32_t StadtDatenEnde = 0;
 
-  // Files, choices and flags.
-  std::string GewaehlteDatei;
-  int16_t LadeOption = 0;  // 0 normal, 1 "edited with V 0.95", -1 nothing chosen
-  std::string RomPfad;
-  std::string RomPfadGeladen;
-  LoadedImage loadedImage;  // the kind of RomPfadGeladen's file, and whether it was opened though foreign
-  bool Geaendert = false;
+  // The dictionary has been changed or optimized since the last load, so a ROM save need not
+  // optimize it again.
   bool TabelleGeaendert = false;
-  std::string Fenstertitel;
-
-  // Settings and optimizer options (live for the process).
-  int16_t OhneOptimierWarnung = 1;
-  int16_t Einstellung2 = 4;
-  uint8_t KomprimModus = 0;  // 0 accurate, 1 fast (2 smallest, an addition of ours)
-  int32_t Suchtiefe = 0;
-  bool OptionenBestaetigt = false;
-  int32_t LetzterProzentwert = 0;
 
   // Statuses, notes, the word list and the names' originals: the companion file beside a project.
   TranslationProgress Progress;
@@ -109,8 +95,5 @@ class Document {
   // Sum of TextCount over banks 1..21 (4717 with the game's bank table).
   int32_t TotalTextCount() const;
 };
-
-// "Orvane Texteditor V <major>.<minor>".
-std::string MakeFenstertitel(int major, int minor);
 
 }  // namespace orvane

@@ -73,7 +73,7 @@ class ConsistencyTest : public QObject {
     QCOMPARE(rows[0]->text(1) + ": " + rows[0]->text(2), "bank 1 text 5: lacks \"Kraut\" for \"herb\"");
     list->setCurrentRow(0);
     emit problems->itemDoubleClicked(rows[0], 0);
-    QCOMPARE(h.doc.AktuellerText, 5);
+    QCOMPARE(h.window->shownText().AktuellerText, 5);
   }
 
   // Terms out to CSV and in again, with every character CSV must quote; a file that is no glossary

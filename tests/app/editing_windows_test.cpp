@@ -42,7 +42,9 @@ void Story(const Kind& k) {
     if (k.info) k.info(doc, 2) = "Info";
     doc.Items[3].Symbol = answer ? editors::kLastItemSymbol : editors::kFirstItemSymbol;  // both ends editable
     ScriptedPrompter script(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
-    Window w(doc, script);
+    Workspace ws;
+    WorkspaceChanges changes(doc, ws);
+    Window w(doc, changes, script);
     w.show();
     QLineEdit *box = Box(&w, k.nameBox), *info = k.infoBox ? Box(&w, k.infoBox) : nullptr;
     auto* list = Child<QListWidget>(&w, "Liste");
@@ -69,18 +71,18 @@ void Story(const Kind& k) {
     Retype(box, "Neu");
     QCOMPARE(list->item(2)->text() + " " + QString::fromStdString(k.name(doc, 2)), "Neu Name2");
     Click(&w, k.saveButton);
-    QCOMPARE(k.name(doc, 2) + " / " + w.windowTitle().toStdString() + (doc.Geaendert ? " changed" : ""),
+    QCOMPARE(k.name(doc, 2) + " / " + w.windowTitle().toStdString() + (ws.Geaendert ? " changed" : ""),
              (k.padsToLimit ? "Neu" + std::string(8, ' ') : "Neu") + " / " + k.caption +
                  (k.saveSetsGeaendert ? " changed" : ""));
     if (info) QCOMPARE(k.info(doc, 2).size(), size_t(k.infoKept));
     // Closing asks only with unsaved changes; Yes stores as "Save" does, No leaves the document.
-    doc.Geaendert = false;
+    ws.Geaendert = false;
     if (answer) Retype(box, "Zed");
     w.close();
     QVERIFY(w.isHidden());
     QCOMPARE(script.shown(), answer ? Shown(MakeMessage(k.questionTitle, "You haven't saved your changes!\r\nSave now?",
                                                         Icon::Exclamation, Buttons::YesNo, true)) + "\n" : "");
-    QCOMPARE(k.name(doc, 2).substr(0, 3) + (doc.Geaendert ? " changed" : ""),
+    QCOMPARE(k.name(doc, 2).substr(0, 3) + (ws.Geaendert ? " changed" : ""),
              answer != Answer::Yes ? "Neu" : "Zed" + std::string(k.saveSetsGeaendert ? " changed" : ""));
   }
 }
@@ -116,14 +118,14 @@ class EditingWindowsTest : public QObject {
   void nameLists() {
     using namespace editors;
     using D = Document;
-    Story<Stadt>({"Locations", "Warning!", "Text1", "StadtSpeichern", 68, true, false, At<&D::StadtNamen, 1>});
-    Story<Speichernamen>(
+    Story<LocationsWindow>({"Locations", "Warning!", "Text1", "StadtSpeichern", 68, true, false, At<&D::StadtNamen, 1>});
+    Story<SavegameTitlesWindow>(
         {"Savegame Titles", "Warning!!!", "Text1", "SPNamen", 25, true, false, At<&D::SpeicherNamen, 1>});
-    Story<Gegnereditor>({"Enemys", "Warning!!!", "NeuerName", "Speichern", 11, false, true, At<&D::GegnerNamen, 0>});
-    Story<ItemsForm>({"Items", "Warning!", "Text1", "Command1", 18, true, false,
+    Story<EnemyNamesWindow>({"Enemys", "Warning!!!", "NeuerName", "Speichern", 11, false, true, At<&D::GegnerNamen, 0>});
+    Story<ItemsWindow>({"Items", "Warning!", "Text1", "Command1", 18, true, false,
                       [](Document& d, int row) -> std::string& { return d.Items[row + 1].Name; }, "Beschreibung", 40,
                       At<&D::ItemInfos, 2>});
-    Story<Techniken>({"Technic&Magic", "Warning!", "Text1", "Command1", 19, false, false, At<&D::TechNamen, 0>, "Text2",
+    Story<TechniquesWindow>({"Technic&Magic", "Warning!", "Text1", "Command1", 19, false, false, At<&D::TechNamen, 0>, "Text2",
                       48, At<&D::TechBeschreibungen, 0>});
   }
 
@@ -142,7 +144,10 @@ class EditingWindowsTest : public QObject {
         doc.Tabelle[1][code] = code < kDictionaryFirst + 86 ? "abcd" : "a";
       doc.Tabelle[1][kDictionaryFirst] = "  ab";
       ScriptedPrompter script(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
-      compression::Komprimmierung w(doc, script);
+      Workspace ws;
+      WorkspaceChanges changes(doc, ws);
+      Settings settings;
+      compression::DictionaryWindow w(doc, changes, settings, script);
       w.show();
       QLineEdit* box = Box(&w, "Aendern");
       auto* list = Child<QListWidget>(&w, "Silbenliste");
@@ -162,7 +167,7 @@ class EditingWindowsTest : public QObject {
       QCOMPARE(script.shown(), answer ? Shown(MakeMessage("Warnung!", "You haven't saved the changes!!!\r\nSaved now?",
                                                           Icon::None, Buttons::YesNo)) + "\n" : "");
       QCOMPARE(doc.Tabelle[1][kDictionaryFirst + 4] + doc.Tabelle[1][kDictionaryFirst] +
-                   (doc.Geaendert ? " changed" : "") + (doc.TabelleGeaendert ? " table changed" : ""),
+                   (ws.Geaendert ? " changed" : "") + (doc.TabelleGeaendert ? " table changed" : ""),
                answer != Answer::No ? "abcdq  ab changed table changed" : "abcd  ab");
     }
   }
@@ -175,7 +180,9 @@ class EditingWindowsTest : public QObject {
     PutBuiltInCodes(doc);
     FillAllBanks(doc, {"the other thing there", "Mira sees Kael at sea"});
     ScriptedPrompter prompter;
-    compression::Komprimmierung w(doc, prompter);
+    ApplyChanges changes(doc);
+    Settings settings;
+    compression::DictionaryWindow w(doc, changes, settings, prompter);
     w.show();
     Optimize(&w, "Option3");
     RecordingProgress quiet;
@@ -198,7 +205,7 @@ class EditingWindowsTest : public QObject {
     sliders += Optimize(&w, "Option2", false);
     QCOMPARE(sliders + busy + " / " + Lines(Child<QListWidget>(&w, "Silbenliste")) + ", " + Statistics(&w),
              " - sliderTextcompression* Abbrechen Status / " + after);
-    QVERIFY(doc.KomprimModus == 1);
+    QCOMPARE(settings.KomprimModus, uint8_t{1});
   }
 };
 

@@ -121,7 +121,7 @@ class PreviewTest : public QObject {
       QCOMPARE(QString::fromStdString(h.doc.Texte[1][1].Aktuell + "|" + h.doc.Texte[1][3].Aktuell),
                yes ? "Go on.|A B" : "Go[L_]on.|A[L_]B");
       QCOMPARE(h.pane() + "|" + h.find<QListWidget>("Textliste")->item(2)->text(), yes ? "Go on.|3* A B" : "Go\non.|3  A[L_]B");
-      QCOMPARE(h.doc.Geaendert, yes);
+      QCOMPARE(h.window->workspace().Geaendert, yes);
     }
   }
 
@@ -135,7 +135,8 @@ class PreviewTest : public QObject {
     doc.Progress.nameOriginals["item 2 name"] = "Ashba Rod";
     doc.TechNamen[0] = "*Fire";
     ScriptedPrompter script;
-    editors::ItemsForm items(doc, script);
+    ApplyChanges changes(doc);
+    editors::ItemsWindow items(doc, changes, script);
     auto* list = Child<QListWidget>(&items, "Liste");
     QStringList rows;
     for (int row : {0, 1})
@@ -151,7 +152,7 @@ class PreviewTest : public QObject {
     }
     QCOMPARE(counts.join(", "), "6 / 10, 10 / 10 red, 9 / 14");
 
-    editors::Techniken techniques(doc, script);
+    editors::TechniquesWindow techniques(doc, changes, script);
     QVERIFY(Child<QListWidget>(&techniques, "Liste")->item(0)->toolTip().startsWith("A leading \"*\" is code 2F"));
   }
 };

@@ -55,12 +55,12 @@ class ShellTest : public QObject {
         load ? Click(w, "Command1") : void(w->close());
       });
       h.trigger("DateiOeffnen");
-      QCOMPARE(seen + QString(" %1 %2 ").arg(h.doc.LadeOption).arg(h.doc.TabelleGeaendert) + h.usable(),
-               "Choose your OrvaneSaga rom...: bad.fig,game.smc - " + (load ? "1 0 " + kRomOnly : "-1 0 " + kIdle));
+      QCOMPARE(seen + QString(" %1 %2 ").arg(h.window->workspace().LadeOption).arg(h.doc.TabelleGeaendert) + h.usable(),
+               "Choose your OrvaneSaga rom...: bad.fig,game.smc - " + (load ? "1 0 " + kRomOnly : "0 0 " + kIdle));
     }
     // A declined warning leaves "Save in Rom" before anything is locked; an accepted one ends the
     // save even when its file dialog is closed, and that end enables every control it locked.
-    h.doc.OhneOptimierWarnung = 0;
+    h.window->settings().OhneOptimierWarnung = 0;
     h.prompter.queue(Answer::Yes);  // go on despite the problems of a document without texts
     h.prompter.queue(Answer::Cancel);
     h.trigger("RomSpeichern");
@@ -84,7 +84,7 @@ class ShellTest : public QObject {
     h.find("RomText0")->resize(100, 200);
     QCOMPARE(h.saveTyped("A\nB\nC\nThe quick brown fox jumps over the lazy dog and " + QString(50, 'x')),
              "A[L_]B[L_]C[L_]The quick brown fox jumps over the lazy [W_]dog and [L_]" + std::string(50, 'x'));
-    QCOMPARE(list->currentItem()->text().left(9) + " / " + h.shown() + (h.doc.Geaendert ? " / changed" : ""),
+    QCOMPARE(list->currentItem()->text().left(9) + " / " + h.shown() + (h.window->workspace().Geaendert ? " / changed" : ""),
              "2* A[L_]B / Bank: 1     Text: 2 / A\nB\nC\nThe quick brown fox jumps over the lazy \n\ndog and \n" +
                  QString(50, 'x') + " /  / changed");
     // Every byte but the line breaks and "[" shows as its Windows-1252 character (the five bytes
@@ -144,7 +144,7 @@ class ShellTest : public QObject {
     QCOMPARE(Lines(results) + results->item(0)->data(Qt::UserRole + 1).toString().section("<b>", 1, 1) +
                  QString::number(Child<QPushButton>(search, "AlleErsetzen")->isEnabled()),
              "Found in Bank: 2  Textnummer: 1Zyxw</b></span></span>0");
-    h.doc.Geaendert = false;
+    h.window->workspace().Geaendert = false;
     Box(search, "ErsetzenFeld")->setText("Ilsa");
     const QString leave = "Save the changes to this text?",
                   replace = " | Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
@@ -158,7 +158,7 @@ class ShellTest : public QObject {
       for (Answer a : answers) h.prompter.queue(a);
       run(pattern, false, 0, "AlleErsetzen");
       QCOMPARE(h.said(asked, &Message::text) + " / " + shell::ToQt(h.doc.Texte[3][12].Aktuell) +
-                   QString(" %1 ").arg(h.doc.Geaendert) + h.pane(), expected);
+                   QString(" %1 ").arg(h.window->workspace().Geaendert) + h.pane(), expected);
     }
     QCOMPARE(search->windowTitle() + " " + list->currentItem()->text(), "Textsearch: 4 replaced 12* Ilsa[L_]and Ilsa again");
     h.load("game.smc");
@@ -179,17 +179,17 @@ class ShellTest : public QObject {
     h.saveTyped("Hello\nagain");
     QTimer::singleShot(0, [&h] { Click(h.window.get(), "SpeicherAbbruchButton"); });
     h.trigger("RomSpeichern", "new.smc");
-    QString whileSaving = h.said() + (h.doc.Geaendert ? "unsaved / " : "");
+    QString whileSaving = h.said() + (h.window->workspace().Geaendert ? "unsaved / " : "");
     QTimer::singleShot(0, [&] { whileSaving += h.usable() + (h.window->close() ? " closed" : ""); });
     h.trigger("RomSpeichern");
-    QCOMPARE(whileSaving + " / " + h.window->windowTitle() + " / " + h.said() + (h.doc.Geaendert ? " unsaved" : ""),
+    QCOMPARE(whileSaving + " / " + h.window->windowTitle() + " / " + h.said() + (h.window->workspace().Geaendert ? " unsaved" : ""),
              "Orvane Texteditorunsaved / RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status "
              "SpeicherAbbruchButton / Orvane Texteditor V 1.0 / Orvane Texteditor | Finished! | Info");
     h.saveTyped("Project text");
     QTimer::singleShot(0, [&] { whileSaving = h.usable(); });
     h.trigger("SaveProject", "work.ovp");
     QCOMPARE(whileSaving, "RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status");
-    QVERIFY(!h.doc.Geaendert);
+    QVERIFY(!h.window->workspace().Geaendert);
     QCOMPARE(h.usable(), kLoaded);
     h.trigger("ProgressReport", "report.html");
     QCOMPARE(h.prompter.last().text, "The report was written to " + *h.chooser.answer + ".");
@@ -208,7 +208,7 @@ class ShellTest : public QObject {
     });
     h.trigger("ImportPo");  // text 1, saved as a draft, went out and comes back fuzzy
     QCOMPARE(seen + " / " + shell::ToQt(h.doc.Texte[1][1].Aktuell + " / " + h.doc.Texte[1][2].Aktuell) +
-                 (h.doc.Geaendert ? " changed / " : " / ") + h.find<QListWidget>("Textliste")->item(0)->text(),
+                 (h.window->workspace().Geaendert ? " changed / " : " / ") + h.find<QListWidget>("Textliste")->item(0)->text(),
              "PoImportDialog: texts.po:19: bank 1 text 2: the character \"#\" has no code in the table / 1 imported, "
              "5813 unchanged, 1 fuzzy, 1 refused / Hi there / Second changed / 1* Hi there");
 
@@ -242,11 +242,11 @@ class ShellTest : public QObject {
     std::remove(settings.c_str());
     ::mkfifo(settings.c_str(), 0666);  // no settings file: the window opens with the defaults and leaves it
     h.window = std::make_unique<shell::MainWindow>(h.doc, h.prompter, h.chooser, h.folder.path());
-    QCOMPARE(int(h.doc.OhneOptimierWarnung), 1);
+    QCOMPARE(int(h.window->settings().OhneOptimierWarnung), 1);
     QVERIFY(h.window->close());
     QVERIFY(std::filesystem::is_fifo(settings));
     std::remove(settings.c_str());
-    h.doc.Geaendert = true;
+    h.window->workspace().Geaendert = true;
     h.prompter.queue(Answer::No);
     QVERIFY(!h.window->close());
     QVERIFY(!QFile::exists(settings.c_str()));
@@ -298,21 +298,24 @@ class ShellTest : public QObject {
     h.find<QAction>("FixChecksum")->setChecked(false);
   }
 
-  // Each box shows the message's icon and buttons (the default in brackets), blocks the whole
-  // application, and answers with the button pressed, its default, or on Escape the refusing one.
+  // Each box shows the message's icon and buttons (the default in brackets) and the place an error
+  // names, blocks the whole application, and answers with the button pressed, its default, or on
+  // Escape the refusing one.
   void messageBoxes() {
     using B = QMessageBox;
     const std::tuple<Icon, Buttons, Answer, B::StandardButton, const char*> cases[] = {
         {Icon::Exclamation, Buttons::YesNo, Answer::No, B::NoButton, "Warning Yes [No]: No"},
         {Icon::Information, Buttons::YesNo, Answer::Yes, B::Yes, "Information [Yes] No: Yes"},
         {Icon::None, Buttons::YesNo, Answer::Yes, B::Escape, "NoIcon [Yes] No: No"},
-        {Icon::Stop, Buttons::OkCancel, Answer::Ok, B::Cancel, "Critical [Ok] Cancel: Cancel"},
+        {Icon::Stop, Buttons::OkCancel, Answer::Ok, B::Cancel, "| line 12 Critical [Ok] Cancel: Cancel"},
         {Icon::None, Buttons::Ok, Answer::Ok, B::Ok, "NoIcon [Ok]: Ok"}};
     for (const auto& [icon, buttons, defaultAnswer, press, expected] : cases) {
       QString seen;
       OnNextModal([&seen, press = press](QWidget* w) {
         auto* box = qobject_cast<B*>(w);
-        seen = box->windowTitle() + " " + box->text() + " " + QMetaEnum::fromType<B::Icon>().valueToKey(box->icon());
+        seen = box->windowTitle() + " " + box->text() + " ";
+        if (!box->informativeText().isEmpty()) seen += "| " + box->informativeText() + " ";
+        seen += QMetaEnum::fromType<B::Icon>().valueToKey(box->icon());
         for (const B::StandardButton button : {B::Ok, B::Cancel, B::Yes, B::No})
           if (box->button(button))
             seen += QString(button == box->standardButton(box->defaultButton()) ? " [%1]" : " %1")
@@ -320,7 +323,8 @@ class ShellTest : public QObject {
         if (w->windowModality() != Qt::ApplicationModal) seen += " not modal";
         press == B::Escape ? box->reject() : (press ? box->button(press) : box->defaultButton())->click();
       });
-      const int answer = int(shell::QtPrompter().ask({"T", "a\r\nb", buttons, defaultAnswer, icon}));
+      const std::string place = icon == Icon::Stop ? "line 12" : "";
+      const int answer = int(shell::QtPrompter().ask({"T", "a\r\nb", buttons, defaultAnswer, icon, false, place}));
       QCOMPARE(seen + ": " + QStringList({"Ok", "Cancel", "Yes", "No"})[answer], QString("T a\nb ") + expected);
     }
   }

@@ -69,7 +69,7 @@ struct Harness {
   // "Load Rom" with `name` chosen in the LoadFile window; with a ROM, writes it and the table file first.
   void load(const std::string& name, const std::optional<RomFixture>& rom = std::nullopt) {
     if (rom) rom->WriteTo(folder.file(name)), WriteTableFile(folder.path());
-    window->setRomChooser([path = folder.file(name)](Document& d) { d.GewaehlteDatei = path, d.LadeOption = 0; });
+    window->setRomChooser([path = folder.file(name)] { return std::optional<RomChoice>(RomChoice{path, 0}); });
     window->loadRom();
   }
   template <class T = QWidget> T* find(const char* name) const { return Child<T>(window.get(), name); }
@@ -86,7 +86,8 @@ struct Harness {
   std::string saveTyped(const QString& text) {
     find("RomText0")->setProperty("plainText", text);
     Click(window.get(), "TextSpeichern");
-    return doc.Texte[doc.AktuelleBank][doc.AktuellerText].Aktuell;
+    const editors::ShownText& at = window->shownText();
+    return doc.Texte[at.AktuelleBank][at.AktuellerText].Aktuell;
   }
   // The titles, or another part, of the messages from the `from`th on.
   QString said(size_t from = 0, std::string Message::*part = &Message::title) const {
@@ -94,6 +95,10 @@ struct Harness {
     const std::vector<Message>& messages = prompter.messages();
     for (size_t i = from; i < messages.size(); ++i) all << QString::fromStdString(messages[i].*part);
     return all.join(" | ");
+  }
+  // The shown bank and text: "3 4".
+  QString at() const {
+    return QString("%1 %2").arg(window->shownText().AktuelleBank).arg(window->shownText().AktuellerText);
   }
   QString usable() const {
     QStringList on;

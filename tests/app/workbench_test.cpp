@@ -56,8 +56,7 @@ class WorkbenchTest : public QObject {
         if (answer) h.prompter.queue(*answer), h.prompter.queue(Answer::Yes);
         if (answer) h.find("RomText0")->setProperty("plainText", "Typed");
         leave(h);
-        const QString at = h.window->isVisible() ? QString("%1 %2").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText)
-                                                 : "closed";
+        const QString at = h.window->isVisible() ? h.at() : "closed";
         const bool yes = answer == Answer::Yes, stay = answer == Answer::Cancel;
         QCOMPARE(at + " [" + QString::fromStdString(h.doc.Texte[1][1].Aktuell) + "] " + h.said(),
                  (stay ? "1 1" : end) + " [" + (yes && way != "load" ? "Typed" : "") + "] " +
@@ -109,7 +108,7 @@ class WorkbenchTest : public QObject {
       w->close();
     });
     emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(3), 0);
-    QCOMPARE(QString("%1 %2 ").arg(h.doc.AktuelleBank).arg(h.doc.AktuellerText) + opened, "3 4 Stadt tab\there");
+    QCOMPARE(h.at() + " " + opened, "3 4 Stadt tab\there");
   }
 
   // "Grüße" typed into text 1: the two characters the table cannot write are marked in their own
@@ -159,7 +158,7 @@ class WorkbenchTest : public QObject {
         save(g);
         const bool yes = answer == Answer::Yes;
         QCOMPARE(QString("%1 %2 [%3] %4 | %5")
-                     .arg(way).arg(g.doc.AktuellerText).arg(shell::ToQt(g.doc.Texte[1][1].Aktuell))
+                     .arg(way).arg(g.window->shownText().AktuellerText).arg(shell::ToQt(g.doc.Texte[1][1].Aktuell))
                      .arg(QString::fromLatin1(StatusName(ProgressOf(g.doc, 1, 1).status))).arg(g.pane()),
                  QString("%1 %2 [%3] %4 | %5")
                      .arg(way).arg(yes && way == "next" ? 2 : 1).arg(yes ? typed : "")
@@ -302,7 +301,7 @@ class WorkbenchTest : public QObject {
                  problems->topLevelItem(10)->text(1), "11 Old name still used bank 1 text 2 / Spelling bank 1 text 6");
     emit problems->itemDoubleClicked(problems->topLevelItem(10), 0);
     h.trigger("RomSpeichern", "new.smc");  // advice asks nothing before the save
-    QCOMPARE(h.said() + QString(" %1").arg(h.doc.AktuellerText), "Finished! | Info 6");
+    QCOMPARE(h.said() + QString(" %1").arg(h.window->shownText().AktuellerText), "Finished! | Info 6");
   }
 
  private:

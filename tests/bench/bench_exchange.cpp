@@ -40,7 +40,7 @@ void BM_PoImportDemo(benchmark::State& state) {
     PoImportPlan plan = PlanPoImport(doc, folder.file("demo.po"));
     if (plan.changes.size() < 400) state.SkipWithError("the translations did not arrive");
     Document target = doc;
-    ApplyPoImport(target, plan);
+    PoImportChange(target, plan).apply(target);
   }
 }
 BENCHMARK(BM_PoImportDemo)->Unit(benchmark::kMillisecond);

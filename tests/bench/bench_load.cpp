@@ -27,11 +27,12 @@ void BM_RomLaden(benchmark::State& state) {
   testing::TempFolder folder;
   Rom().WriteTo(folder.file("game.smc"));
   testing::WriteTableFile(folder.path());
-  const RomLoadParams params{folder.file("game.smc"), 0, "", ""};
+  const RomLoadParams params{{folder.file("game.smc"), 0}, "", ""};
   Document doc;
+  Workspace workspace;
   testing::ScriptedPrompter prompter;
   for (auto _ : state) {
-    if (RomLaden(doc, params, prompter) != LoadOutcome::Loaded) state.SkipWithError("load failed");
+    if (RomLaden(doc, workspace, params, prompter) != LoadOutcome::Loaded) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(doc.Texte[1][1].Aktuell.data());
   }
 }

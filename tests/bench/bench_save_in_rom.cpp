@@ -20,10 +20,11 @@ void BM_SaveInRomDemo(benchmark::State& state) {
   WriteFileAtomically(target, demo::WriteDemoRom(doc));
   testing::FixedFileChooser chooser(target);
   SilentProgress progress;
+  ApplyChanges changes(doc);
   for (auto _ : state) {
     testing::ScriptedPrompter prompter;
     doc.TabelleGeaendert = true;
-    if (SaveInRom(doc, SaveParams{}, prompter, progress, chooser) != SaveOutcome::Finished)
+    if (SaveInRom(doc, SaveParams{}, prompter, progress, chooser, changes) != SaveOutcome::Finished)
       state.SkipWithError("the save did not finish");
   }
 }

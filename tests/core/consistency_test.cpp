@@ -144,26 +144,28 @@ TEST(RepeatFill, EachGroupFromItsBestTextAndTakenBackWhole) {
   ProgressOf(doc, 1, 3).status = Reviewed;
   ProgressOf(doc, 1, 4).status = Translated;
   ProgressOf(doc, 2, 2).status = Translated;
-  const auto rows = [](const TextChanges& changes) {
+  const auto rows = [](const DocumentChange& change) {
     std::vector<std::tuple<std::string, std::string, std::string, TextStatus, TextStatus>> all;
-    for (const FilledText& c : changes.texts)
-      all.emplace_back(PlaceName(c.place), c.textBefore, c.textAfter, c.statusBefore, c.statusAfter);
+    for (size_t i = 0; i < change.texts().size(); ++i) {
+      const auto& text = change.texts()[i];
+      all.emplace_back(PlaceName(text.place), text.before, text.after, change.progress()[i].before.status,
+                       change.progress()[i].after.status);
+    }
     return all;
   };
   using Row = std::tuple<std::string, std::string, std::string, TextStatus, TextStatus>;
   EXPECT_EQ(rows(FillAllRepeats(doc)), (std::vector<Row>{{"bank 1 text 1", "Yes.", "Ja.", Untranslated, Draft},
                                                          {"bank 2 text 1", "Yes.", "Ja.", Untranslated, Draft},
                                                          {"bank 1 text 5", "No.", "Nein.", Untranslated, Draft}}));
-  const TextChanges shown = FillRepeatsOf(doc, 1, 4);
+  const DocumentChange shown = FillRepeatsOf(doc, 1, 4);
   EXPECT_EQ(rows(shown), (std::vector<Row>{{"bank 1 text 1", "Yes.", "Jawohl.", Untranslated, Draft},
                                            {"bank 2 text 1", "Yes.", "Jawohl.", Untranslated, Draft}}));
   const Document before = doc;
-  ApplyChanges(doc, shown);
-  EXPECT_EQ(std::tuple(doc.Texte[2][1].Aktuell, ProgressOf(doc, 2, 1).status, doc.Geaendert),
-            std::tuple("Jawohl.", Draft, true));
-  EXPECT_TRUE(FillRepeatsOf(doc, 1, 4).texts.empty());
+  shown.apply(doc);
+  EXPECT_EQ(std::tuple(doc.Texte[2][1].Aktuell, ProgressOf(doc, 2, 1).status), std::tuple("Jawohl.", Draft));
+  EXPECT_TRUE(FillRepeatsOf(doc, 1, 4).empty());
   doc.Texte[1][1].Aktuell = "Jawohl!";  // edited after the fill: taking the fill back keeps the edit
-  RevertChanges(doc, shown);
+  TakeBackFill(doc, shown).apply(doc);
   EXPECT_EQ(doc.Texte[1][1].Aktuell, "Jawohl!");
   doc.Texte[1][1].Aktuell = "Yes.";
   ProgressOf(doc, 1, 1).status = Untranslated;

@@ -125,9 +125,10 @@ TEST(Reflow, ABanksPlanAndItsApplying) {
             (Lines{"bank 1 text 2: Nimm das Iron Blade mit.", "bank 1 text 3: " + wrapped}));
   EXPECT_EQ(places(PlanReflow(doc, 0, ReflowChoice::UnfitOnly)),
             (Lines{"bank 1 text 3: " + wrapped, "bank 2 text 1: 1 2 3 4 5"}));
-  ApplyReflow(doc, PlanReflow(doc, 1, ReflowChoice::UnfitOnly));
-  EXPECT_EQ(std::tuple(doc.Texte[1][2].Aktuell, doc.Texte[1][3].Aktuell, doc.Geaendert),
-            std::tuple("Nimm das[L_]Iron[L_]Blade mit.", wrapped, true));
+  const DocumentChange reflow = ReflowChange(doc, PlanReflow(doc, 1, ReflowChoice::UnfitOnly));
+  reflow.apply(doc);
+  EXPECT_EQ(std::tuple(reflow.label(), doc.Texte[1][2].Aktuell, doc.Texte[1][3].Aktuell),
+            std::tuple("Reflow (1 texts)", "Nimm das[L_]Iron[L_]Blade mit.", wrapped));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "exchange/patch.h"
 #include "rom/game_check.h"
 #include "rom/rom_loader.h"
+#include "workspace.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 #include "operations/save_procedure.h"
@@ -77,9 +78,10 @@ TEST(ImageKind, EachSizeRuleLoadsOrRefusesWithItsMessage) {
     SCOPED_TRACE(row.name);
     WriteFileAtomically(folder.file(row.name), row.file);
     Document doc;
+    Workspace ws;
     testing::ScriptedPrompter prompter;
-    EXPECT_EQ(RomLaden(doc, {folder.file(row.name), 0, folder.path(), ""}, prompter), row.outcome);
-    EXPECT_EQ(std::tuple(doc.loadedImage.kind, doc.loadedImage.foreignAccepted, prompter.shown()),
+    EXPECT_EQ(RomLaden(doc, ws, {{folder.file(row.name), 0}, folder.path(), ""}, prompter), row.outcome);
+    EXPECT_EQ(std::tuple(ws.loadedImage.kind, ws.loadedImage.foreignAccepted, prompter.shown()),
               std::tuple(row.kind, false, row.shown));
     if (row.outcome != Loaded) continue;
     if (!first) first = doc;
@@ -119,9 +121,10 @@ TEST(GameCheck, CatchesForeignImagesAndAsksBeforeOpeningOrWriting) {
   demo::MakeDemoDocument(reference);
   for (const Answer answer : {Answer::No, Answer::Yes}) {
     Document doc = reference;
+    Workspace ws;
     testing::ScriptedPrompter prompter({answer});
-    const LoadOutcome outcome = RomLaden(doc, {folder.file("bank2.smc"), 0, folder.path(), ""}, prompter);
-    EXPECT_EQ(std::tuple(outcome, doc.loadedImage.foreignAccepted, prompter.shown()),
+    const LoadOutcome outcome = RomLaden(doc, ws, {{folder.file("bank2.smc"), 0}, folder.path(), ""}, prompter);
+    EXPECT_EQ(std::tuple(outcome, ws.loadedImage.foreignAccepted, prompter.shown()),
               std::tuple(answer == Answer::Yes ? LoadOutcome::Loaded : LoadOutcome::NotTheGame, answer == Answer::Yes,
                          Question(kBank2Problem)));
     EXPECT_EQ(Decoded(doc) == Decoded(reference), answer == Answer::No);
@@ -129,8 +132,6 @@ TEST(GameCheck, CatchesForeignImagesAndAsksBeforeOpeningOrWriting) {
     // Writing the demo texts into the loaded file or a copy of it: after Yes without asking again, after No
     // only with a new Yes.
     Document texts = reference;
-    texts.RomPfadGeladen = doc.RomPfadGeladen;
-    texts.loadedImage = doc.loadedImage;
     texts.TabelleGeaendert = true;
     for (const std::string target : {"bank2.smc", "copy.smc"}) {
       for (const Answer write : {Answer::No, Answer::Yes}) {
@@ -140,7 +141,11 @@ TEST(GameCheck, CatchesForeignImagesAndAsksBeforeOpeningOrWriting) {
         testing::ScriptedPrompter savePrompter({write});
         testing::RecordingProgress progress;
         testing::FixedFileChooser chooser(folder.file(target));
-        const SaveOutcome saved = SaveInRom(texts, {}, savePrompter, progress, chooser);
+        SaveParams params;
+        params.RomPfadGeladen = ws.RomPfadGeladen;
+        params.foreignAccepted = ws.loadedImage.foreignAccepted;
+        ApplyChanges changes(texts);
+        const SaveOutcome saved = SaveInRom(texts, params, savePrompter, progress, chooser, changes);
         const bool written = !asks || write == Answer::Yes;
         SCOPED_TRACE(target + (answer == Answer::Yes ? " opened" : " refused"));
         EXPECT_EQ(saved, written ? SaveOutcome::Finished : SaveOutcome::Cancelled);
@@ -164,14 +169,15 @@ TEST(ImageKind, SavesKeepTheKindOrChangeItOnlyWhenAsked) {
   doc.TabelleGeaendert = true;
   const auto save = [&](const std::string& from, const std::string& to, std::optional<ImageKind> requested,
                         std::deque<Answer> answers) {
-    doc.RomPfadGeladen = folder.file(from);
     SaveParams params;
+    params.RomPfadGeladen = folder.file(from);
     params.writtenKind = requested;
     testing::ScriptedPrompter prompter(std::move(answers));
     testing::RecordingProgress progress;
     testing::FixedFileChooser chooser(folder.file(to));
     fs::remove(folder.file(to));
-    const SaveOutcome outcome = SaveInRom(doc, params, prompter, progress, chooser);
+    ApplyChanges changes(doc);
+    const SaveOutcome outcome = SaveInRom(doc, params, prompter, progress, chooser, changes);
     return std::pair(outcome, fs::exists(folder.file(to)) ? ReadWholeFile(folder.file(to)) : Bytes{});
   };
   EXPECT_EQ(save("base.smc", "same.smc", {}, {}).second, Headed());

@@ -16,9 +16,9 @@ Document Worked() {
   demo::MakeDemoDocument(doc);
   StartProgress(doc);
   doc.Texte[2][1].Aktuell = "Neu.";
-  ApplyStatusEvent(doc, 2, 1, StatusEvent::Edit);
-  ApplyStatusEvent(doc, 2, 2, StatusEvent::SaveAndNext);
-  ApplyStatusEvent(doc, 21, 50, StatusEvent::Review);
+  ProgressOf(doc, 2, 1).status = Draft;
+  ProgressOf(doc, 2, 2).status = Translated;
+  ProgressOf(doc, 21, 50).status = Reviewed;
   doc.Items[5].Name = "Ash Staff";
   doc.Texte[4][1].Aktuell = "Go_";
   doc.Texte[3][2].Aktuell = "{ZZ}";

@@ -68,8 +68,7 @@ class ProjectFile : public ::testing::Test {
     for (int c = 0; c < 256; ++c)  // every byte but the two line-end characters, in a text and in a table entry
       if (c != '\r' && c != '\n') source.Texte[13][1203].Aktuell = source.Tabelle[2][0xFF] += static_cast<char>(c);
     FillDocument(old, "old-");
-    old.Geaendert = old.TabelleGeaendert = true;
-    old.AktuelleBank = 7;
+    old.TabelleGeaendert = true;
   }
   TempFolder dir;
   Document source, old;
@@ -113,7 +112,7 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
       ASSERT_EQ(LoadProjectFile(doc, dir.file(file ? "in.ovp" : "none.ovp"), prompter, progress), expected.outcome);
       EXPECT_EQ(prompter.shown(), expected.shown);
       EXPECT_EQ(Difference(ProjectLines(doc), expected.lines), "");
-      EXPECT_EQ(std::pair(doc.Geaendert, doc.TabelleGeaendert), std::pair(expected.outcome != Done, false));
+      EXPECT_FALSE(doc.TabelleGeaendert);
       const bool ended = expected.outcome == Done || expected.outcome == Stopped;
       EXPECT_EQ(!progress.steps.empty() && progress.steps.back() == std::make_pair(0, kTotal), ended);
       EXPECT_TRUE(progress.captions.empty() ? !ended || expected.outcome == Stopped : progress.captions.back().empty());
@@ -121,8 +120,7 @@ TEST_F(ProjectFile, LoadGivesBackEveryValueAndOfADamagedFileExactlyWhatItRead) {
       EXPECT_EQ(progress.captions, (Lines{"Loading Tablefile...", "Loading Dialogs...", ""}));
       ASSERT_EQ(progress.steps.size(), size_t(kTotal + 1));
       EXPECT_EQ(progress.steps[kTotal - 1], std::make_pair(kTotal, kTotal));
-      EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0] + std::to_string(doc.AktuelleBank + doc.AktuellerText),
-                "{00}2");  // code 0 is not stored: its escape is filled in
+      EXPECT_EQ(doc.Tabelle[1][0] + doc.Tabelle[2][0], "{00}");  // code 0 is not stored: its escape is filled in
     }
 }
 
@@ -147,13 +145,16 @@ TEST_F(ProjectFile, AFifoAFileTooLargeOrRunningOutOfMemoryIsRefused) {
   }
 }
 
-// The commands: the file dialog, then the file operation; a save writes every value into its line. Why a write
-// fails is the file commit's case.
+// The commands: the file dialog, then the file operation; a save writes every value into its line, and a
+// file written or read whole becomes the workspace's project with nothing left unsaved. Why a write fails is
+// the file commit's case.
 TEST_F(ProjectFile, CommandsAskForTheFileSaveEveryValueInItsLineAndStopWhenCancelledOrTheSaveFails) {
-  source.Geaendert = source.TabelleGeaendert = true;
+  source.TabelleGeaendert = true;
+  Workspace ws;
+  ws.projectPath = "before.ovp", ws.Geaendert = true;
   FixedFileChooser cancel(std::nullopt), failing(dir.file("no/folder.ovp")), chosen(dir.file("cmd.ovp"));
-  EXPECT_EQ(SaveProject(source, cancel, prompter, progress), Cancelled);
-  EXPECT_EQ(LoadProject(source, cancel, prompter, progress), Cancelled);
+  EXPECT_EQ(SaveProject(source, ws, cancel, prompter, progress), Cancelled);
+  EXPECT_EQ(LoadProject(source, ws, cancel, prompter, progress), Cancelled);
   for (const FileRequest& r : cancel.requests)
     EXPECT_EQ(r.title + r.filter + r.fileName + (r.confirmOverwrite ? "!" : ""),
               (r.save ? "Projekt speichern..." : "Projekt laden...") + std::string("Orvane Projektdatei|*.ovp!"));
@@ -162,20 +163,24 @@ TEST_F(ProjectFile, CommandsAskForTheFileSaveEveryValueInItsLineAndStopWhenCance
   EXPECT_FALSE(source.TabelleGeaendert);  // cleared by choosing the command
   EXPECT_EQ(progress.steps, (std::vector<std::pair<int32_t, int32_t>>{{0, kTotal}}));
   prompter.queue(Answer::No);
-  EXPECT_EQ(SaveProject(source, failing, prompter, progress), Stopped);
-  EXPECT_EQ(std::tuple(prompter.shown(), source.Geaendert, progress.captions.back()),
-            std::tuple(Question(76, "Path not found"), true, ""));
+  EXPECT_EQ(SaveProject(source, ws, failing, prompter, progress), Stopped);
+  EXPECT_EQ(std::tuple(prompter.shown(), ws.projectPath, ws.Geaendert, progress.captions.back()),
+            std::tuple(Question(76, "Path not found"), "before.ovp", true, ""));
   progress = RecordingProgress();
-  ASSERT_EQ(SaveProject(source, chosen, prompter, progress), Done);
+  ASSERT_EQ(SaveProject(source, ws, chosen, prompter, progress), Done);
+  EXPECT_EQ(std::pair(ws.projectPath, ws.Geaendert), std::pair(dir.file("cmd.ovp"), false));
   ASSERT_EQ(ProjectLines(source).size(), 11284u);
   EXPECT_EQ(ReadFileText(dir.file("cmd.ovp")), Join(ProjectLines(source)));
   EXPECT_EQ(progress.captions, (Lines{"Tabellen werden gesichert...", "Dialoge werden gespeichert...", ""}));
   ASSERT_EQ(progress.steps.size(), size_t{kTotal});
   for (int i = 0; i < kTotal; i += 509) EXPECT_EQ(progress.steps[i], std::make_pair(i + 1, kTotal));
   EXPECT_EQ(prompter.shown(), Question(76, "Path not found"));  // the failed save's only
-  ASSERT_EQ(LoadProject(old, chosen, prompter, progress), Done);
+  Workspace other;
+  other.Geaendert = true;
+  ASSERT_EQ(LoadProject(old, other, chosen, prompter, progress), Done);
   EXPECT_EQ(Difference(ProjectLines(old), ProjectLines(source)), "");
-  EXPECT_FALSE(source.Geaendert || old.TabelleGeaendert);
+  EXPECT_EQ(std::tuple(other.projectPath, other.Geaendert, old.TabelleGeaendert),
+            std::tuple(dir.file("cmd.ovp"), false, false));
   EXPECT_TRUE(std::filesystem::exists(dir.file("cmd.ovp")));
   EXPECT_FALSE(std::filesystem::exists(dir.file("no")));
 }
@@ -222,9 +227,12 @@ TEST(PoExchange, ExportEditAndImportGiveBackTheProjectWithExactlyTheEditedTexts)
   const PoImportPlan plan = PlanPoImport(imported, po);
   EXPECT_TRUE(plan.findings.empty());
   EXPECT_EQ(ImportSummary(plan), "8 imported, 5807 unchanged, 1 fuzzy, 0 refused");
-  ApplyPoImport(imported, plan);
-  EXPECT_TRUE(imported.Geaendert);
+  const DocumentChange change = PoImportChange(imported, plan);
+  change.apply(imported);
   EXPECT_EQ(Difference(ProjectLines(imported), ProjectLines(edited)), "");
+  // Undone, the import leaves the project as it was, byte for byte.
+  change.revert(imported);
+  EXPECT_EQ(Difference(ProjectLines(imported), ProjectLines(Demo())), "");
 }
 
 TEST(PoExchange, EveryByteValueSurvivesExportAndImport) {
@@ -244,7 +252,7 @@ TEST(PoExchange, EveryByteValueSurvivesExportAndImport) {
   EditPo(folder.file("all.po"), names);
   const PoImportPlan plan = PlanPoImport(doc, folder.file("all.po"));
   EXPECT_TRUE(plan.findings.empty()) << FindingLine("all.po", plan.findings.front());
-  ApplyPoImport(doc, plan);
+  PoImportChange(doc, plan).apply(doc);
   EXPECT_EQ(std::accumulate(doc.GegnerNamen.begin(), doc.GegnerNamen.begin() + (kCodes + 10) / 11, std::string()), all);
 }
 

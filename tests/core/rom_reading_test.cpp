@@ -223,27 +223,28 @@ TEST(RomLoad, EveryWayOutShowsItsMessageAndLeavesItsState) {
     doc.Texte[1][1].Aktuell = "earlier";
     doc.Texte[1][1000].Aktuell = "beyond";  // the bank's texts
     doc.Tabelle[1][0xA0] = doc.Tabelle[2][0xF0] = "old";
-    doc.Geaendert = doc.TabelleGeaendert = true;
-    doc.AktuelleBank = 5;
+    doc.TabelleGeaendert = true;
+    Workspace ws;
+    ws.Geaendert = true;
     ScriptedPrompter prompter({Answer::Yes});  // opens what does not look like the game's
     int calls = 0;
-    RomLoadParams params{roms.file(way.rom), 1, program.path(),
+    RomLoadParams params{{roms.file(way.rom), 1}, program.path(),
                          way.explicitTable.empty() ? "" : roms.file(way.explicitTable)};
     // Called once the texts are emptied, before anything is shown.
     params.headerAccepted = [&] { calls += 1 + prompter.messages().size() + doc.Texte[1][1].Aktuell.size(); };
-    ASSERT_EQ(RomLaden(doc, params, prompter), way.outcome);
+    ASSERT_EQ(RomLaden(doc, ws, params, prompter), way.outcome);
     EXPECT_EQ(std::pair(prompter.shown(), calls), std::pair(way.shown, way.accepted));
-    EXPECT_EQ(doc.GewaehlteDatei + doc.RomPfad + doc.RomPfadGeladen, params.romPath + params.romPath + params.romPath);
+    EXPECT_EQ(ws.RomPfad + ws.RomPfadGeladen, params.choice.path + params.choice.path);
     // Flags, texts and table: banks 17..21 go through the table file with option 1, which cannot change the line codes.
     const bool loaded = way.outcome == Loaded;
     const bool built = loaded || way.rom == std::string("erased.smc");  // the tables stand before the texts
     // A load starts the translation's progress afresh, with the decoded names as their originals.
     EXPECT_EQ(doc.Progress.nameOriginals["item 1 name"].substr(0, 4), loaded ? "Rope" : "");
-    EXPECT_EQ(std::to_string(doc.LadeOption) + (doc.Geaendert ? " changed " : " ") +
-                  (doc.TabelleGeaendert ? "table changed " : "") + std::to_string(doc.AktuelleBank) + "|" +
+    EXPECT_EQ(std::to_string(ws.LadeOption) + (ws.Geaendert ? " changed " : " ") +
+                  (doc.TabelleGeaendert ? "table changed " : "") + "|" +
                   doc.Texte[1][1].Aktuell + "|" + doc.Texte[17][1].Aktuell + "|" + doc.Texte[1][1000].Aktuell + "|" +
                   doc.Tabelle[1][0xA0] + doc.Tabelle[2][0x05] + doc.Tabelle[2][0xF0],
-              std::string(loaded ? "1 1|" : "1 changed 5|") + (way.accepted == 0 ? "earlier||beyond|oldold"
+              std::string(loaded ? "1 |" : "1 changed |") + (way.accepted == 0 ? "earlier||beyond|oldold"
                                                                : loaded          ? "Hi[L_]you|A||A[L_]"
                                                                : built           ? "|||A[L_]"
                                                                                  : "|||"));

@@ -249,12 +249,14 @@ TEST(TextSearch, HitsAndSnippetsByCaseAndTextsSearched) {
     EXPECT_EQ(found, expected) << pattern;
   }
   EXPECT_EQ(CountInWorkingTexts(doc, "kael", false) * 10 + CountInWorkingTexts(doc, "rger", true), 32);
-  EXPECT_EQ(ReplaceAll(doc, "AEL", "x", false), 3);
+  const Replacement replaced = ReplaceAll(doc, "AEL", "x", false);
+  replaced.change.apply(doc);
+  EXPECT_EQ(replaced.count, 3);
   EXPECT_EQ(doc.Texte[3][12].Aktuell + doc.Texte[0][1].Aktuell + doc.Texte[3][0].Aktuell, "Hello Kx[L_]and Kx againKaelKael");
 }
 
-// Random texts: the count is what is replaced, non-overlapping ("aa" in "aaa" once), and replacing
-// by a letter the texts lack, then back, restores every text.
+// Random texts: the count is what is replaced, non-overlapping ("aa" in "aaa" once); replacing by a
+// letter the texts lack, then back, restores every text, and so does reverting both changes.
 TEST(TextSearch, ReplaceAllCountsWhatItReplacesAndReplacingBackRestores) {
   std::mt19937 random(13);
   for (int round = 0; round < 20; ++round) {
@@ -265,12 +267,17 @@ TEST(TextSearch, ReplaceAllCountsWhatItReplacesAndReplacingBackRestores) {
     const std::string pattern = round % 2 ? "aa" : "Ab";
     const int32_t count = CountInWorkingTexts(doc, pattern, true);
     ASSERT_GE(CountInWorkingTexts(doc, pattern, false), count);
-    ASSERT_EQ(ReplaceAll(doc, "zz", "", true), 0);
-    ASSERT_FALSE(doc.Geaendert);  // nothing replaced, nothing changed
-    ASSERT_EQ(ReplaceAll(doc, pattern, "#", true), count);
-    ASSERT_EQ(ReplaceAll(doc, "#", pattern, true), count);
+    ASSERT_TRUE(ReplaceAll(doc, "zz", "", true).change.empty());  // nothing replaced, nothing changed
+    const Replacement there = ReplaceAll(doc, pattern, "#", true);
+    there.change.apply(doc);
+    const Replacement back = ReplaceAll(doc, "#", pattern, true);
+    back.change.apply(doc);
+    ASSERT_EQ(std::pair(there.count, back.count), std::pair(count, count));
     for (int t = 1; t <= 20; ++t) EXPECT_EQ(doc.Texte[2][t].Aktuell, doc.Texte[2][t].Original);
-    EXPECT_EQ(doc.Geaendert, count > 0);
+    back.change.revert(doc);
+    EXPECT_EQ(back.change.texts().size(), there.change.texts().size());
+    there.change.revert(doc);
+    for (int t = 1; t <= 20; ++t) EXPECT_EQ(doc.Texte[2][t].Aktuell, doc.Texte[2][t].Original);
   }
 }
 

@@ -57,9 +57,11 @@ Document Worked() {
   Document doc = Demo();
   for (int t = 1; t <= 3; ++t) doc.Texte[2][t].Aktuell = "Neu " + std::to_string(t);
   ProgressOf(doc, 2, 1).status = Draft;
-  ApplyStatusEvent(doc, 2, 2, SaveAndNext);
-  ApplyStatusEvent(doc, 2, 3, Review);
-  ApplyStatusEvent(doc, 21, 50, Review);  // reviewed without a change
+  DocumentChange marks;
+  AddStatusEvent(marks, doc, 2, 2, SaveAndNext);
+  AddStatusEvent(marks, doc, 2, 3, Review);
+  AddStatusEvent(marks, doc, 21, 50, Review);  // reviewed without a change
+  marks.apply(doc);
   ProgressOf(doc, 2, 2).note = "Zu lang?\nPr\xFC" "fen \xA7 \"quote\"";
   doc.Progress.words = {"Kaelburg", "Gr\xFC\xDF" "e"};
   doc.Items[5].Name = "Ash Staff";
@@ -168,7 +170,7 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   Document doc = Worked();
   const PoImportPlan plan = PlanPoImport(doc, po);
   EXPECT_EQ(ImportSummary(plan), "3 imported, 5812 unchanged, 1 fuzzy, 0 refused");
-  ApplyPoImport(doc, plan);
+  PoImportChange(doc, plan).apply(doc);
   EXPECT_EQ(std::tuple(doc.Texte[3][1].Aktuell, ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status,
                        ProgressOf(doc, 2, 1).status, ProgressOf(doc, 2, 3).status, ProgressOf(doc, 21, 50).status),
             std::tuple("Fuzzy.", Draft, Translated, Translated, Translated, Reviewed));

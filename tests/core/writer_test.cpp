@@ -585,11 +585,11 @@ bool SameBytes(const Bytes& a, const Bytes& b, int32_t first, int32_t end) {
 
 class SaveInRomTest : public ::testing::Test {
  protected:
-  // The demo document loaded from `loaded`, with a settled dictionary and unsaved changes.
+  // The demo document loaded from `loaded`, with a settled dictionary.
   void SetUp() override {
     WriteFileAtomically(loaded, Demo().second);
-    doc.RomPfadGeladen = loaded;
-    doc.TabelleGeaendert = doc.Geaendert = true;
+    params.RomPfadGeladen = loaded;
+    doc.TabelleGeaendert = true;
   }
 
   // Saves into `target` (none: the dialog was closed); returns the titles of the messages shown.
@@ -597,7 +597,8 @@ class SaveInRomTest : public ::testing::Test {
     prompter = testing::ScriptedPrompter(std::move(answers));
     progress = testing::RecordingProgress(stopAfter);
     testing::FixedFileChooser chooser(target);
-    outcome = SaveInRom(doc, params, prompter, progress, chooser);
+    ApplyChanges changes(doc);
+    outcome = SaveInRom(doc, params, prompter, progress, chooser, changes);
     requests = chooser.requests;
     std::string titles;
     for (const Message& m : prompter.messages()) titles += m.title + ";";
@@ -661,16 +662,14 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
     WriteFileAtomically(readOnly, Bytes{1, 2, 3});
     ::chmod(readOnly.c_str(), 0444);
     doc = Demo().first;
-    doc.RomPfadGeladen = path.setup == kNoSource ? "" : loaded;
+    params.RomPfadGeladen = path.setup == kNoSource ? "" : loaded;
     doc.TabelleGeaendert = path.setup != kWarned && path.setup != kUnsettled;
-    doc.OhneOptimierWarnung = path.setup == kWarned ? 0 : 1;
-    doc.Geaendert = true;
+    params.OhneOptimierWarnung = path.setup == kWarned ? 0 : 1;
     for (int i = 1; path.setup == kLongInfos && i <= kItemInfoCount; ++i)
       doc.ItemInfos[i] = "Description " + std::to_string(i);
     const Bytes before = path.target && fs::is_regular_file(*path.target) ? ReadWholeFile(*path.target) : Bytes{};
     EXPECT_EQ(Save(path.target, path.answers, path.stopAfter), path.titles);
     EXPECT_EQ(outcome, path.outcome);
-    EXPECT_EQ(doc.Geaendert, outcome != SaveOutcome::Finished);
     EXPECT_TRUE(path.titles == "Warning!!!;" ? progress.captions.empty() : progress.captions.back().empty());
     for (const Message& m : prompter.messages()) {
       const auto [first, last] = shown.equal_range(m.title);
@@ -706,10 +705,10 @@ TEST_F(SaveInRomTest, ANewNameGetsACopyOfTheLoadedRomOrIsNotCreated) {
   EXPECT_EQ(Bytes(out.begin() + 0x370590, out.begin() + 0x370592), testing::Hex("13 00"));
   EXPECT_TRUE(SameBytes(out, Demo().second, 0, kStadtDatenStart));
   EXPECT_TRUE(SameBytes(out, Demo().second, kHighestArea, kFullImageSize));
-  doc.RomPfadGeladen = folder.file("gone.smc");
+  params.RomPfadGeladen = folder.file("gone.smc");
   EXPECT_EQ(Save(folder.file("new/fresh.smc")), "Orvane Texteditor;Orvane Texteditor;");
   EXPECT_EQ(testing::Shown(prompter.messages()[0]),
-            testing::Shown(MakeMessage("Orvane Texteditor", "Couldn't copy file \"" + doc.RomPfadGeladen + "\"")));
+            testing::Shown(MakeMessage("Orvane Texteditor", "Couldn't copy file \"" + params.RomPfadGeladen + "\"")));
   EXPECT_EQ(outcome, SaveOutcome::Stopped);
   EXPECT_FALSE(fs::exists(folder.file("new")));
 }

@@ -32,6 +32,7 @@ void CheckLoaded(const Document& doc) {
 void Decode(const RomImage& rom, int16_t option) {
   static const std::string table = testing::TypicalTableFile();
   static Document doc;
+  static Workspace workspace;
   doc.Tabelle[2].fill("");
   ReadTableFile(doc, std::vector<uint8_t>(table.begin(), table.end()));
   try {
@@ -45,9 +46,11 @@ void Decode(const RomImage& rom, int16_t option) {
 void Load(const std::string& bytes, int16_t option) {
   static const std::string table = testing::WriteTableFile(kFolder.path());
   static Document doc;
+  static Workspace workspace;
   WriteFileAtomically(kFolder.file("game.smc"), bytes);
   fuzz::FixedPrompter prompter(Answer::No);
-  const LoadOutcome outcome = RomLaden(doc, {kFolder.file("game.smc"), option, kFolder.path(), ""}, prompter);
+  const RomLoadParams params{{kFolder.file("game.smc"), option}, kFolder.path(), ""};
+  const LoadOutcome outcome = RomLaden(doc, workspace, params, prompter);
   const std::optional<ImageKind> kind = KindForSize(bytes.size());
   const bool clean =
       kind == ImageKind::Plain || bytes.find_first_not_of('\0', kHeaderCheckFirst) > size_t{kHeaderCheckLast};

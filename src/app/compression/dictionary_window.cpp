@@ -47,9 +47,12 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
 
 }  // namespace
 
-Komprimmierung::Komprimmierung(Document& doc, Prompter& prompter, QWidget* parent)
+DictionaryWindow::DictionaryWindow(Document& doc, ChangeSink& changes, Settings& settings, Prompter& prompter,
+                               QWidget* parent)
     : QDialog(parent),
       doc_(doc),
+      changes_(changes),
+      settings_(settings),
       prompter_(prompter),
       listFrame_(Frame(tr("List"), "Frame1", this)),
       silbenliste_(Named(new QListWidget(this), "Silbenliste")),
@@ -100,11 +103,11 @@ Komprimmierung::Komprimmierung(Document& doc, Prompter& prompter, QWidget* paren
   layout->addWidget(listFrame_, 1);
   layout->addLayout(right, 1);
 
-  connect(silbenliste_, &QListWidget::currentRowChanged, this, &Komprimmierung::lineChosen);
-  connect(aendern_, &QLineEdit::textChanged, this, &Komprimmierung::entryTyped);
-  connect(clearTable_, &QPushButton::clicked, this, &Komprimmierung::deleteTable);
-  connect(tabSpeichern_, &QToolButton::clicked, this, &Komprimmierung::save);
-  connect(autoKomprim_, &QPushButton::clicked, this, &Komprimmierung::optimize);
+  connect(silbenliste_, &QListWidget::currentRowChanged, this, &DictionaryWindow::lineChosen);
+  connect(aendern_, &QLineEdit::textChanged, this, &DictionaryWindow::entryTyped);
+  connect(clearTable_, &QPushButton::clicked, this, &DictionaryWindow::deleteTable);
+  connect(tabSpeichern_, &QToolButton::clicked, this, &DictionaryWindow::save);
+  connect(autoKomprim_, &QPushButton::clicked, this, &DictionaryWindow::optimize);
   connect(abbrechen_, &QPushButton::clicked, this, [this] { abort_ = true; });
 
   setLines(ReadDictionary(doc_));
@@ -112,14 +115,14 @@ Komprimmierung::Komprimmierung(Document& doc, Prompter& prompter, QWidget* paren
   ZeigeStatistik();
 }
 
-void Komprimmierung::setLines(std::vector<std::string> lines) {
+void DictionaryWindow::setLines(std::vector<std::string> lines) {
   lines_ = std::move(lines);
   silbenliste_->clear();
   for (const std::string& line : lines_) silbenliste_->addItem(ShownBlanks(shell::ToQt(line)));
   BerechneBelegung();
 }
 
-void Komprimmierung::lineChosen(int row) {
+void DictionaryWindow::lineChosen(int row) {
   if (row < 0 || row >= static_cast<int>(lines_.size())) return;
   guard_ = true;
   aendern_->setText(shell::ToQt(lines_[row]));
@@ -127,7 +130,7 @@ void Komprimmierung::lineChosen(int row) {
   listFrame_->setTitle("Silbenliste :" + QString::fromStdString(SignedLabelNumber(silbenliste_->count())));
 }
 
-void Komprimmierung::entryTyped(const QString& text) {
+void DictionaryWindow::entryTyped(const QString& text) {
   const int row = silbenliste_->currentRow();
   // Without a selected line (after a run) there is nothing to change.
   if (guard_ || row < 0 || row >= static_cast<int>(lines_.size())) return;
@@ -138,7 +141,7 @@ void Komprimmierung::entryTyped(const QString& text) {
   ZeigeStatistik();
 }
 
-void Komprimmierung::deleteTable() {
+void DictionaryWindow::deleteTable() {
   for (size_t i = 0; i < lines_.size(); ++i) {
     lines_[i].clear();
     silbenliste_->item(static_cast<int>(i))->setText(QString());
@@ -148,20 +151,20 @@ void Komprimmierung::deleteTable() {
   ZeigeStatistik();
 }
 
-void Komprimmierung::save() {
-  SaveDictionary(doc_, lines_);
+void DictionaryWindow::save() {
+  changes_.Commit(SaveDictionary(doc_, lines_));
   changed_ = false;
   setWindowTitle(tr("Textcompression"));
 }
 
-void Komprimmierung::markChanged() {
+void DictionaryWindow::markChanged() {
   changed_ = true;
   setWindowTitle(tr("Textcompression*"));
 }
 
-void Komprimmierung::BerechneBelegung() { belegung_ = UsedMemory(lines_); }
+void DictionaryWindow::BerechneBelegung() { belegung_ = UsedMemory(lines_); }
 
-void Komprimmierung::ZeigeStatistik() {
+void DictionaryWindow::ZeigeStatistik() {
   belegt_->setText(shell::ToQt(UsedMemoryLabel(belegung_)));
   nochFrei_->setText(shell::ToQt(FreeMemoryLabel(belegung_)));
   const QColor colour = OverBudget(belegung_) ? QColor(255, 0, 0) : palette().color(QPalette::ButtonText);
@@ -173,7 +176,7 @@ void Komprimmierung::ZeigeStatistik() {
   }
 }
 
-void Komprimmierung::reject() {
+void DictionaryWindow::reject() {
   if (busy_) return;  // a running optimization keeps the window open
   if (changed_) {
     const Message question = MakeMessage("Warnung!", std::string("You haven't saved the changes!!!") + kCrLf +

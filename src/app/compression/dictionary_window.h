@@ -4,6 +4,7 @@
 // copy; the table changes only when the user saves.
 
 #include <QDialog>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,21 +17,23 @@ class QPushButton;
 class QToolButton;
 
 namespace orvane {
+class ChangeSink;
 class Document;
 class Prompter;
+struct Settings;
 }  // namespace orvane
 
 namespace orvane::compression {
 
-class Komprimmierung : public QDialog {
+class DictionaryWindow : public QDialog {
   Q_OBJECT
 
  public:
-  Komprimmierung(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  // "Save" hands the list to `changes`; a run takes its options from `settings` and keeps them there.
+  DictionaryWindow(Document& doc, ChangeSink& changes, Settings& settings, Prompter& prompter,
+                 QWidget* parent = nullptr);
 
   bool hasUnsavedChanges() const { return changed_; }
-  bool isBusy() const { return busy_; }
-  int belegung() const { return belegung_; }
 
   void reject() override;
 
@@ -48,6 +51,8 @@ class Komprimmierung : public QDialog {
   void ZeigeStatistik();
 
   Document& doc_;
+  ChangeSink& changes_;
+  Settings& settings_;
   Prompter& prompter_;
   QGroupBox* listFrame_;
   QListWidget* silbenliste_;
@@ -66,6 +71,7 @@ class Komprimmierung : public QDialog {
   bool guard_ = false;  // the program is filling the edit box
   bool busy_ = false;
   bool abort_ = false;
+  int32_t LetzterProzentwert_ = 0;
 };
 
 }  // namespace orvane::compression

@@ -15,13 +15,10 @@
 
 namespace orvane::compression {
 
-void Komprimmierung::optimize() {
+void DictionaryWindow::optimize() {
   status_->show();
-  {
-    KomprimOptionen options(doc_, this);
-    options.exec();
-  }
-  if (!doc_.OptionenBestaetigt) {
+  const std::optional<Settings> options = OptimizerOptionsWindow::Ask(settings_, this);
+  if (!options) {
     status_->hide();
     return;
   }
@@ -30,8 +27,9 @@ void Komprimmierung::optimize() {
   repaint();
 
   // The window's caption stays as it is; only the main window shows phase texts.
-  shell::QtProgressSink progress(doc_, status_, [this] { return !abort_; }, [](const QString&) {});
-  const OptimizerParams params = WindowRunParams(doc_, silbenliste_->count(), ClockSeed());
+  shell::QtProgressSink progress(windowTitle(), LetzterProzentwert_, status_, [this] { return !abort_; },
+                                 [](const QString&) {});
+  const OptimizerParams params = WindowRunParams(*options, silbenliste_->count(), ClockSeed());
   const OptimizerOutcome outcome = RunOptimizer(doc_, params, progress, prompter_);
   // A stopped run leaves the list exactly as it was.
   if (!outcome.stopped) showRunResult(outcome.picks, outcome.succeeded);
@@ -40,7 +38,7 @@ void Komprimmierung::optimize() {
   setBusy(false);
 }
 
-void Komprimmierung::showRunResult(const std::vector<std::string>& picks, bool succeeded) {
+void DictionaryWindow::showRunResult(const std::vector<std::string>& picks, bool succeeded) {
   std::vector<std::string> lines = picks;
   // A failed run keeps its short list; the next run's pick limit follows it.
   if (succeeded && lines.size() < static_cast<size_t>(kDictionaryEntries)) lines.resize(kDictionaryEntries);
@@ -49,7 +47,7 @@ void Komprimmierung::showRunResult(const std::vector<std::string>& picks, bool s
   ZeigeStatistik();
 }
 
-void Komprimmierung::setBusy(bool busy) {
+void DictionaryWindow::setBusy(bool busy) {
   busy_ = busy;
   clearTable_->setEnabled(!busy);
   tabSpeichern_->setEnabled(!busy);

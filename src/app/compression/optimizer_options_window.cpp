@@ -9,7 +9,6 @@
 
 #include "compression/button_pictures.h"
 #include "compression/optimizer_options.h"
-#include "document.h"
 
 namespace orvane::compression {
 namespace {
@@ -23,8 +22,11 @@ QRadioButton* Option(const QString& caption, const char* name, const QString& ti
 
 }  // namespace
 
-KomprimOptionen::KomprimOptionen(Document& doc, QWidget* parent)
-    : QDialog(parent), doc_(doc), seekFrame_(new QGroupBox(this)), slider_(new QSlider(Qt::Horizontal, this)) {
+OptimizerOptionsWindow::OptimizerOptionsWindow(Settings& settings, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      seekFrame_(new QGroupBox(this)),
+      slider_(new QSlider(Qt::Horizontal, this)) {
   setObjectName("KomprimOptionen");
   setWindowTitle(QString::fromUtf8("Wähle eine Suchoption aus!"));
   // Wide enough for the whole caption beside the title bar's icon and buttons.
@@ -64,40 +66,45 @@ KomprimOptionen::KomprimOptionen(Document& doc, QWidget* parent)
   buttonRow->addWidget(confirmButton);
   layout->addLayout(buttonRow);
 
-  switch (ModeFromKomprimModus(doc_.KomprimModus)) {
+  switch (ModeFromKomprimModus(settings_.KomprimModus)) {
     case OptimizerMode::Accurate: accurate_->setChecked(true); break;
     case OptimizerMode::Fast: fast_->setChecked(true); break;
     case OptimizerMode::Smallest: smallest_->setChecked(true); break;
   }
-  doc_.OptionenBestaetigt = false;
-  slider_->setValue(doc_.Suchtiefe);
+  slider_->setValue(settings_.Suchtiefe);
   updateEnabling();
   seekFrame_->setTitle(QString::fromStdString(SeekFrameCaption(slider_->value(), "Seek")));
 
   for (QRadioButton* option : {accurate_, fast_, smallest_})
-    connect(option, &QRadioButton::toggled, this, &KomprimOptionen::updateEnabling);
+    connect(option, &QRadioButton::toggled, this, &OptimizerOptionsWindow::updateEnabling);
   connect(slider_, &QSlider::valueChanged, this, [this](int value) {
     seekFrame_->setTitle(QString::fromStdString(SeekFrameCaption(value, seekFrame_->title().toStdString())));
   });
-  connect(confirmButton, &QPushButton::clicked, this, &KomprimOptionen::confirm);
+  connect(confirmButton, &QPushButton::clicked, this, &OptimizerOptionsWindow::confirm);
 }
 
 // The slider only means something for the fast scan.
-void KomprimOptionen::updateEnabling() {
+void OptimizerOptionsWindow::updateEnabling() {
   seekFrame_->setEnabled(fast_->isChecked());
   slider_->setEnabled(fast_->isChecked());
 }
 
-void KomprimOptionen::confirm() {
-  doc_.OptionenBestaetigt = true;
+void OptimizerOptionsWindow::confirm() {
+  confirmed_ = true;
   accept();
 }
 
-void KomprimOptionen::done(int result) {
-  if (accurate_->isChecked()) doc_.KomprimModus = KomprimModusFromMode(OptimizerMode::Accurate);
-  if (fast_->isChecked()) doc_.KomprimModus = KomprimModusFromMode(OptimizerMode::Fast);
-  if (smallest_->isChecked()) doc_.KomprimModus = KomprimModusFromMode(OptimizerMode::Smallest);
-  doc_.Suchtiefe = slider_->value();
+std::optional<Settings> OptimizerOptionsWindow::Ask(Settings& settings, QWidget* parent) {
+  OptimizerOptionsWindow window(settings, parent);
+  window.exec();
+  return window.confirmed_ ? std::optional<Settings>(settings) : std::nullopt;
+}
+
+void OptimizerOptionsWindow::done(int result) {
+  if (accurate_->isChecked()) settings_.KomprimModus = KomprimModusFromMode(OptimizerMode::Accurate);
+  if (fast_->isChecked()) settings_.KomprimModus = KomprimModusFromMode(OptimizerMode::Fast);
+  if (smallest_->isChecked()) settings_.KomprimModus = KomprimModusFromMode(OptimizerMode::Smallest);
+  settings_.Suchtiefe = slider_->value();
   QDialog::done(result);
 }
 

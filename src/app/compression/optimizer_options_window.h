@@ -1,25 +1,26 @@
 #pragma once
 // "Wähle eine Suchoption aus!": the options of the next optimizer run. The choices are kept in the
-// document (KomprimModus, Suchtiefe) however the window closes; only the confirm button sets
-// OptionenBestaetigt, which is what starts a run.
+// settings (KomprimModus, Suchtiefe) however the window closes; only the confirm button starts a run.
 
 #include <QDialog>
+#include <optional>
+
+#include "settings.h"
 
 class QGroupBox;
 class QRadioButton;
 class QSlider;
 
-namespace orvane {
-class Document;
-}  // namespace orvane
-
 namespace orvane::compression {
 
-class KomprimOptionen : public QDialog {
+class OptimizerOptionsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit KomprimOptionen(Document& doc, QWidget* parent = nullptr);
+  explicit OptimizerOptionsWindow(Settings& settings, QWidget* parent = nullptr);
+
+  // Shows the window modally; the settings to run with once confirmed, nothing when it was closed.
+  static std::optional<Settings> Ask(Settings& settings, QWidget* parent);
 
   void done(int result) override;
 
@@ -27,7 +28,8 @@ class KomprimOptionen : public QDialog {
   void updateEnabling();
   void confirm();
 
-  Document& doc_;
+  Settings& settings_;
+  bool confirmed_ = false;
   QRadioButton* accurate_;
   QRadioButton* fast_;
   QRadioButton* smallest_;

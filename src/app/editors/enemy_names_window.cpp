@@ -5,12 +5,13 @@
 #include <QListWidget>
 
 #include "document.h"
+#include "document_change.h"
 #include "text_places.h"
 
 namespace orvane::editors {
 
-Gegnereditor::Gegnereditor(Document& doc, Prompter& prompter, QWidget* parent)
-    : NameListEditor(doc, prompter,
+EnemyNamesWindow::EnemyNamesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
+    : NameListEditor(doc, changes, prompter,
                      {"Gegnereditor", "Enemys", "Warning!!!", "NeuerName", "Speichern", NameLimit(TextList::Enemies),
                       false, false, TextList::Enemies, 0},
                      parent) {
@@ -21,14 +22,13 @@ Gegnereditor::Gegnereditor(Document& doc, Prompter& prompter, QWidget* parent)
   fill({doc.GegnerNamen.begin(), doc.GegnerNamen.end()});
 }
 
-void Gegnereditor::store() {
-  for (size_t i = 0; i < names().size(); ++i) {
-    std::string name = names()[i];
-    // A longer name (only a project file can bring one) is kept whole.
+void EnemyNamesWindow::store(DocumentChange& change) {
+  std::vector<std::string> padded = names();
+  // A longer name (only a project file can bring one) is kept whole.
+  for (std::string& name : padded)
     if (const auto width = static_cast<size_t>(RecordLength(TextList::Enemies)); name.size() < width)
       name.resize(width, ' ');
-    doc_.GegnerNamen[i] = std::move(name);
-  }
+  storeList(change, TextList::Enemies, 0, padded);
 }
 
 }  // namespace orvane::editors

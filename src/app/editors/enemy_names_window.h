@@ -6,14 +6,14 @@
 
 namespace orvane::editors {
 
-class Gegnereditor : public NameListEditor {
+class EnemyNamesWindow : public NameListEditor {
   Q_OBJECT
 
  public:
-  Gegnereditor(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  EnemyNamesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
-  void store() override;
+  void store(DocumentChange& change) override;
 };
 
 }  // namespace orvane::editors

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "document.h"
+#include "document_change.h"
 #include "editors/item_symbol_pictures.h"
 #include "text_places.h"
 
@@ -25,9 +26,9 @@ QGroupBox* Frame(const QString& caption, const QString& name, QWidget* parent) {
 
 }  // namespace
 
-ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
+ItemsWindow::ItemsWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
     : NameListEditor(
-          doc, prompter,
+          doc, changes, prompter,
           {"ItemsForm", "Items", "Warning!", "Text1", "Command1", NameLimit(TextList::ItemNames), true, true,
            TextList::ItemNames, 1}, parent),
       nameFrame_(Frame(tr("Edit Item Name"), "Frame2", this)),
@@ -65,7 +66,7 @@ ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
   layout->addWidget(listFrame, 1);
   layout->addLayout(right, 2);
 
-  connect(symbolButtons_, &QButtonGroup::idToggled, this, &ItemsForm::symbolChosen);
+  connect(symbolButtons_, &QButtonGroup::idToggled, this, &ItemsWindow::symbolChosen);
 
   for (int i = 1; i <= kItemCount; ++i) symbols_.push_back(doc.Items[i].Symbol);
   std::vector<std::string> names;
@@ -73,7 +74,7 @@ ItemsForm::ItemsForm(Document& doc, Prompter& prompter, QWidget* parent)
   fill(std::move(names));
 }
 
-void ItemsForm::showEntryExtras(int row) {
+void ItemsWindow::showEntryExtras(int row) {
   const uint8_t symbol = symbols_[row];
   const bool editable = (symbol >= kFirstItemSymbol && symbol <= kLastItemSymbol) || symbol == kNoItemSymbol;
   nameFrame_->setEnabled(editable);
@@ -84,19 +85,17 @@ void ItemsForm::showEntryExtras(int row) {
   }
 }
 
-void ItemsForm::symbolChosen(int button, bool checked) {
+void ItemsWindow::symbolChosen(int button, bool checked) {
   const int row = currentRow();
   if (!checked || row < 0) return;
   symbols_[row] = button == kNoSymbolButton ? kNoItemSymbol : static_cast<uint8_t>(kFirstItemSymbol + button);
   markChanged();
 }
 
-void ItemsForm::store() {
-  for (int i = 1; i <= kItemCount; ++i) {
-    doc_.Items[i].Name = names()[i - 1];
-    doc_.Items[i].Symbol = symbols_[i - 1];
-  }
-  std::copy(descriptions().begin(), descriptions().end(), doc_.ItemInfos.begin());
+void ItemsWindow::store(DocumentChange& change) {
+  storeList(change, TextList::ItemNames, 1, names());
+  for (int i = 1; i <= kItemCount; ++i) change.setSymbol(doc_, i, symbols_[static_cast<size_t>(i - 1)]);
+  storeList(change, TextList::ItemInfos, 0, descriptions());
 }
 
 }  // namespace orvane::editors

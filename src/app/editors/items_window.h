@@ -16,15 +16,15 @@ inline constexpr uint8_t kFirstItemSymbol = 32;
 inline constexpr uint8_t kLastItemSymbol = 41;
 inline constexpr uint8_t kNoItemSymbol = 255;
 
-class ItemsForm : public NameListEditor {
+class ItemsWindow : public NameListEditor {
   Q_OBJECT
 
  public:
-  ItemsForm(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  ItemsWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
   void showEntryExtras(int row) override;
-  void store() override;
+  void store(DocumentChange& change) override;
 
  private:
   void symbolChosen(int button, bool checked);

@@ -5,14 +5,14 @@
 
 namespace orvane::editors {
 
-class Stadt : public NameListEditor {
+class LocationsWindow : public NameListEditor {
   Q_OBJECT
 
  public:
-  Stadt(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  LocationsWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
-  void store() override;
+  void store(DocumentChange& change) override;
 };
 
 }  // namespace orvane::editors

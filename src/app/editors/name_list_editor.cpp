@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "document_change.h"
 #include "common/prompter.h"
 #include "document.h"
 #include "editors/limit_counter.h"
@@ -18,13 +19,15 @@ namespace orvane::editors {
 using shell::FromQt;
 using shell::ToQt;
 
-NameListEditor::NameListEditor(Document& doc, Prompter& prompter, NameListSetup setup, QWidget* parent)
+NameListEditor::NameListEditor(Document& doc, ChangeSink& changes, Prompter& prompter, NameListSetup setup,
+                               QWidget* parent)
     : QDialog(parent),
       doc_(doc),
       list_(new QListWidget(this)),
       nameBox_(new QLineEdit(this)),
       saveButton_(new QPushButton(tr("Save"), this)),
       nameRow_(new QWidget(this)),
+      changes_(changes),
       prompter_(prompter),
       setup_(std::move(setup)) {
   setObjectName(setup_.windowName);
@@ -122,10 +125,17 @@ void NameListEditor::descriptionTyped(const QString& text) {
 }
 
 void NameListEditor::save() {
-  store();
+  DocumentChange change("Save " + setup_.caption.toStdString());
+  change.setMarksModified(setup_.saveSetsGeaendert);
+  store(change);
+  changes_.Commit(std::move(change));
   changed_ = false;
   updateCaption();
-  if (setup_.saveSetsGeaendert) doc_.Geaendert = true;
+}
+
+void NameListEditor::storeList(DocumentChange& change, TextList list, int first,
+                               const std::vector<std::string>& values) const {
+  for (size_t i = 0; i < values.size(); ++i) change.setText(doc_, {list, 0, first + static_cast<int>(i)}, values[i]);
 }
 
 void NameListEditor::updateCaption() { setWindowTitle(setup_.caption + (changed_ ? "*" : "")); }

@@ -1,7 +1,7 @@
 #pragma once
 // What the five name-list windows share: a list that is the working copy of the names, a text box
 // that writes into the selected entry as the user types, a "Save" button that copies the working copy
-// back into the document, a trailing "*" on the caption while unsaved changes exist, and the
+// back into the document as one change, a trailing "*" on the caption while unsaved changes exist, and the
 // question on closing. A guard keeps the window's own changes to its boxes from counting as edits.
 
 #include <QDialog>
@@ -15,7 +15,11 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+#include "text_places.h"
+
 namespace orvane {
+class ChangeSink;
+class DocumentChange;
 class Document;
 class Prompter;
 }  // namespace orvane
@@ -44,7 +48,7 @@ class NameListEditor : public QDialog {
   bool hasUnsavedChanges() const { return changed_; }
 
  protected:
-  NameListEditor(Document& doc, Prompter& prompter, NameListSetup setup, QWidget* parent);
+  NameListEditor(Document& doc, ChangeSink& changes, Prompter& prompter, NameListSetup setup, QWidget* parent);
 
   // Fills the list and shows entry 0; the window starts without unsaved changes.
   void fill(std::vector<std::string> names);
@@ -65,8 +69,10 @@ class NameListEditor : public QDialog {
 
   // Shows the other parts of entry `row`; runs under the guard.
   virtual void showEntryExtras(int /*row*/) {}
-  // Copies the working copy into the document.
-  virtual void store() = 0;
+  // Puts the working copy into `change`.
+  virtual void store(DocumentChange& change) = 0;
+  // Entries first, first + 1 ... of `list` take `values`.
+  void storeList(DocumentChange& change, TextList list, int first, const std::vector<std::string>& values) const;
 
   void reject() override;
 
@@ -83,6 +89,7 @@ class NameListEditor : public QDialog {
   void save();
   void updateCaption();
 
+  ChangeSink& changes_;
   Prompter& prompter_;
   NameListSetup setup_;
   TypingLimit* nameLimit_ = nullptr;

@@ -1,12 +1,13 @@
 #include "editors/savegame_titles_window.h"
 
 #include "document.h"
+#include "document_change.h"
 #include "text_places.h"
 
 namespace orvane::editors {
 
-Speichernamen::Speichernamen(Document& doc, Prompter& prompter, QWidget* parent)
-    : NameListEditor(doc, prompter,
+SavegameTitlesWindow::SavegameTitlesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
+    : NameListEditor(doc, changes, prompter,
                      {"Speichernamen", "Savegame Titles", "Warning!!!", "Text1", "SPNamen",
                       NameLimit(TextList::SaveTitles), false, true, TextList::SaveTitles, 1},
                      parent) {
@@ -14,6 +15,6 @@ Speichernamen::Speichernamen(Document& doc, Prompter& prompter, QWidget* parent)
   fill({doc.SpeicherNamen.begin() + 1, doc.SpeicherNamen.end()});
 }
 
-void Speichernamen::store() { std::copy(names().begin(), names().end(), doc_.SpeicherNamen.begin() + 1); }
+void SavegameTitlesWindow::store(DocumentChange& change) { storeList(change, TextList::SaveTitles, 1, names()); }
 
 }  // namespace orvane::editors

@@ -5,14 +5,14 @@
 
 namespace orvane::editors {
 
-class Speichernamen : public NameListEditor {
+class SavegameTitlesWindow : public NameListEditor {
   Q_OBJECT
 
  public:
-  Speichernamen(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  SavegameTitlesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
-  void store() override;
+  void store(DocumentChange& change) override;
 };
 
 }  // namespace orvane::editors

@@ -73,9 +73,10 @@ QString SnippetHtml(const Snippet& s) {
 
 }  // namespace
 
-SearchDialog::SearchDialog(Document& doc, Prompter& prompter, Hooks hooks, QWidget* parent)
+SearchDialog::SearchDialog(Document& doc, ChangeSink& changes, Prompter& prompter, Hooks hooks, QWidget* parent)
     : QDialog(parent),
       doc_(doc),
+      changes_(changes),
       prompter_(prompter),
       hooks_(std::move(hooks)),
       field_(new QLineEdit(this)),
@@ -179,10 +180,11 @@ void SearchDialog::replaceAll() {
                                  Icon::Exclamation, Buttons::YesNo);
   question.defaultAnswer = Answer::No;
   if (prompter_.ask(question) != Answer::Yes) return;
-  const int32_t replaced = ReplaceAll(doc_, pattern, replacement, matchCase_->isChecked());
+  Replacement replaced = ReplaceAll(doc_, pattern, replacement, matchCase_->isChecked());
+  changes_.Commit(std::move(replaced.change));
   hooks_.afterReplace();
   search();
-  setWindowTitle(tr("Textsearch: %1 replaced").arg(replaced));
+  setWindowTitle(tr("Textsearch: %1 replaced").arg(replaced.count));
 }
 
 }  // namespace orvane::editors

@@ -35,7 +35,7 @@ class SearchDialog : public QDialog {
     std::function<void()> afterReplace = [] {};
   };
 
-  SearchDialog(Document& doc, Prompter& prompter, Hooks hooks, QWidget* parent = nullptr);
+  SearchDialog(Document& doc, ChangeSink& changes, Prompter& prompter, Hooks hooks, QWidget* parent = nullptr);
 
  private:
   void search();
@@ -44,6 +44,7 @@ class SearchDialog : public QDialog {
   SearchOptions options() const;
 
   Document& doc_;
+  ChangeSink& changes_;
   Prompter& prompter_;
   Hooks hooks_;
   QLineEdit* field_;

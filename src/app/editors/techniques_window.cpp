@@ -9,13 +9,14 @@
 #include <QVBoxLayout>
 
 #include "document.h"
+#include "document_change.h"
 #include "text_places.h"
 
 namespace orvane::editors {
 
-Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
+TechniquesWindow::TechniquesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
     : NameListEditor(
-          doc, prompter,
+          doc, changes, prompter,
           {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", NameLimit(TextList::TechNames), true, false,
            TextList::TechNames, 0},
           parent) {
@@ -47,9 +48,9 @@ Techniken::Techniken(Document& doc, Prompter& prompter, QWidget* parent)
   fill({doc.TechNamen.begin(), doc.TechNamen.end()});
 }
 
-void Techniken::store() {
-  std::copy(names().begin(), names().end(), doc_.TechNamen.begin());
-  std::copy(descriptions().begin(), descriptions().end(), doc_.TechBeschreibungen.begin());
+void TechniquesWindow::store(DocumentChange& change) {
+  storeList(change, TextList::TechNames, 0, names());
+  storeList(change, TextList::TechInfos, 0, descriptions());
 }
 
 }  // namespace orvane::editors

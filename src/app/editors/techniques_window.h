@@ -6,14 +6,14 @@
 
 namespace orvane::editors {
 
-class Techniken : public NameListEditor {
+class TechniquesWindow : public NameListEditor {
   Q_OBJECT
 
  public:
-  Techniken(Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  TechniquesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
-  void store() override;
+  void store(DocumentChange& change) override;
 };
 
 }  // namespace orvane::editors

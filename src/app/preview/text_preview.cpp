@@ -27,9 +27,9 @@ QAction* AddEntry(QMenu* menu, const QString& caption, const char* name) {
 
 }  // namespace
 
-TextPreview::TextPreview(Document& doc, Prompter& prompter, QMainWindow* window, editors::EditorPane* pane,
-                         Hooks hooks)
-    : QObject(window), doc_(doc), prompter_(prompter), pane_(pane), hooks_(std::move(hooks)),
+TextPreview::TextPreview(Document& doc, ChangeSink& changes, const editors::ShownText& shown, Prompter& prompter,
+                         QMainWindow* window, editors::EditorPane* pane, Hooks hooks)
+    : QObject(window), doc_(doc), changes_(changes), shown_(shown), prompter_(prompter), pane_(pane), hooks_(std::move(hooks)),
       dock_(new PreviewDock(window)), editorMenu_(window->findChild<QMenu*>(QStringLiteral("Editor_Menue"))) {
   window->addDockWidget(Qt::RightDockWidgetArea, dock_);
   if (auto* view = window->findChild<QMenu*>(QStringLiteral("ViewMenue"))) {
@@ -49,15 +49,13 @@ TextPreview::TextPreview(Document& doc, Prompter& prompter, QMainWindow* window,
 
 // A text is shown and the editor may change it (not before a load, nor while a long operation runs).
 bool TextPreview::textShown() const {
-  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
-  return editorMenu_->menuAction()->isEnabled() && bank >= 1 && bank <= kBankCount && text >= 1 &&
-         text <= doc_.BankInfo[bank].TextCount;
+  return editorMenu_->menuAction()->isEnabled() && shown_.valid(doc_);
 }
 
 // Untouched, the pane shows the stored text as it is; typed, what "Save" would make of it.
 void TextPreview::follow() {
-  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
-  if (bank < 1 || bank > kBankCount || text < 1 || text > doc_.BankInfo[bank].TextCount) return dock_->showText("");
+  const int bank = shown_.AktuelleBank, text = shown_.AktuellerText;
+  if (!shown_.valid(doc_)) return dock_->showText("");
   dock_->showText(pane_->edited() ? StoredFromLines(pane_->displayedLines()) : doc_.Texte[bank][text].Aktuell);
 }
 
@@ -76,7 +74,7 @@ void TextPreview::reflowText() {
 
 void TextPreview::reflowBank() {
   if (!textShown() || !hooks_.leaveText()) return;
-  const int bank = doc_.AktuelleBank;
+  const int bank = shown_.AktuelleBank;
   const std::vector<TextReflow> plan = PlanReflow(doc_, bank, ReflowChoice::Every);
   const std::string ofBank = " texts of bank " + std::to_string(bank);
   if (plan.empty()) {
@@ -91,7 +89,7 @@ void TextPreview::reflowBank() {
           ofBank + "." + kCrLf + "Reflow them?",
       Icon::Exclamation, Buttons::YesNo);
   if (prompter_.ask(question) != Answer::Yes) return;
-  ApplyReflow(doc_, plan);
+  changes_.Commit(ReflowChange(doc_, plan));
   hooks_.textsChanged();
 }
 

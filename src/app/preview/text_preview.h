@@ -7,11 +7,14 @@
 #include <QObject>
 #include <functional>
 
+#include "editors/shown_text.h"
+
 class QAction;
 class QMainWindow;
 class QMenu;
 
 namespace orvane {
+class ChangeSink;
 class Document;
 class Prompter;
 }  // namespace orvane
@@ -32,7 +35,8 @@ class TextPreview : public QObject {
     std::function<void()> textsChanged;  // texts of the shown bank changed in the document
   };
   // Adds the dock and its View entry to `window`, the two entries to its Editor menu.
-  TextPreview(Document& doc, Prompter& prompter, QMainWindow* window, editors::EditorPane* pane, Hooks hooks);
+  TextPreview(Document& doc, ChangeSink& changes, const editors::ShownText& shown, Prompter& prompter,
+              QMainWindow* window, editors::EditorPane* pane, Hooks hooks);
 
   PreviewDock* dock() const { return dock_; }
 
@@ -43,6 +47,8 @@ class TextPreview : public QObject {
   void reflowBank();
 
   Document& doc_;
+  ChangeSink& changes_;
+  const editors::ShownText& shown_;
   Prompter& prompter_;
   editors::EditorPane* pane_;
   Hooks hooks_;

@@ -15,11 +15,12 @@
 
 namespace orvane::progress {
 
-ConsistencyDesk::ConsistencyDesk(Document& doc, QMainWindow* window, editors::EditorPane* pane,
-                                 QVBoxLayout* translationPanel, Prompter& prompter, FileChooser& chooser, Hooks hooks)
-    : QObject(window), doc_(doc), window_(window), prompter_(prompter), chooser_(chooser), hooks_(std::move(hooks)),
-      similar_(new SimilarPanel(doc, window, pane)),
-      offer_(new RepeatOffer(doc, window, pane, [this] { textsChanged(); })),
+ConsistencyDesk::ConsistencyDesk(Document& doc, ChangeSink& changes, const editors::ShownText& shown,
+                                 QMainWindow* window, editors::EditorPane* pane, QVBoxLayout* translationPanel,
+                                 Prompter& prompter, FileChooser& chooser, Hooks hooks)
+    : QObject(window), doc_(doc), changes_(changes), shown_(shown), window_(window), prompter_(prompter),
+      chooser_(chooser), hooks_(std::move(hooks)), similar_(new SimilarPanel(doc, shown, window, pane)),
+      offer_(new RepeatOffer(doc, changes, shown, window, pane, [this] { textsChanged(); })),
       terms_(new QLabel(window)) {
   terms_->setObjectName(QStringLiteral("GlossaryTerms"));
   terms_->setWordWrap(true);
@@ -37,9 +38,9 @@ void ConsistencyDesk::attachStatusBar(QStatusBar* bar) { bar->addWidget(offer_);
 
 void ConsistencyDesk::textShown() {
   similar_->textShown();
-  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
+  const int bank = shown_.AktuelleBank, text = shown_.AktuellerText;
   QStringList lines;
-  if (bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount)
+  if (shown_.valid(doc_))
     for (const GlossaryTerm& term : TermsIn(doc_.Progress.glossary, doc_.Texte[bank][text].Original))
       lines << QStringLiteral("%1 \u2192 %2").arg(shell::ToQt(term.source), shell::ToQt(term.target)) +
                    (term.note.empty() ? QString() : QStringLiteral(" (%1)").arg(shell::ToQt(term.note)));
@@ -66,8 +67,9 @@ void ConsistencyDesk::openGlossary() {
   if (window.exec() != QDialog::Accepted) return;
   std::vector<GlossaryTerm> terms = window.terms();
   if (terms == doc_.Progress.glossary) return;
-  doc_.Progress.glossary = std::move(terms);
-  doc_.Geaendert = true;
+  DocumentChange change("Glossary");
+  change.setGlossary(doc_, std::move(terms));
+  changes_.Commit(std::move(change));
   textsChanged();  // the terms line and the problems list follow the new terms
 }
 

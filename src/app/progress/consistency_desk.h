@@ -9,6 +9,8 @@
 #include "common/file_chooser.h"
 #include "common/prompter.h"
 #include "document.h"
+#include "document_change.h"
+#include "editors/shown_text.h"
 
 class QLabel;
 class QMainWindow;
@@ -31,8 +33,9 @@ class ConsistencyDesk : public QObject {
     std::function<void()> textsChanged;    // texts changed outside the pane: list, figures and problems anew
   };
   // The terms line goes into `translationPanel`.
-  ConsistencyDesk(Document& doc, QMainWindow* window, editors::EditorPane* pane, QVBoxLayout* translationPanel,
-                  Prompter& prompter, FileChooser& chooser, Hooks hooks);
+  ConsistencyDesk(Document& doc, ChangeSink& changes, const editors::ShownText& shown, QMainWindow* window,
+                  editors::EditorPane* pane, QVBoxLayout* translationPanel, Prompter& prompter, FileChooser& chooser,
+                  Hooks hooks);
 
   void attachStatusBar(QStatusBar* bar);
   void textShown();
@@ -46,6 +49,8 @@ class ConsistencyDesk : public QObject {
   void textsChanged();
 
   Document& doc_;
+  ChangeSink& changes_;
+  const editors::ShownText& shown_;
   QMainWindow* window_;
   Prompter& prompter_;
   FileChooser& chooser_;

@@ -9,8 +9,9 @@
 
 namespace orvane::progress {
 
-RepeatOffer::RepeatOffer(Document& doc, QWidget* window, editors::EditorPane* pane, std::function<void()> changed)
-    : QWidget(window), doc_(doc), pane_(pane), changed_(std::move(changed)), label_(new QLabel(this)),
+RepeatOffer::RepeatOffer(Document& doc, ChangeSink& changes, const editors::ShownText& shown, QWidget* window,
+                         editors::EditorPane* pane, std::function<void()> changed)
+    : QWidget(window), doc_(doc), changes_(changes), shown_(shown), pane_(pane), changed_(std::move(changed)), label_(new QLabel(this)),
       button_(new QPushButton(this)) {
   setObjectName(QStringLiteral("RepeatOffer"));
   label_->setObjectName(QStringLiteral("RepeatOfferText"));
@@ -19,7 +20,7 @@ RepeatOffer::RepeatOffer(Document& doc, QWidget* window, editors::EditorPane* pa
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(label_);
   layout->addWidget(button_);
-  connect(button_, &QPushButton::clicked, this, [this] { filled_.texts.empty() ? fill() : undo(); });
+  connect(button_, &QPushButton::clicked, this, [this] { filled_.empty() ? fill() : undo(); });
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U), window), &QShortcut::activated, this,
           [this] {
             if (bank_ != 0) fill();
@@ -29,7 +30,7 @@ RepeatOffer::RepeatOffer(Document& doc, QWidget* window, editors::EditorPane* pa
 
 void RepeatOffer::textDone(int bank, int text) {
   filled_ = {};
-  const size_t others = FillRepeatsOf(doc_, bank, text).texts.size();
+  const size_t others = FillRepeatsOf(doc_, bank, text).texts().size();
   bank_ = others == 0 ? 0 : bank;
   text_ = text;
   setVisible(others != 0);
@@ -48,25 +49,26 @@ void RepeatOffer::fill() {
   if (bank_ == 0) return;
   filled_ = FillRepeatsOf(doc_, bank_, text_);
   bank_ = 0;
-  applied(filled_, true);
-  label_->setText(QStringLiteral("%1 texts filled as drafts").arg(filled_.texts.size()));
+  commit(filled_);
+  label_->setText(QStringLiteral("%1 texts filled as drafts").arg(filled_.texts().size()));
   button_->setText(QStringLiteral("&Undo the fill"));
 }
 
 void RepeatOffer::undo() {
-  const TextChanges taken = std::move(filled_);
+  DocumentChange takeBack = TakeBackFill(doc_, filled_);
   filled_ = {};
-  applied(taken, false);
+  commit(std::move(takeBack));
   hide();
 }
 
 // The shown text may be one of the changed ones: the pane follows unless it holds typing.
-void RepeatOffer::applied(const TextChanges& changes, bool forward) {
-  if (forward) ApplyChanges(doc_, changes);
-  else RevertChanges(doc_, changes);
-  for (const FilledText& change : changes.texts)
-    if (change.place.bank == doc_.AktuelleBank && change.place.index == doc_.AktuellerText && !pane_->edited())
-      pane_->showStored(doc_.Texte[change.place.bank][change.place.index].Aktuell);
+void RepeatOffer::commit(DocumentChange change) {
+  std::vector<TextPlace> places;
+  for (const DocumentChange::TextEdit& text : change.texts()) places.push_back(text.place);
+  changes_.Commit(std::move(change));
+  for (const TextPlace& place : places)
+    if (place.bank == shown_.AktuelleBank && place.index == shown_.AktuellerText && !pane_->edited())
+      pane_->showStored(doc_.Texte[place.bank][place.index].Aktuell);
   changed_();
 }
 

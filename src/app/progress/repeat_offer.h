@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "editors/shown_text.h"
 #include "progress/repeat_fill.h"
 
 class QLabel;
@@ -21,7 +22,8 @@ class RepeatOffer : public QWidget {
   Q_OBJECT
  public:
   // `changed` runs after the texts changed (the list, the problems and the figures anew).
-  RepeatOffer(Document& doc, QWidget* window, editors::EditorPane* pane, std::function<void()> changed);
+  RepeatOffer(Document& doc, ChangeSink& changes, const editors::ShownText& shown, QWidget* window,
+              editors::EditorPane* pane, std::function<void()> changed);
 
   // Text (bank, text) was saved as translated: offers its translation when it has repeats.
   void textDone(int bank, int text);
@@ -32,13 +34,15 @@ class RepeatOffer : public QWidget {
   void undo();
 
  private:
-  void applied(const TextChanges& changes, bool forward);
+  void commit(DocumentChange change);
 
   Document& doc_;
+  ChangeSink& changes_;
+  const editors::ShownText& shown_;
   editors::EditorPane* pane_;
   std::function<void()> changed_;
   int bank_ = 0, text_ = 0;  // the text whose translation is offered
-  TextChanges filled_;       // the last fill, to be taken back
+  DocumentChange filled_;    // the last fill, to be taken back
   QLabel* label_;
   QPushButton* button_;
 };

@@ -29,8 +29,9 @@ QString Marked(std::string_view shown, std::string_view original) {
 
 }  // namespace
 
-SimilarPanel::SimilarPanel(const Document& doc, QMainWindow* window, editors::EditorPane* pane)
-    : QDockWidget(QStringLiteral("Similar texts"), window), doc_(doc), pane_(pane) {
+SimilarPanel::SimilarPanel(const Document& doc, const editors::ShownText& shown, QMainWindow* window,
+                           editors::EditorPane* pane)
+    : QDockWidget(QStringLiteral("Similar texts"), window), doc_(doc), shownText_(shown), pane_(pane) {
   setObjectName(QStringLiteral("SimilarTextsDock"));
   auto* body = new QWidget(this);
   auto* layout = new QVBoxLayout(body);
@@ -59,8 +60,8 @@ SimilarPanel::~SimilarPanel() = default;
 void SimilarPanel::documentLoaded() { index_ = std::make_unique<SimilarTexts>(doc_); }
 
 void SimilarPanel::textShown() {
-  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
-  const bool shown = index_ && bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount;
+  const int bank = shownText_.AktuelleBank, text = shownText_.AktuellerText;
+  const bool shown = index_ && shownText_.valid(doc_);
   shown_ = shown ? index_->find(doc_, bank, text) : std::vector<SimilarText>();
   none_->setVisible(shown_.empty());
   for (size_t i = 0; i < entries_.size(); ++i) {

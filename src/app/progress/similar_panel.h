@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document.h"
+#include "editors/shown_text.h"
 #include "progress/similar_texts.h"
 
 class QLabel;
@@ -24,7 +25,7 @@ namespace orvane::progress {
 class SimilarPanel : public QDockWidget {
   Q_OBJECT
  public:
-  SimilarPanel(const Document& doc, QMainWindow* window, editors::EditorPane* pane);
+  SimilarPanel(const Document& doc, const editors::ShownText& shown, QMainWindow* window, editors::EditorPane* pane);
   ~SimilarPanel() override;
 
   // The originals were loaded anew.
@@ -36,6 +37,7 @@ class SimilarPanel : public QDockWidget {
 
  private:
   const Document& doc_;
+  const editors::ShownText& shownText_;
   editors::EditorPane* pane_;
   std::unique_ptr<SimilarTexts> index_;
   std::vector<SimilarText> shown_;

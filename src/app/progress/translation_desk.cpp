@@ -32,9 +32,9 @@ QString Figures(const QString& what, const StatusCounts& counts) {
 
 }  // namespace
 
-TranslationDesk::TranslationDesk(Document& doc, QMainWindow* window, QListWidget* list, editors::EditorPane* pane,
-                                 Hooks hooks)
-    : QObject(window), doc_(doc), list_(list), pane_(pane), hooks_(std::move(hooks)) {
+TranslationDesk::TranslationDesk(Document& doc, ChangeSink& changes, const editors::ShownText& shown,
+                                 QMainWindow* window, QListWidget* list, editors::EditorPane* pane, Hooks hooks)
+    : QObject(window), doc_(doc), changes_(changes), shown_(shown), list_(list), pane_(pane), hooks_(std::move(hooks)) {
   buildDock(window);
   buildMenu(window);
   progress_ = new QLabel(window);
@@ -81,9 +81,9 @@ void TranslationDesk::buildDock(QMainWindow* window) {
 void TranslationDesk::attachStatusBar(QStatusBar* bar) { bar->addPermanentWidget(progress_); }
 
 bool TranslationDesk::shownText(int& bank, int& text) const {
-  bank = doc_.AktuelleBank;
-  text = doc_.AktuellerText;
-  return bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc_.BankInfo[bank].TextCount;
+  bank = shown_.AktuelleBank;
+  text = shown_.AktuellerText;
+  return shown_.valid(doc_);
 }
 
 // The mark and the status filter follow the status: a text that leaves the filtered status leaves the list.
@@ -93,8 +93,9 @@ void TranslationDesk::statusChanged() {
 }
 
 void TranslationDesk::showProgress() {
-  if (doc_.AktuelleBank < 1 || doc_.AktuelleBank > kBankCount) return;
-  progress_->setText(Figures(QStringLiteral("Bank %1").arg(doc_.AktuelleBank), CountStatuses(doc_, doc_.AktuelleBank)) +
+  const int bank = shown_.AktuelleBank;
+  if (bank < 1 || bank > kBankCount) return;
+  progress_->setText(Figures(QStringLiteral("Bank %1").arg(bank), CountStatuses(doc_, bank)) +
                      QStringLiteral("   ") + Figures(QStringLiteral("Project"), CountStatuses(doc_, 0)));
 }
 
@@ -116,30 +117,32 @@ void TranslationDesk::textShown() {
 void TranslationDesk::noteTyped() {
   int bank = 0, text = 0;
   if (showingNote_ || !shownText(bank, text)) return;
-  ProgressOf(doc_, bank, text).note = shell::FromQt(note_->toPlainText());
-  doc_.Geaendert = true;
+  TextProgress after = ProgressOf(doc_, bank, text);
+  after.note = shell::FromQt(note_->toPlainText());
+  DocumentChange change("Note");
+  change.setProgress(doc_, bank, text, std::move(after));
+  changes_.Commit(std::move(change));
 }
 
-void TranslationDesk::textSaved(const std::string& before, bool unwritable) {
-  int bank = 0, text = 0;
-  if (!shownText(bank, text)) return;
-  if (unwritable) ApplyStatusEvent(doc_, bank, text, StatusEvent::SaveUnwritable);
-  else if (doc_.Texte[bank][text].Aktuell != before) ApplyStatusEvent(doc_, bank, text, StatusEvent::Edit);
+void TranslationDesk::textSaved() {
+  if (!shown_.valid(doc_)) return;
   statusChanged();
   textShown();
 }
 
 void TranslationDesk::textDone(int bank, int text) {
-  ApplyStatusEvent(doc_, bank, text, StatusEvent::SaveAndNext);
-  doc_.Geaendert = true;
+  DocumentChange change("Mark translated");
+  AddStatusEvent(change, doc_, bank, text, StatusEvent::SaveAndNext);
+  changes_.Commit(std::move(change));
   statusChanged();
 }
 
 void TranslationDesk::markReviewed() {
   int bank = 0, text = 0;
   if (!shownText(bank, text) || !hooks_.saveText()) return;
-  ApplyStatusEvent(doc_, bank, text, StatusEvent::Review);
-  doc_.Geaendert = true;
+  DocumentChange change("Mark reviewed");
+  AddStatusEvent(change, doc_, bank, text, StatusEvent::Review);
+  changes_.Commit(std::move(change));
   statusChanged();
   for (int row = text; row < list_->count(); ++row)
     if (!list_->item(row)->isHidden()) return hooks_.showText(bank, row);

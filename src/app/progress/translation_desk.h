@@ -10,6 +10,8 @@
 #include <string>
 
 #include "document.h"
+#include "document_change.h"
+#include "editors/shown_text.h"
 #include "spelling/spelling_scan.h"
 
 class QAction;
@@ -40,7 +42,9 @@ class TranslationDesk : public QObject {
     std::function<void()> relabelRows;              // marks and filter of the text list anew
     std::function<void()> refreshProblems;          // the problems list anew
   };
-  TranslationDesk(Document& doc, QMainWindow* window, QListWidget* list, editors::EditorPane* pane, Hooks hooks);
+  // Statuses, notes and words reach the document through `changes`; `shown` is the main window's text.
+  TranslationDesk(Document& doc, ChangeSink& changes, const editors::ShownText& shown, QMainWindow* window,
+                  QListWidget* list, editors::EditorPane* pane, Hooks hooks);
   ~TranslationDesk() override;
 
   // The progress figures go into `bar` (the window's status bar, once it has its final one).
@@ -50,9 +54,8 @@ class TranslationDesk : public QObject {
   void showProgress();
   // After a text was shown: its note and status.
   void textShown();
-  // After "Save" stored the pane into the shown text, which held `before`; `unwritable` when the
-  // table cannot write all of it, which keeps the text a draft.
-  void textSaved(const std::string& before, bool unwritable);
+  // After "Save" stored the pane into the shown text (and moved its status on).
+  void textSaved();
   // After "Save" and on to the next text: the text counts as translated.
   void textDone(int bank, int text);
   // After a load, an import or a name window's "Save": the spelling scan takes the names anew.
@@ -81,6 +84,8 @@ class TranslationDesk : public QObject {
   bool shownText(int& bank, int& text) const;
 
   Document& doc_;
+  ChangeSink& changes_;
+  const editors::ShownText& shown_;
   QListWidget* list_;
   editors::EditorPane* pane_;
   Hooks hooks_;

@@ -126,8 +126,9 @@ void TranslationDesk::paneMenu(const QPoint& at) {
 }
 
 void TranslationDesk::addWord(const std::string& word) {
-  doc_.Progress.words.insert(word);
-  doc_.Geaendert = true;
+  DocumentChange change("Add to the word list");
+  change.addWord(doc_, word);
+  changes_.Commit(std::move(change));
   scan_.reset();
   highlighter_->rehighlight();
   hooks_.refreshProblems();

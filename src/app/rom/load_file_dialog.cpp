@@ -19,8 +19,7 @@ const QStringList kRomPatterns = {QStringLiteral("*.smc"), QStringLiteral("*.fig
                                   QStringLiteral("*.sfc")};
 }  // namespace
 
-LoadFileDialog::LoadFileDialog(Document& doc, const QString& startFolder, QWidget* parent)
-    : QDialog(parent), doc_(doc) {
+LoadFileDialog::LoadFileDialog(const QString& startFolder, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("LoadFile"));
   setWindowTitle(QStringLiteral("Choose your OrvaneSaga rom..."));
   setModal(true);
@@ -62,13 +61,13 @@ LoadFileDialog::LoadFileDialog(Document& doc, const QString& startFolder, QWidge
   connect(fileList_, &QListWidget::itemActivated, this, &LoadFileDialog::confirm);
   connect(command1_, &QPushButton::clicked, this, &LoadFileDialog::confirm);
 
-  doc_.GewaehlteDatei.clear();
   openFolder(startFolder);
 }
 
-void LoadFileDialog::Choose(Document& doc, const QString& startFolder, QWidget* parent) {
-  LoadFileDialog dialog(doc, startFolder, parent);
+std::optional<RomChoice> LoadFileDialog::Choose(const QString& startFolder, QWidget* parent) {
+  LoadFileDialog dialog(startFolder, parent);
   dialog.exec();
+  return dialog.choice();
 }
 
 void LoadFileDialog::openFolder(const QString& path) {
@@ -115,14 +114,9 @@ void LoadFileDialog::updateLoadButton() { command1_->setEnabled(!fileList_->sele
 void LoadFileDialog::confirm() {
   const QList<QListWidgetItem*> selected = fileList_->selectedItems();
   if (selected.isEmpty()) return;
-  doc_.LadeOption = option1_->isChecked() ? 1 : 0;
-  doc_.GewaehlteDatei = QDir::toNativeSeparators(QDir(folder_).filePath(selected.first()->text())).toStdString();
+  choice_ = RomChoice{QDir::toNativeSeparators(QDir(folder_).filePath(selected.first()->text())).toStdString(),
+                      static_cast<int16_t>(option1_->isChecked() ? 1 : 0)};
   accept();
-}
-
-void LoadFileDialog::done(int result) {
-  if (doc_.GewaehlteDatei.empty()) doc_.LadeOption = -1;
-  QDialog::done(result);
 }
 
 }  // namespace orvane::rom

@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QString>
 
-#include "document.h"
+#include <optional>
+
+#include "workspace.h"
 
 class QComboBox;
 class QListWidget;
@@ -18,17 +20,14 @@ class LoadFileDialog : public QDialog {
   Q_OBJECT
  public:
   // Opens in `startFolder` (the working directory).
-  LoadFileDialog(Document& doc, const QString& startFolder, QWidget* parent = nullptr);
+  explicit LoadFileDialog(const QString& startFolder, QWidget* parent = nullptr);
 
-  // Shows the window modally; afterwards doc.GewaehlteDatei and doc.LadeOption hold the choice
-  // (LadeOption -1 when the window was closed without "Load File").
-  static void Choose(Document& doc, const QString& startFolder, QWidget* parent);
+  // Shows the window modally; nothing when it was closed without "Load File".
+  static std::optional<RomChoice> Choose(const QString& startFolder, QWidget* parent);
+  const std::optional<RomChoice>& choice() const { return choice_; }
 
   QString folder() const { return folder_; }
   void openFolder(const QString& path);
-
- protected:
-  void done(int result) override;
 
  private:
   void fillDirectories();
@@ -36,7 +35,7 @@ class LoadFileDialog : public QDialog {
   void updateLoadButton();
   void confirm();
 
-  Document& doc_;
+  std::optional<RomChoice> choice_;
   QString folder_;
   QComboBox* drive_;
   QListWidget* dirList_;

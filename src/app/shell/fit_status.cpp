@@ -29,8 +29,8 @@ QLabel* AddLabel(QStatusBar* bar, const char* name) {
 
 }  // namespace
 
-FitStatus::FitStatus(const Document& doc, QWidget* parent)
-    : QStatusBar(parent), doc_(doc), text_(AddLabel(this, "FitText")), bank_(AddLabel(this, "FitBank")),
+FitStatus::FitStatus(const Document& doc, const editors::ShownText& shown, QWidget* parent)
+    : QStatusBar(parent), doc_(doc), shown_(shown), text_(AddLabel(this, "FitText")), bank_(AddLabel(this, "FitBank")),
       changed_(AddLabel(this, "FitChanged")) {
   setObjectName(QStringLiteral("FitStatus"));
   setSizeGripEnabled(true);
@@ -39,7 +39,7 @@ FitStatus::FitStatus(const Document& doc, QWidget* parent)
 void FitStatus::reset() {
   fit_.reset();
   encoder_.reset();
-  const int bank = doc_.AktuelleBank;
+  const int bank = shown_.AktuelleBank;
   if (bank < 1 || bank > kBankCount || doc_.BankInfo[bank].TextCount < 1) {
     figures_ = {};
     for (QLabel* label : {text_, bank_, changed_}) label->clear();
@@ -48,29 +48,29 @@ void FitStatus::reset() {
   table_ = doc_.Tabelle[1];
   encoder_ = std::make_unique<Encoder>(SaveEncoder(doc_));
   fit_ = std::make_unique<BankFit>(doc_, *encoder_, bank);
-  typed(doc_.Texte[bank][doc_.AktuellerText].Aktuell);
+  typed(doc_.Texte[bank][shown_.AktuellerText].Aktuell);
 }
 
 void FitStatus::stored(int text) {
-  if (fit_ && fit_->bank() == doc_.AktuelleBank && table_ == doc_.Tabelle[1]) fit_->Refresh(text);
+  if (fit_ && fit_->bank() == shown_.AktuelleBank && table_ == doc_.Tabelle[1]) fit_->Refresh(text);
   else reset();
 }
 
 const Encoder* FitStatus::encoder() {
   // The dictionary is part of the encoder: a changed one measures the bank anew.
-  if (!fit_ || fit_->bank() != doc_.AktuelleBank || table_ != doc_.Tabelle[1]) reset();
+  if (!fit_ || fit_->bank() != shown_.AktuelleBank || table_ != doc_.Tabelle[1]) reset();
   return encoder_.get();
 }
 
 void FitStatus::typed(const std::string& typed) {
   if (!encoder()) return;
-  figures_ = fit_->With(doc_.AktuellerText, typed);
+  figures_ = fit_->With(shown_.AktuellerText, typed);
   show();
 }
 
 void FitStatus::show() {
   const BankFit::Figures& f = figures_;
-  text_->setText(tr("Text %1: %2 bytes").arg(doc_.AktuellerText).arg(f.textBytes) +
+  text_->setText(tr("Text %1: %2 bytes").arg(shown_.AktuellerText).arg(f.textBytes) +
                  Unwritable(f.textUnwritable, f.textPieces));
   const bool over = f.free() < 0;
   bank_->setText(tr("Bank %1: %2 of %3 bytes used").arg(fit_->bank()).arg(f.used).arg(f.capacity) +

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "check/fit.h"
+#include "editors/shown_text.h"
 
 class QLabel;
 
@@ -17,7 +18,7 @@ namespace orvane::shell {
 class FitStatus : public QStatusBar {
   Q_OBJECT
  public:
-  explicit FitStatus(const Document& doc, QWidget* parent = nullptr);
+  FitStatus(const Document& doc, const editors::ShownText& shown, QWidget* parent = nullptr);
 
   // Measures the shown bank anew: after a load, a bank change, or texts changed by a window.
   void reset();
@@ -34,6 +35,7 @@ class FitStatus : public QStatusBar {
   void show();
 
   const Document& doc_;
+  const editors::ShownText& shown_;
   CodeTable table_{};  // column 1 the encoder was made from
   std::unique_ptr<Encoder> encoder_;
   std::unique_ptr<BankFit> fit_;

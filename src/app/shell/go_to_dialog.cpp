@@ -6,7 +6,7 @@
 
 namespace orvane::shell {
 
-GoToDialog::GoToDialog(const Document& doc, QWidget* parent)
+GoToDialog::GoToDialog(const Document& doc, const editors::ShownText& shown, QWidget* parent)
     : QDialog(parent), bank_(new QSpinBox(this)), text_(new QSpinBox(this)) {
   setObjectName(QStringLiteral("GoToDialog"));
   setWindowTitle(tr("Go to"));
@@ -15,9 +15,9 @@ GoToDialog::GoToDialog(const Document& doc, QWidget* parent)
   bank_->setRange(1, kBankCount);
   const auto fitText = [this, &doc](int bank) { text_->setRange(1, std::max(1, doc.BankInfo[bank].TextCount)); };
   connect(bank_, &QSpinBox::valueChanged, this, fitText);
-  bank_->setValue(std::clamp(doc.AktuelleBank, 1, kBankCount));
+  bank_->setValue(std::clamp(shown.AktuelleBank, 1, kBankCount));
   fitText(bank_->value());
-  text_->setValue(doc.AktuellerText);
+  text_->setValue(shown.AktuellerText);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

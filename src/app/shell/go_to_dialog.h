@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "document.h"
+#include "editors/shown_text.h"
 
 class QSpinBox;
 
@@ -12,7 +13,7 @@ namespace orvane::shell {
 class GoToDialog : public QDialog {
   Q_OBJECT
  public:
-  GoToDialog(const Document& doc, QWidget* parent = nullptr);
+  GoToDialog(const Document& doc, const editors::ShownText& shown, QWidget* parent = nullptr);
   int bank() const;
   int text() const;
 

@@ -15,6 +15,8 @@
 #include "editors/editor_pane.h"
 #include "shell/editor_windows_hookup.h"
 #include "editors/unwritable_marks.h"
+#include "exchange/exchange_actions.h"
+#include "common/program_title.h"
 #include "progress/status_marks.h"
 #include "preview/text_preview.h"
 #include "progress/consistency_desk.h"
@@ -56,14 +58,24 @@ void OnResize(QWidget* widget, std::function<void()> act) { new ResizeWatcher(wi
 
 MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, std::string programFolder,
                        QWidget* parent)
-    : QMainWindow(parent), doc_(doc), prompter_(prompter), chooser_(chooser),
-      programFolder_(std::move(programFolder)) {
+    : QMainWindow(parent),
+      doc_(doc),
+      prompter_(prompter),
+      chooser_(chooser),
+      programFolder_(std::move(programFolder)),
+      changes_(doc_, workspace_),
+      fenstertitel_(ToQt(MakeFenstertitel())) {
   setObjectName(QStringLiteral("Main"));
   QDir::setCurrent(QString::fromStdString(programFolder_));
   buildControls();
+  exchange_ = new exchange::ExchangeActions(doc_, changes_, workspace_, prompter_, chooser_, this, [this] {
+    TextlisteFuellen();
+    ZeigeText();
+    documentChanged();
+  });
   buildMenus();
   buildWorkbench();
-  desk_ = new progress::TranslationDesk(doc_, this, textliste_, editorPane_,
+  desk_ = new progress::TranslationDesk(doc_, changes_, shown_, this, textliste_, editorPane_,
                                         {[this] {
                                            const bool writable = fit_->figures().textPieces.empty();
                                            return saveText() && writable;
@@ -72,19 +84,31 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
                                          [this] { applyFilter(); }, [this] { refreshProblems(); }});
   desk_->attachStatusBar(statusBar());
   desk_->markUnwritable(new editors::UnwritableMarks(editorPane_, [this] { return fit_->encoder(); }));
-  new preview::TextPreview(doc_, prompter_, this, editorPane_, {[this] { return leaveText(); }, [this] {
-                            TextlisteFuellen();
-                            documentChanged();
-                          }});
-  consistency_ = new progress::ConsistencyDesk(doc_, this, editorPane_, desk_->panel(), prompter_, chooser_,
-                                               {[this] { documentChanged(); }});
+  new preview::TextPreview(doc_, changes_, shown_, prompter_, this, editorPane_,
+                           {[this] { return leaveText(); }, [this] {
+                              TextlisteFuellen();
+                              documentChanged();
+                            }});
+  consistency_ = new progress::ConsistencyDesk(doc_, changes_, shown_, this, editorPane_, desk_->panel(), prompter_,
+                                               chooser_, {[this] { documentChanged(); }});
   consistency_->attachStatusBar(statusBar());
-  editors::ConnectEditorWindows(*this);
-  setCaption(ToQt(doc_.Fenstertitel));
-  ReadSettings(doc_, settingsPath().toStdString());
+  editing_ = std::make_unique<editors::EditingServices>(editors::EditingServices{
+      doc_, changes_, prompter_, settings_, this, [this] { documentChanged(); },
+      {[this](int bank, int text) { showBankText(bank, text); }, [this] { return leaveText(); },
+       [this] {
+         TextlisteFuellen();
+         ZeigeText();
+         documentChanged();
+       }},
+      [this](QWidget* search) { setSearchWindow(search); }});
+  editors::ConnectEditorWindows(*editing_);
+  setCaption(fenstertitel_);
+  ReadSettings(settings_, settingsPath().toStdString());
   setAcceptDrops(true);
   restoreWindowState();
 }
+
+MainWindow::~MainWindow() = default;
 
 QString MainWindow::settingsPath() const {
   return QDir(QString::fromStdString(programFolder_)).filePath(QString::fromLatin1(kSettingsFileName));

@@ -1,15 +1,19 @@
 #pragma once
-// Main: the one window that lives for the whole run. Its parts are spread over files named for what
-// they hold: layout and controls (main_window.cpp), menus, enabling and closing
-// (main_window_menus.cpp), the text editor with list and bank scroll bar (main_window_editor.cpp),
-// the long operations (main_window_operations.cpp), the exchange with a team: PO files, patches,
-// the checksum option (main_window_exchange.cpp), the workbench around the editor: status, problems,
-// keys, the question before typed text is lost (main_window_workbench.cpp), and files opened by
-// name, dropped or recent, with the remembered window state (main_window_files.cpp).
+// Main: the one window that lives for the whole run. It builds the window and wires the parts that
+// own a concern of their own: the translator's desk (progress/), the exchange with a team
+// (exchange/exchange_actions.h) and the editor windows (editors/editor_windows_hookup.h). What it
+// still holds itself is spread over files named for what they hold: layout and controls
+// (main_window.cpp), menus, enabling and closing (main_window_menus.cpp), the text editor with list
+// and bank scroll bar (main_window_editor.cpp), the long operations and what "Save in Rom" reports
+// (main_window_operations.cpp), the workbench around the editor: status, problems, keys, the
+// question before typed text is lost (main_window_workbench.cpp), and files opened by name, dropped
+// or recent, with the remembered window state (main_window_files.cpp).
 
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +21,10 @@
 #include "common/file_chooser.h"
 #include "common/prompter.h"
 #include "document.h"
+#include "editors/shown_text.h"
+#include "settings.h"
+#include "text_status.h"
+#include "workspace.h"
 
 class QAction;
 class QComboBox;
@@ -37,11 +45,16 @@ struct SavedRom;
 
 namespace orvane::editors {
 class EditorPane;
+struct EditingServices;
 }
 
 namespace orvane::progress {
 class ConsistencyDesk;
 class TranslationDesk;
+}
+
+namespace orvane::exchange {
+class ExchangeActions;
 }
 
 namespace orvane::shell {
@@ -57,12 +70,14 @@ class MainWindow : public QMainWindow {
   MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, std::string programFolder,
              QWidget* parent = nullptr);
 
-  Document& document() { return doc_; }
-  Prompter& prompter() { return prompter_; }
-  FileChooser& fileChooser() { return chooser_; }
+  ~MainWindow() override;
 
-  // Replaces the LoadFile window: the function fills GewaehlteDatei and LadeOption.
-  void setRomChooser(std::function<void(Document&)> chooser) { romChooser_ = std::move(chooser); }
+  Workspace& workspace() { return workspace_; }
+  Settings& settings() { return settings_; }
+  const editors::ShownText& shownText() const { return shown_; }
+
+  // Replaces the LoadFile window: the function gives the chosen ROM, or nothing.
+  void setRomChooser(std::function<std::optional<RomChoice>()> chooser) { romChooser_ = std::move(chooser); }
 
   // Shows text `textIndex0` + 1 of `bank` as if the user had moved the bank scroll bar and then
   // clicked the list entry.
@@ -72,7 +87,6 @@ class MainWindow : public QMainWindow {
   void setSearchWindow(QWidget* window) { searchWindow_ = window; }
   void closeSearchWindow();
 
-  bool schreibenLaeuft() const { return schreibenLaeuft_; }
   QString settingsPath() const;
 
   // Procedures the loaders and other windows call.
@@ -87,9 +101,6 @@ class MainWindow : public QMainWindow {
   // False when the user chose to stay with the pane unsaved.
   bool saveText();
   void toggleRomPane();
-  void exportTranslation();
-  void importTranslation();
-  void createPatch();
 
   // Loads a ROM (.smc, .fig, .swc, .sfc) or a project (.ovp) as "Load Rom" (option Normal) or "Load
   // Project" would with this file chosen.
@@ -111,10 +122,8 @@ class MainWindow : public QMainWindow {
  private:
   void buildControls();
   void buildMenus();
-  void buildExchangeMenus();
   SaveParams saveParams() const;
   void reportSaved(const SavedRom& saved);
-  std::string projectName() const;  // for the PO header and the progress report
   void enableAfterLoad();
   void showLoadedDocument();
   void lockForLongOperation(bool locked, bool romSave);
@@ -126,7 +135,7 @@ class MainWindow : public QMainWindow {
   void layoutPanes();
   void buildWorkbench();
   bool textShown() const;
-  void storePane();
+  void storePane(std::optional<StatusEvent> statusMove);
   void labelRow(QListWidgetItem* item, int text) const;
   void applyFilter();
   void moveText(int step);
@@ -135,7 +144,7 @@ class MainWindow : public QMainWindow {
   void refreshProblems();
   void showProblem(int index);
   bool problemsAllowSave();
-  void loadRomFrom(std::function<void(Document&)> chooser);
+  void loadRomFrom(const std::function<std::optional<RomChoice>()>& chooser);
   void loadProjectWith(FileChooser& chooser);
   void rememberFile(const std::string& path);
   void fillRecentMenu();
@@ -146,15 +155,22 @@ class MainWindow : public QMainWindow {
   Prompter& prompter_;
   FileChooser& chooser_;
   std::string programFolder_;
-  std::function<void(Document&)> romChooser_;
+  Workspace workspace_;
+  Settings settings_;
+  WorkspaceChanges changes_;
+  editors::ShownText shown_;
+  QString fenstertitel_;
+  int32_t LetzterProzentwert_ = 0;
+  std::unique_ptr<editors::EditingServices> editing_;
+  std::function<std::optional<RomChoice>()> romChooser_;
   bool schreibenLaeuft_ = false;
   std::vector<bool> enabledBeforeLock_;
-  std::string lastSavedRom_;  // the file "Save in Rom" wrote last: the target of "Create Patch…"
   QPointer<QWidget> searchWindow_;
   std::vector<ProblemRow> readBack_;  // what the last written ROM did not give back
   bool leaving_ = false;              // the shown text is being left after leaveText() agreed
   progress::TranslationDesk* desk_ = nullptr;  // statuses, notes and spelling
   progress::ConsistencyDesk* consistency_ = nullptr;  // similar texts, repeated lines, the glossary
+  exchange::ExchangeActions* exchange_ = nullptr;     // PO files, patches, the checksum option
 
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
@@ -186,9 +202,6 @@ class MainWindow : public QMainWindow {
   QAction* saveProject_ = nullptr;
   QAction* dateiOeffnen_ = nullptr;
   QAction* romSpeichern_ = nullptr;
-  QAction* exportPo_ = nullptr;
-  QAction* importPo_ = nullptr;
-  QAction* fixChecksum_ = nullptr;
 };
 
 }  // namespace orvane::shell

@@ -17,17 +17,9 @@
 
 namespace orvane::shell {
 
-namespace {
-
-bool ValidBankText(const Document& doc, int bank, int text) {
-  return bank >= 1 && bank <= kBankCount && text >= 1 && text <= doc.BankInfo[bank].TextCount;
-}
-
-}  // namespace
-
 void MainWindow::ZeigeText() {
-  if (!ValidBankText(doc_, doc_.AktuelleBank, doc_.AktuellerText)) return;
-  const TextPaar& text = doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText];
+  if (!shown_.valid(doc_)) return;
+  const TextPaar& text = doc_.Texte[shown_.AktuelleBank][shown_.AktuellerText];
   editorPane_->showStored(text.Aktuell);
   romPane_->showStored(text.Original);
   revert_->setEnabled(true);
@@ -38,33 +30,33 @@ void MainWindow::ZeigeText() {
 // Each row starts with the text's number, a "*" after it when the text differs from its original.
 void MainWindow::TextlisteFuellen() {
   textliste_->clear();
-  if (doc_.AktuelleBank < 1 || doc_.AktuelleBank > kBankCount) return;
-  const int count = doc_.BankInfo[doc_.AktuelleBank].TextCount;
+  if (shown_.AktuelleBank < 1 || shown_.AktuelleBank > kBankCount) return;
+  const int count = doc_.BankInfo[shown_.AktuelleBank].TextCount;
   for (int t = 1; t <= count; ++t) labelRow(new QListWidgetItem(textliste_), t);
-  textliste_->setCurrentRow(doc_.AktuellerText - 1);  // shows the text as if it had been clicked
+  textliste_->setCurrentRow(shown_.AktuellerText - 1);  // shows the text as if it had been clicked
   desk_->showProgress();
 }
 
 void MainWindow::onBankChanged(int bank) {
-  if (bank != doc_.AktuelleBank && !leaveText()) {
+  if (bank != shown_.AktuelleBank && !leaveText()) {
     const QSignalBlocker stay(scrollBank_);
-    scrollBank_->setValue(doc_.AktuelleBank);
+    scrollBank_->setValue(shown_.AktuelleBank);
     return;
   }
-  doc_.AktuellerText = 1;
-  doc_.AktuelleBank = bank;
+  shown_.AktuellerText = 1;
+  shown_.AktuelleBank = bank;
   ZeigeText();
   TextlisteFuellen();
 }
 
 void MainWindow::onTextSelected(int row) {
   if (row < 0) return;  // the list was just emptied
-  if (row != doc_.AktuellerText - 1 && !leaveText()) {
+  if (row != shown_.AktuellerText - 1 && !leaveText()) {
     const QSignalBlocker stay(textliste_);
-    textliste_->setCurrentRow(doc_.AktuellerText - 1);
+    textliste_->setCurrentRow(shown_.AktuellerText - 1);
     return;
   }
-  doc_.AktuellerText = row + 1;
+  shown_.AktuellerText = row + 1;
   ZeigeText();
   textBlockNr_->setTitle(QStringLiteral("Bank:") + ToQt(SignedLabelNumber(scrollBank_->value())) +
                          QStringLiteral("     Text:") + ToQt(SignedLabelNumber(row + 1)));
@@ -82,12 +74,12 @@ void MainWindow::showBankText(int bank, int textIndex0) {
 // The list keeps its place: only the saved row changes. A text the table cannot write whole is
 // stored only when the user says so, and then stays a draft.
 bool MainWindow::saveText() {
-  if (!ValidBankText(doc_, doc_.AktuelleBank, doc_.AktuellerText)) return false;
+  if (!shown_.valid(doc_)) return false;
   const std::vector<std::string> unwritable = fit_->figures().textPieces;
-  if (!unwritable.empty() && !editors::SaveUnwritableAnyway(prompter_, doc_.Fenstertitel, unwritable)) return false;
-  const std::string before = doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText].Aktuell;
-  storePane();
-  desk_->textSaved(before, !unwritable.empty());
+  if (!unwritable.empty() && !editors::SaveUnwritableAnyway(prompter_, fenstertitel_.toStdString(), unwritable))
+    return false;
+  storePane(unwritable.empty() ? StatusEvent::Edit : StatusEvent::SaveUnwritable);
+  desk_->textSaved();
   return true;
 }
 

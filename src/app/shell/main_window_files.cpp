@@ -39,10 +39,7 @@ void MainWindow::openFile(const QString& path) {
     GivenFile chooser(file);
     loadProjectWith(chooser);
   } else {
-    loadRomFrom([file](Document& doc) {
-      doc.GewaehlteDatei = file;
-      doc.LadeOption = 0;  // "Normal"
-    });
+    loadRomFrom([file] { return std::optional<RomChoice>(RomChoice{file, 0}); });  // "Normal"
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "editors/editor_pane.h"
 #include "editors/font_window.h"
+#include "exchange/exchange_actions.h"
 #include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
@@ -48,7 +49,7 @@ void MainWindow::buildMenus() {
   // The dictionary and name-list windows hook themselves onto these entries by object name.
   romMenue_ = AddMenu(bar, QStringLiteral("&Rom"), "RomMenue");
   AddItem(romMenue_, QStringLiteral("&Compression"), "Kompression");
-  buildExchangeMenus();
+  exchange_->addTo(dateiMenue_, romMenue_);
   editorMenue_ = AddMenu(bar, QStringLiteral("&Editor"), "Editor_Menue");
   AddItem(editorMenue_, QStringLiteral("&Items"), "ItemsMenue");
   AddItem(editorMenue_, QStringLiteral("Technic&Magic"), "TechMenue");
@@ -68,8 +69,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::enableAfterLoad() {
   saveProject_->setEnabled(true);
-  exportPo_->setEnabled(true);
-  importPo_->setEnabled(true);
+  exchange_->enable();
   romSpeichern_->setEnabled(true);
   romMenue_->menuAction()->setEnabled(true);
   editorMenue_->menuAction()->setEnabled(true);
@@ -101,7 +101,7 @@ void MainWindow::lockForLongOperation(bool locked, bool romSave) {
 }
 
 void MainWindow::openAbout() {
-  auto* about = new AboutWindow(ToQt(doc_.Fenstertitel), this);
+  auto* about = new AboutWindow(fenstertitel_, this);
   about->exec();
 }
 
@@ -115,7 +115,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (doc_.Geaendert) {
+  if (workspace_.Geaendert) {
     Message question = MakeMessage("Warning!", std::string("You haven't saved your changes!") + kCrLf +
                                                    "Do you still want to quit?",
                                    Icon::Exclamation, Buttons::YesNo, true);
@@ -126,7 +126,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     closeSearchWindow();
   }
-  WriteSettings(doc_, settingsPath().toStdString());
+  WriteSettings(settings_, settingsPath().toStdString());
   saveWindowState();
   // Every other window goes with the main window.
   for (QWidget* window : QApplication::topLevelWidgets())

@@ -1,6 +1,7 @@
 // The long operations of the main window: "Load Rom", "Save in Rom", "Save Project" and
 // "Load Project". The work itself is in the core; here are the window's part of it: the LoadFile
-// window, enabling, locking, the progress bar, the caption and the Cancel button.
+// window, enabling, locking, the progress bar, the caption, the Cancel button and what "Save in Rom"
+// reports after the write.
 
 #include <QDir>
 #include <QListWidget>
@@ -8,13 +9,17 @@
 #include <QProgressBar>
 #include <QScrollBar>
 
+#include "check/read_back.h"
+#include "common/program_title.h"
 #include "editors/editor_pane.h"
+#include "exchange/exchange_actions.h"
 #include "operations/save_procedure.h"
 #include "progress/translation_desk.h"
 #include "project/project_file.h"
 #include "rom/load_file_dialog.h"
 #include "rom/rom_loader.h"
 #include "shell/main_window.h"
+#include "shell/problems_dock.h"
 #include "widgets/qt_cp1252.h"
 #include "widgets/qt_progress_sink.h"
 
@@ -59,19 +64,16 @@ class StartReportingSink : public ProgressSink {
 
 void MainWindow::loadRom() {
   if (!leaveText()) return;
-  loadRomFrom(romChooser_ ? romChooser_ : [this](Document& doc) {
-    rom::LoadFileDialog::Choose(doc, QDir::currentPath(), this);
-  });
+  loadRomFrom(romChooser_ ? romChooser_ : [this] { return rom::LoadFileDialog::Choose(QDir::currentPath(), this); });
 }
 
-void MainWindow::loadRomFrom(std::function<void(Document&)> chooser) {
+void MainWindow::loadRomFrom(const std::function<std::optional<RomChoice>()>& chooser) {
   doc_.TabelleGeaendert = false;
-  chooser(doc_);
-  if (doc_.LadeOption == -1) return;
+  const std::optional<RomChoice> choice = chooser();
+  if (!choice) return;
 
   RomLoadParams params;
-  params.romPath = doc_.GewaehlteDatei;
-  params.ladeOption = doc_.LadeOption;
+  params.choice = *choice;
   params.programFolder = programFolder_;
   params.headerAccepted = [this] {
     editorPane_->showStored({});
@@ -81,21 +83,20 @@ void MainWindow::loadRomFrom(std::function<void(Document&)> chooser) {
     romSpeichern_->setEnabled(true);
     romMenue_->menuAction()->setEnabled(true);
   };
-  const LoadOutcome outcome = RomLaden(doc_, params, prompter_);
+  const LoadOutcome outcome = RomLaden(doc_, workspace_, params, prompter_);
   QDir::setCurrent(QString::fromStdString(programFolder_));
   if (outcome != LoadOutcome::Loaded) return;
 
   enableAfterLoad();
   showLoadedDocument();
-  rememberFile(params.romPath);
+  rememberFile(params.choice.path);
 }
 
 // The end of every successful load: bank 1, text 1, nothing changed yet.
 void MainWindow::showLoadedDocument() {
-  doc_.AktuellerText = 1;
-  doc_.AktuelleBank = 1;
-  setCaption(ToQt(doc_.Fenstertitel));
-  doc_.Geaendert = false;
+  shown_ = {};
+  setCaption(fenstertitel_);
+  workspace_.Geaendert = false;
   {
     const QSignalBlocker quiet(scrollBank_);
     scrollBank_->setValue(1);
@@ -108,35 +109,39 @@ void MainWindow::showLoadedDocument() {
 
 void MainWindow::saveInRom() {
   if (!problemsAllowSave()) return;
-  QtProgressSink bar(doc_, status_, [this] { return schreibenLaeuft_; }, [this](const QString& c) { setCaption(c); });
+  QtProgressSink bar(fenstertitel_, LetzterProzentwert_, status_, [this] { return schreibenLaeuft_; },
+                     [this](const QString& c) { setCaption(c); });
   StartReportingSink sink(bar, [this] {
     lockForLongOperation(true, true);
     status_->show();
     schreibenLaeuft_ = true;
   });
   SavedRom saved;
-  const SaveOutcome outcome = SaveInRom(doc_, saveParams(), prompter_, sink, chooser_, &saved);
+  const SaveOutcome outcome = SaveInRom(doc_, saveParams(), prompter_, sink, chooser_, changes_, &saved);
   if (!sink.started()) return;
   lockForLongOperation(false, true);
   status_->setValue(0);
   status_->hide();
-  setCaption(ToQt(doc_.Fenstertitel));
+  setCaption(fenstertitel_);
   schreibenLaeuft_ = false;
-  if (outcome == SaveOutcome::Finished) reportSaved(saved);
+  if (outcome != SaveOutcome::Finished) return;
+  workspace_.Geaendert = false;
+  reportSaved(saved);
 }
 
 void MainWindow::saveProject() {
-  QtProgressSink bar(doc_, status_, [] { return true; }, [this](const QString& c) { setCaption(c); });
+  QtProgressSink bar(fenstertitel_, LetzterProzentwert_, status_, [] { return true; },
+                     [this](const QString& c) { setCaption(c); });
   StartReportingSink sink(bar, [this] {
     lockForLongOperation(true, false);
     status_->show();
   });
-  SaveProject(doc_, chooser_, prompter_, sink);
+  SaveProject(doc_, workspace_, chooser_, prompter_, sink);
   if (!sink.started()) return;
   lockForLongOperation(false, false);
   status_->setValue(0);
   status_->hide();
-  setCaption(ToQt(doc_.Fenstertitel));
+  setCaption(fenstertitel_);
 }
 
 namespace {
@@ -160,17 +165,18 @@ void MainWindow::loadProject() {
 
 void MainWindow::loadProjectWith(FileChooser& given) {
   RememberingChooser chooser(given);
-  QtProgressSink bar(doc_, status_, [] { return true; }, [this](const QString& c) { setCaption(c); });
+  QtProgressSink bar(fenstertitel_, LetzterProzentwert_, status_, [] { return true; },
+                     [this](const QString& c) { setCaption(c); });
   StartReportingSink sink(bar, [this] {
     lockForLongOperation(true, false);
     status_->show();
   });
-  const ProjectOutcome outcome = LoadProject(doc_, chooser, prompter_, sink);
+  const ProjectOutcome outcome = LoadProject(doc_, workspace_, chooser, prompter_, sink);
   if (outcome != ProjectOutcome::Cancelled) closeSearchWindow();
   if (sink.started()) lockForLongOperation(false, false);
   status_->setValue(0);
   status_->hide();
-  setCaption(ToQt(doc_.Fenstertitel));
+  setCaption(fenstertitel_);
   // A load that stopped half-way has replaced part of the document: the panes show it as it now is.
   if (outcome == ProjectOutcome::Stopped || outcome == ProjectOutcome::Corrupt) {
     ZeigeText();
@@ -180,6 +186,27 @@ void MainWindow::loadProjectWith(FileChooser& given) {
   enableAfterLoad();
   showLoadedDocument();
   if (chooser.chosen) rememberFile(*chooser.chosen);
+}
+
+SaveParams MainWindow::saveParams() const {
+  SaveParams params;
+  params.fixChecksum = exchange_->fixChecksum();
+  params.keepBackup = keepBackup_->isChecked();
+  params.confirmReplace = true;
+  params.RomPfadGeladen = workspace_.RomPfadGeladen;
+  params.OhneOptimierWarnung = settings_.OhneOptimierWarnung;
+  params.programName = kProgramName;
+  return params;
+}
+
+void MainWindow::reportSaved(const SavedRom& saved) {
+  exchange_->romSaved(saved);
+  readBack_ = ReadBackProblems(doc_, saved.readBack);
+  refreshProblems();
+  if (!saved.readBack.empty()) {
+    problems_->show();
+    prompter_.ask(ReadBackMessage(saved.readBack));
+  }
 }
 
 }  // namespace orvane::shell

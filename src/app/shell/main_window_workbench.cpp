@@ -54,7 +54,7 @@ constexpr Key kKeys[] = {
 }  // namespace
 
 void MainWindow::buildWorkbench() {
-  fit_ = new FitStatus(doc_, this);
+  fit_ = new FitStatus(doc_, shown_, this);
   setStatusBar(fit_);
   problems_ = new ProblemsDock(this);
   addDockWidget(Qt::BottomDockWidgetArea, problems_);
@@ -92,24 +92,30 @@ void MainWindow::buildWorkbench() {
   key(QKeySequence(Qt::Key_F1), &MainWindow::showKeys);
 }
 
-bool MainWindow::textShown() const { return textSpeichern_->isEnabled() && doc_.AktuelleBank >= 1; }
+bool MainWindow::textShown() const { return textSpeichern_->isEnabled() && shown_.AktuelleBank >= 1; }
 
 bool MainWindow::leaveText() {
   if (leaving_ || !editorPane_->edited() || !textShown()) return true;
-  Message question = MakeMessage(doc_.Fenstertitel, "Save the changes to this text?", Icon::Exclamation);
+  Message question = MakeMessage(fenstertitel_.toStdString(), "Save the changes to this text?", Icon::Exclamation);
   question.buttons = Buttons::YesNoCancel;
   question.defaultAnswer = Answer::Yes;
   const Answer answer = prompter_.ask(question);
-  if (answer == Answer::Yes) storePane();
+  if (answer == Answer::Yes) storePane(std::nullopt);
   return answer != Answer::Cancel;
 }
 
-// The pane's lines into the shown text, as "Save" stores them.
-void MainWindow::storePane() {
-  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
-  if (bank < 1 || bank > kBankCount || text < 1 || text > doc_.BankInfo[bank].TextCount) return;
-  doc_.Texte[bank][text].Aktuell = StoredFromLines(editorPane_->displayedLines());
-  doc_.Geaendert = true;
+// The pane's lines into the shown text, as "Save" stores them, moving its status on by `statusMove`:
+// an edit moves it only when the text changed, the save of an unwritable text always does.
+void MainWindow::storePane(std::optional<StatusEvent> statusMove) {
+  const int bank = shown_.AktuelleBank, text = shown_.AktuellerText;
+  if (!shown_.valid(doc_)) return;
+  std::string typed = StoredFromLines(editorPane_->displayedLines());
+  DocumentChange change("Save text");
+  if (statusMove == StatusEvent::SaveUnwritable ||
+      (statusMove == StatusEvent::Edit && typed != doc_.Texte[bank][text].Aktuell))
+    AddStatusEvent(change, doc_, bank, text, *statusMove);
+  change.setText(doc_, {TextList::Dialogue, bank, text}, std::move(typed));
+  changes_.Commit(std::move(change));
   if (QListWidgetItem* item = textliste_->item(text - 1)) labelRow(item, text);
   editorPane_->showStored(doc_.Texte[bank][text].Aktuell);
   fit_->stored(text);
@@ -117,12 +123,12 @@ void MainWindow::storePane() {
 }
 
 void MainWindow::labelRow(QListWidgetItem* item, int text) const {
-  const TextPaar& pair = doc_.Texte[doc_.AktuelleBank][text];
+  const TextPaar& pair = doc_.Texte[shown_.AktuelleBank][text];
   const bool changed = pair.Aktuell != pair.Original;
   item->setText(QString::number(text) + (changed ? QStringLiteral("* ") : QStringLiteral("  ")) + ToQt(pair.Aktuell));
   item->setData(Qt::UserRole, changed);
   item->setForeground(changed ? QBrush(QColor(0, 70, 160)) : QBrush());
-  const TextStatus status = ProgressOf(doc_, doc_.AktuelleBank, text).status;
+  const TextStatus status = ProgressOf(doc_, shown_.AktuelleBank, text).status;
   item->setIcon(progress::StatusMark(status));
   const int want = filter_->currentIndex();  // all, changed, unchanged, then the statuses
   item->setHidden(want == 1 || want == 2 ? changed != (want == 1) : !progress::StatusWanted(want - 3, status));
@@ -144,7 +150,7 @@ void MainWindow::moveBank(int step) {
 
 void MainWindow::saveAndNext() {
   if (!textSpeichern_->isEnabled()) return;
-  const int bank = doc_.AktuelleBank, text = doc_.AktuellerText;
+  const int bank = shown_.AktuelleBank, text = shown_.AktuellerText;
   const bool writable = fit_->figures().textPieces.empty();
   if (!saveText()) return;
   if (writable) {  // a text the table cannot write whole stays a draft
@@ -156,12 +162,12 @@ void MainWindow::saveAndNext() {
 
 void MainWindow::revertText() {
   if (!textShown()) return;
-  editorPane_->putStored(doc_.Texte[doc_.AktuelleBank][doc_.AktuellerText].Original);
+  editorPane_->putStored(doc_.Texte[shown_.AktuelleBank][shown_.AktuellerText].Original);
 }
 
 void MainWindow::goToText() {
   if (!scrollBank_->isEnabled()) return;
-  GoToDialog dialog(doc_, this);
+  GoToDialog dialog(doc_, shown_, this);
   if (dialog.exec() == QDialog::Accepted) showBankText(dialog.bank(), dialog.text() - 1);
 }
 
@@ -170,14 +176,14 @@ void MainWindow::showKeys() {
   for (const Key& key : kKeys) text += std::string(text.empty() ? "" : kCrLf) + key.keys + ": " + key.what;
   if (const std::vector<std::string>& unwritable = fit_->figures().textPieces; !unwritable.empty())
     text += std::string(kCrLf) + kCrLf + "This text has characters the table cannot write: " + ListedPieces(unwritable) + ". " +
-            TableFileAdvice(FindTableFile(programFolder_, doc_.RomPfad));
+            TableFileAdvice(FindTableFile(programFolder_, workspace_.RomPfad));
   prompter_.ask(MakeMessage("Keys", text, Icon::Information));
 }
 
 void MainWindow::refreshProblems() {
   std::vector<ProblemRow> rows = FindProblems(doc_);
   rows.insert(rows.end(), readBack_.begin(), readBack_.end());
-  AddTableFileAdvice(FindTableFile(programFolder_, doc_.RomPfad), rows);
+  AddTableFileAdvice(FindTableFile(programFolder_, workspace_.RomPfad), rows);
   AddAdvice(doc_, desk_->problemsScan(), rows);
   problems_->setRows(std::move(rows));
 }
@@ -198,7 +204,7 @@ void MainWindow::showProblem(int index) {
   } else if (row.place->list == TextList::Dialogue) {
     showBankText(row.place->bank, row.place->index - 1);
   } else {
-    editors::OpenNameWindowAt(*this, *row.place);
+    editors::OpenNameWindowAt(*editing_, *row.place);
   }
 }
 

@@ -31,9 +31,9 @@ bool LeadingNumber(const std::string& line, int16_t& value) {
 
 }  // namespace
 
-void ReadSettings(Document& doc, const std::string& path) {
-  doc.OhneOptimierWarnung = 1;
-  doc.Einstellung2 = 4;
+void ReadSettings(Settings& settings, const std::string& path) {
+  settings.OhneOptimierWarnung = 1;
+  settings.Einstellung2 = 4;
   // Two short lines: anything that is not a small regular file is no settings file of ours.
   constexpr uint64_t kLargestSettings = 4096;
   std::istringstream in;
@@ -45,13 +45,13 @@ void ReadSettings(Document& doc, const std::string& path) {
   }
   std::string line;
   int16_t value = 0;
-  if (std::getline(in, line) && LeadingNumber(line, value)) doc.OhneOptimierWarnung = value;
-  if (std::getline(in, line) && LeadingNumber(line, value)) doc.Einstellung2 = value;
+  if (std::getline(in, line) && LeadingNumber(line, value)) settings.OhneOptimierWarnung = value;
+  if (std::getline(in, line) && LeadingNumber(line, value)) settings.Einstellung2 = value;
 }
 
-bool WriteSettings(const Document& doc, const std::string& path) {
+bool WriteSettings(const Settings& settings, const std::string& path) {
   const std::string content =
-      PrintedNumber(doc.OhneOptimierWarnung) + "\r\n" + PrintedNumber(doc.Einstellung2) + "\r\n";
+      PrintedNumber(settings.OhneOptimierWarnung) + "\r\n" + PrintedNumber(settings.Einstellung2) + "\r\n";
   try {
     WriteFileAtomically(path, content);
     return true;

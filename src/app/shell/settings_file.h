@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "document.h"
+#include "settings.h"
 
 namespace orvane::shell {
 
@@ -11,9 +11,9 @@ inline constexpr const char* kSettingsFileName = "settings.ini";
 
 // Missing file → 1 and 4. Each line gives the number at its start (leading blanks skipped; no
 // number → 0); a missing line or a number outside 16 bits keeps that value's default.
-void ReadSettings(Document& doc, const std::string& path);
+void ReadSettings(Settings& settings, const std::string& path);
 
 // " 1 " CR LF " 4 " CR LF. Returns false when the file could not be written.
-bool WriteSettings(const Document& doc, const std::string& path);
+bool WriteSettings(const Settings& settings, const std::string& path);
 
 }  // namespace orvane::shell

@@ -7,18 +7,21 @@
 
 namespace orvane::shell {
 
-QtProgressSink::QtProgressSink(Document& doc, QProgressBar* bar, std::function<bool()> keepRunning,
-                               std::function<void(const QString&)> setCaption)
-    : doc_(doc), bar_(bar), keepRunning_(std::move(keepRunning)), setCaption_(std::move(setCaption)) {}
+QtProgressSink::QtProgressSink(QString restingCaption, int32_t& lastPercent, QProgressBar* bar,
+                               std::function<bool()> keepRunning, std::function<void(const QString&)> setCaption)
+    : restingCaption_(std::move(restingCaption)),
+      LetzterProzentwert_(lastPercent),
+      bar_(bar),
+      keepRunning_(std::move(keepRunning)),
+      setCaption_(std::move(setCaption)) {}
 
 bool QtProgressSink::progress(int32_t done, int32_t total) {
   if (bar_->maximum() != 100) bar_->setMaximum(100);
   if (bar_->minimum() != 0) bar_->setMinimum(0);
   const int32_t percent = ProzentWert(done, total);
-  // One remembered value for every bar, as the percentage is shared by all long operations.
-  if (percent != doc_.LetzterProzentwert) {
+  if (percent != LetzterProzentwert_) {
     bar_->setValue(percent);
-    doc_.LetzterProzentwert = percent;
+    LetzterProzentwert_ = percent;
   }
   return keepGoing();
 }
@@ -28,8 +31,6 @@ bool QtProgressSink::keepGoing() {
   return keepRunning_();
 }
 
-void QtProgressSink::caption(const std::string& text) {
-  setCaption_(text.empty() ? ToQt(doc_.Fenstertitel) : ToQt(text));
-}
+void QtProgressSink::caption(const std::string& text) { setCaption_(text.empty() ? restingCaption_ : ToQt(text)); }
 
 }  // namespace orvane::shell

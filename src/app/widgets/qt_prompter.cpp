@@ -34,6 +34,8 @@ Answer QtPrompter::ask(const Message& message) {
   QMessageBox box(parent_);
   box.setWindowTitle(ToQt(message.title));
   box.setText(ToQt(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  // Where it happened ("line 12 of the project file") stands under the message itself.
+  if (!message.place.empty()) box.setInformativeText(ToQt(message.place));
   box.setIcon(ToQtIcon(message.icon));
   switch (message.buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;

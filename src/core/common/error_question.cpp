@@ -9,6 +9,12 @@ bool AskContinueAfterError(Prompter& prompter, const RunError& error, const std:
   return prompter.ask(m) == Answer::Yes;
 }
 
+Message StopMessage(const std::string& title, const RunError& error) {
+  Message m = MakeMessage(title, "Error Nr. " + std::to_string(error.number()) + ": " + error.description(), Icon::Stop);
+  m.place = error.place();
+  return m;
+}
+
 void ReportError(Prompter& prompter, const RunError& error) {
   Message m = MakeMessage("Error Nr. " + std::to_string(error.number()), error.description(), Icon::Stop);
   m.place = error.place();

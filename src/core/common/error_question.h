@@ -14,4 +14,7 @@ bool AskContinueAfterError(Prompter& prompter, const RunError& error, const std:
 // Tells of an error that ends the operation without a choice: "Error Nr. N" and its description.
 void ReportError(Prompter& prompter, const RunError& error);
 
+// The same for a command with a title of its own: "Error Nr. N: description" under `title`.
+Message StopMessage(const std::string& title, const RunError& error);
+
 }  // namespace orvane

@@ -34,10 +34,12 @@ void StoreDictionary(Document& doc, std::span<const std::string> lines) {
   }
 }
 
-void SaveDictionary(Document& doc, std::span<const std::string> lines) {
-  StoreDictionary(doc, lines);
-  doc.Geaendert = true;
-  doc.TabelleGeaendert = true;
+DocumentChange SaveDictionary(const Document& doc, std::span<const std::string> lines) {
+  std::vector<std::string> entries(lines.begin(), lines.end());
+  entries.resize(kDictionaryEntries);
+  DocumentChange change("Save dictionary");
+  change.setDictionary(doc, std::move(entries), true);
+  return change;
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document.h"
+#include "document_change.h"
 
 namespace orvane {
 
@@ -28,7 +29,7 @@ std::string FreeMemoryLabel(int32_t used);
 std::vector<std::string> ReadDictionary(const Document& doc);
 // Puts line code-33 into each code 33..159; lines missing from a shorter list become empty entries.
 void StoreDictionary(Document& doc, std::span<const std::string> lines);
-// TabSpeichern: stores the list and marks the document changed and the dictionary settled.
-void SaveDictionary(Document& doc, std::span<const std::string> lines);
+// TabSpeichern: the list stored as the dictionary, which then counts as settled.
+DocumentChange SaveDictionary(const Document& doc, std::span<const std::string> lines);
 
 }  // namespace orvane

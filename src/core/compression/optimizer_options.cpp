@@ -26,10 +26,10 @@ uint8_t KomprimModusFromMode(OptimizerMode mode) {
   return 0;
 }
 
-OptimizerParams WindowRunParams(const Document& doc, int32_t listLines, uint64_t seed) {
+OptimizerParams WindowRunParams(const Settings& settings, int32_t listLines, uint64_t seed) {
   OptimizerParams params;
-  params.mode = ModeFromKomprimModus(doc.KomprimModus);
-  params.samplesPerText = doc.Suchtiefe;
+  params.mode = ModeFromKomprimModus(settings.KomprimModus);
+  params.samplesPerText = settings.Suchtiefe;
   params.countingStep = params.mode == OptimizerMode::Fast ? 3 : 1;
   params.pickLimit = listLines;
   params.exclusionPasses = 1;

@@ -1,12 +1,12 @@
 #pragma once
-// The optimizer's options (KomprimModus, Suchtiefe, OptionenBestaetigt live in the Document) and the
-// rules the options window and the window run apply to them.
+// The optimizer's options (KomprimModus and Suchtiefe, kept in the settings) and the rules the
+// options window and the window run apply to them.
 
 #include <cstdint>
 #include <string>
 
 #include "compression/optimizer.h"
-#include "document.h"
+#include "settings.h"
 
 namespace orvane {
 
@@ -22,6 +22,6 @@ uint8_t KomprimModusFromMode(OptimizerMode mode);
 
 // Parameters of a window run from the confirmed options: samples from Suchtiefe, every text counted
 // in accurate mode and every third in fast mode, the pick limit from the list's line count.
-OptimizerParams WindowRunParams(const Document& doc, int32_t listLines, uint64_t seed);
+OptimizerParams WindowRunParams(const Settings& settings, int32_t listLines, uint64_t seed);
 
 }  // namespace orvane

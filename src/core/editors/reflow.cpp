@@ -57,9 +57,10 @@ std::vector<TextReflow> PlanReflow(const Document& doc, int32_t bank, ReflowChoi
   return plan;
 }
 
-void ApplyReflow(Document& doc, const std::vector<TextReflow>& plan) {
-  for (const TextReflow& change : plan) WorkingText(doc, change.place) = change.after;
-  if (!plan.empty()) doc.Geaendert = true;
+DocumentChange ReflowChange(const Document& doc, const std::vector<TextReflow>& plan) {
+  DocumentChange change("Reflow (" + std::to_string(plan.size()) + " texts)");
+  for (const TextReflow& text : plan) change.setText(doc, text.place, text.after);
+  return change;
 }
 
 }  // namespace orvane

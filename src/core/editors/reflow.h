@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document.h"
+#include "document_change.h"
 #include "rom/display_form.h"
 #include "text_places.h"
 
@@ -33,7 +34,7 @@ struct TextReflow {
 // The dialogue texts of `bank` (of every bank with 0) that reflowing changes, in place order.
 std::vector<TextReflow> PlanReflow(const Document& doc, int32_t bank, ReflowChoice choice);
 
-// Puts the reflowed texts into the document and marks it changed when there was one.
-void ApplyReflow(Document& doc, const std::vector<TextReflow>& plan);
+// The reflowed texts as one change to the document.
+DocumentChange ReflowChange(const Document& doc, const std::vector<TextReflow>& plan);
 
 }  // namespace orvane

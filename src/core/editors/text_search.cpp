@@ -61,11 +61,11 @@ int32_t CountInWorkingTexts(const Document& doc, std::string_view pattern, bool 
   return static_cast<int32_t>(count);
 }
 
-int32_t ReplaceAll(Document& doc, std::string_view pattern, std::string_view replacement, bool matchCase) {
-  int32_t count = 0;
+Replacement ReplaceAll(const Document& doc, std::string_view pattern, std::string_view replacement, bool matchCase) {
+  Replacement replaced{0, DocumentChange("Replace all")};
   for (int32_t bank = 1; bank <= kBankCount; ++bank) {
     for (int32_t t = 1; t <= doc.BankInfo[bank].TextCount; ++t) {
-      std::string& text = doc.Texte[bank][t].Aktuell;
+      const std::string& text = doc.Texte[bank][t].Aktuell;
       const std::vector<size_t> at = Matches(text, pattern, matchCase);
       if (at.empty()) continue;
       std::string out;
@@ -74,12 +74,11 @@ int32_t ReplaceAll(Document& doc, std::string_view pattern, std::string_view rep
         out.append(text, done, pos - done).append(replacement);
         done = pos + pattern.size();
       }
-      text = out + text.substr(done);
-      count += static_cast<int32_t>(at.size());
+      replaced.change.setText(doc, {TextList::Dialogue, bank, t}, out + text.substr(done));
+      replaced.count += static_cast<int32_t>(at.size());
     }
   }
-  if (count > 0) doc.Geaendert = true;
-  return count;
+  return replaced;
 }
 
 std::string HitLine(const TextHit& hit) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document.h"
+#include "document_change.h"
 
 namespace orvane {
 
@@ -35,8 +36,12 @@ Snippet HitSnippet(const Document& doc, const TextHit& hit, size_t patternLength
 
 // Every occurrence in the working texts (non-overlapping, left to right), which "Replace all" would replace.
 int32_t CountInWorkingTexts(const Document& doc, std::string_view pattern, bool matchCase);
-// Replaces them all; returns how many; marks the document changed when there was one.
-int32_t ReplaceAll(Document& doc, std::string_view pattern, std::string_view replacement, bool matchCase);
+// "Replace all": every text with an occurrence gets the replacement there; `count` says how many.
+struct Replacement {
+  int32_t count = 0;
+  DocumentChange change;
+};
+Replacement ReplaceAll(const Document& doc, std::string_view pattern, std::string_view replacement, bool matchCase);
 
 // "Found in Bank: 3  Textnummer: 12"
 std::string HitLine(const TextHit& hit);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document.h"
+#include "document_change.h"
 #include "text_places.h"
 
 namespace orvane {
@@ -47,8 +48,8 @@ struct PoImportPlan {
 // when the file cannot be read.
 PoImportPlan PlanPoImport(const Document& doc, const std::string& path);
 
-// Writes the planned texts and statuses into the document and sets Geaendert when any changed.
-void ApplyPoImport(Document& doc, const PoImportPlan& plan);
+// The planned texts and statuses as one change.
+DocumentChange PoImportChange(const Document& doc, const PoImportPlan& plan);
 
 // "texts.po:14: bank 3 text 12: the source text changed"
 std::string FindingLine(const std::string& fileName, const PoFinding& finding);

@@ -114,10 +114,15 @@ PoImportPlan PlanPoImport(const Document& doc, const std::string& path) {
   return plan;
 }
 
-void ApplyPoImport(Document& doc, const PoImportPlan& plan) {
-  for (const auto& [place, text] : plan.changes) WorkingText(doc, place) = text;
-  for (const auto& [place, status] : plan.statuses) ProgressOf(doc, place.bank, place.index).status = status;
-  if (!plan.changes.empty() || !plan.statuses.empty()) doc.Geaendert = true;
+DocumentChange PoImportChange(const Document& doc, const PoImportPlan& plan) {
+  DocumentChange change("Import translation");
+  for (const auto& [place, text] : plan.changes) change.setText(doc, place, text);
+  for (const auto& [place, status] : plan.statuses) {
+    TextProgress after = ProgressOf(doc, place.bank, place.index);
+    after.status = status;
+    change.setProgress(doc, place.bank, place.index, std::move(after));
+  }
+  return change;
 }
 
 std::string FindingLine(const std::string& fileName, const PoFinding& finding) {

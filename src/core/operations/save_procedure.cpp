@@ -10,6 +10,7 @@
 
 #include "common/file_helpers.h"
 #include "common/run_error.h"
+#include "compression/dictionary_budget.h"
 #include "compression/optimizer.h"
 #include "exchange/cartridge.h"
 #include "operations/save_report.h"
@@ -22,12 +23,6 @@ namespace orvane {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The program's name without its version, as the copy message's title.
-std::string ApplicationTitle(const Document& doc) {
-  const size_t version = doc.Fenstertitel.find(" V ");
-  return version == std::string::npos ? doc.Fenstertitel : doc.Fenstertitel.substr(0, version);
-}
 
 // Fails the way opening `path` for writing would. A file without any write permission counts as
 // read-only for everyone, as a read-only file does elsewhere, so not even root replaces it. Only a
@@ -63,9 +58,10 @@ Message NothingWrittenMessage(const std::string& title, const std::string& targe
 // One save: the output image, the writers' shared state and the way through the steps.
 class SaveRun {
  public:
-  SaveRun(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress)
+  SaveRun(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress, ChangeSink& changes)
       : doc_(doc),
         params_(params),
+        changes_(changes),
         prompter_(prompter),
         ctx_{.doc = doc, .image = image_, .prompter = prompter, .progress = progress, .overflows = {}} {}
 
@@ -96,6 +92,7 @@ class SaveRun {
 
   Document& doc_;
   const SaveParams& params_;
+  ChangeSink& changes_;
   Prompter& prompter_;
   RomImage image_;
   WriteContext ctx_;
@@ -108,8 +105,10 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   const std::string& target = *chosen;
   const bool replaces = FileExists(target);
   std::error_code same;
-  if (params_.confirmReplace && replaces && !(FileExists(doc_.RomPfadGeladen) && fs::equivalent(target, doc_.RomPfadGeladen, same))) {
-    Message question = MakeMessage(ApplicationTitle(doc_), target + " already exists." + kCrLf + "Do you want to replace it?",
+  const std::string& loaded = params_.RomPfadGeladen;
+  if (params_.confirmReplace && replaces && !(FileExists(loaded) && fs::equivalent(target, loaded, same))) {
+    Message question = MakeMessage(params_.programName,
+                                   target + " already exists." + kCrLf + "Do you want to replace it?",
                                    Icon::Exclamation, Buttons::YesNo);
     question.defaultAnswer = Answer::No;
     if (prompter_.ask(question) != Answer::Yes) return SaveOutcome::Cancelled;
@@ -117,16 +116,16 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   std::error_code ec;
   const bool existed = fs::exists(target, ec);
   const auto stopped = [&] {
-    prompter_.ask(NothingWrittenMessage(ApplicationTitle(doc_), target, existed));
+    prompter_.ask(NothingWrittenMessage(params_.programName, target, existed));
     return SaveOutcome::Stopped;
   };
 
   // A new name starts as a copy of the loaded ROM, made in memory: the file and its folders appear
   // only when the save completes.
-  const bool copied = !existed && !doc_.RomPfadGeladen.empty();
+  const bool copied = !existed && !params_.RomPfadGeladen.empty();
   std::vector<uint8_t> base;
   if (copied) {
-    if (!CopyIntoMemory(doc_.RomPfadGeladen, base)) return stopped();
+    if (!CopyIntoMemory(params_.RomPfadGeladen, base)) return stopped();
   } else if (Guarded([&] { base = OpenOutput(target); }) == Step::Stop) {
     return stopped();
   }
@@ -134,11 +133,11 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   const ImageKind baseKind = base.empty() ? KindForName(target).value_or(ImageKind::Headed)
                                           : KindForSize(base.size()).value_or(ImageKind::Headed);
   const std::optional<ImageKind> kind =
-      ChooseWrittenKind(baseKind, target, copied, params_.writtenKind, prompter_, ApplicationTitle(doc_));
+      ChooseWrittenKind(baseKind, target, copied, params_.writtenKind, prompter_, params_.programName);
   if (!kind) return SaveOutcome::Cancelled;
   const bool hadBytes = !base.empty();
   image_ = RomImage(ToHeldImage(std::move(base), baseKind));
-  if (hadBytes && !AcceptedAsGame(copied ? doc_.RomPfadGeladen : target)) return SaveOutcome::Cancelled;
+  if (hadBytes && !AcceptedAsGame(copied ? params_.RomPfadGeladen : target)) return SaveOutcome::Cancelled;
 
   // Nothing is written when the dictionary could not be settled, so the file stays as it is.
   if (!Optimize()) return stopped();
@@ -167,10 +166,9 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   if (!ctx_.overflows.empty()) prompter_.ask(OverflowMessage(ctx_.overflows));
   const bool inPlace = written == FileWrite::InPlace;
   if (inPlace)
-    prompter_.ask(MakeMessage(ApplicationTitle(doc_),
+    prompter_.ask(MakeMessage(params_.programName,
                               "The folder of \"" + target + "\" cannot be written, so the file was overwritten in "
                               "place instead of being replaced.", Icon::Information));
-  doc_.Geaendert = false;
   if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows, inPlace};
   return SaveOutcome::Finished;
 }
@@ -180,7 +178,7 @@ bool SaveRun::CopyIntoMemory(const std::string& source, std::vector<uint8_t>& by
     bytes = ReadWholeFile(source);
     return true;
   } catch (const RunError&) {
-    prompter_.ask(MakeMessage(ApplicationTitle(doc_), "Couldn't copy file \"" + source + "\""));
+    prompter_.ask(MakeMessage(params_.programName, "Couldn't copy file \"" + source + "\""));
     return false;
   }
 }
@@ -189,7 +187,7 @@ bool SaveRun::CopyIntoMemory(const std::string& source, std::vector<uint8_t>& by
 // it anyway counts for the loaded ROM itself.
 bool SaveRun::AcceptedAsGame(const std::string& basePath) {
   const std::string problem = GameImageProblem(image_);
-  if (problem.empty() || (doc_.loadedImage.foreignAccepted && SameFile(basePath, doc_.RomPfadGeladen))) return true;
+  if (problem.empty() || (params_.foreignAccepted && SameFile(basePath, params_.RomPfadGeladen))) return true;
   return prompter_.ask(ForeignImageQuestion(problem, "Write into it anyway?")) == Answer::Yes;
 }
 
@@ -197,11 +195,17 @@ bool SaveRun::Optimize() {
   if (doc_.TabelleGeaendert) return true;
   bool found = false;
   const uint64_t seed = params_.seed != 0 ? params_.seed : ClockSeed();
+  // The optimizer works on the document in place; what it leaves is handed on as one change.
+  DocumentChange optimized("Optimize dictionary");
+  optimized.setMarksModified(false);  // the save settles the modified state itself
+  const std::vector<std::string> before = ReadDictionary(doc_);
   const Step step = Guarded([&] { found = SucheBesteKompression(doc_, ctx_.progress, prompter_, seed); });
+  const bool settled = step == Step::Done && found;
+  optimized.setDictionary(doc_, ReadDictionary(doc_), settled);
+  StoreDictionary(doc_, before);
+  changes_.Commit(std::move(optimized));
   if (step == Step::Skipped) return true;
-  if (step == Step::Stop || !found) return false;
-  doc_.TabelleGeaendert = true;
-  return true;
+  return settled;
 }
 
 bool SaveRun::WriteAll() {
@@ -216,14 +220,14 @@ bool SaveRun::WriteAll() {
 }  // namespace
 
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
-                      FileChooser& chooser, SavedRom* saved) {
-  if (doc.OhneOptimierWarnung == 0 && !doc.TabelleGeaendert) {
+                      FileChooser& chooser, ChangeSink& changes, SavedRom* saved) {
+  if (params.OhneOptimierWarnung == 0 && !doc.TabelleGeaendert) {
     const Message warning =
         MakeMessage("Warning!!!", "The compression should be optimized to avoid errors. Continue anyway?", Icon::None,
                     Buttons::OkCancel);
     if (prompter.ask(warning) != Answer::Ok) return SaveOutcome::Cancelled;
   }
-  SaveRun run(doc, params, prompter, progress);
+  SaveRun run(doc, params, prompter, progress, changes);
   const SaveOutcome outcome = run.Execute(chooser, saved);
   progress.caption("");
   return outcome;

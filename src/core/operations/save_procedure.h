@@ -11,9 +11,11 @@
 
 #include "check/read_back.h"
 #include "common/file_chooser.h"
+#include "common/program_title.h"
 #include "common/progress_sink.h"
 #include "common/prompter.h"
 #include "document.h"
+#include "document_change.h"
 #include "image_kind.h"
 #include "writer/write_context.h"
 
@@ -26,6 +28,10 @@ struct SaveParams {
   bool keepBackup = false;        // a file the save replaces is kept once as NAME.bak beside it
   bool confirmReplace = false;    // ask before replacing an existing file other than the loaded ROM
   std::optional<ImageKind> writtenKind;  // write the file with or without the copier header, whatever it had
+  std::string RomPfadGeladen;     // the loaded ROM: copied when saving under a new name
+  bool foreignAccepted = false;   // the loaded ROM was opened although it did not look like the game's
+  int16_t OhneOptimierWarnung = 1;  // 0: ask before saving an unsettled dictionary
+  std::string programName = kProgramName;  // the title of the save's own messages
 };
 
 // What a completed save leaves for its caller.
@@ -44,9 +50,10 @@ enum class SaveOutcome {
               // ended it; the file is as it was (a new one was not created), and the last message says so
 };
 
-// `saved` is filled when the save finishes.
+// `saved` is filled when the save finishes. The dictionary the save optimizes on its own reaches the
+// document through `changes`.
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
-                      FileChooser& chooser, SavedRom* saved = nullptr);
+                      FileChooser& chooser, ChangeSink& changes, SavedRom* saved = nullptr);
 
 // The local time of day in seconds, with its fraction.
 double SecondsSinceMidnight();

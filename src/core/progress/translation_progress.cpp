@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "document.h"
+#include "document_change.h"
 #include "text_places.h"
 
 namespace orvane {
@@ -28,9 +29,10 @@ const TextProgress& ProgressOf(const Document& doc, int32_t bank, int32_t text) 
   return doc.Progress.texts[static_cast<size_t>(bank)][static_cast<size_t>(text)];
 }
 
-void ApplyStatusEvent(Document& doc, int32_t bank, int32_t text, StatusEvent event) {
-  TextStatus& status = ProgressOf(doc, bank, text).status;
-  status = NextStatus(status, event);
+void AddStatusEvent(DocumentChange& change, const Document& doc, int32_t bank, int32_t text, StatusEvent event) {
+  TextProgress after = ProgressOf(doc, bank, text);
+  after.status = NextStatus(after.status, event);
+  change.setProgress(doc, bank, text, std::move(after));
 }
 
 const std::string& NameOriginal(const Document& doc, const TextPlace& place) {

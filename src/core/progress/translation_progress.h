@@ -11,6 +11,7 @@
 namespace orvane {
 
 class Document;
+class DocumentChange;
 struct TextPlace;
 
 // A fresh start: every status derived from its text, no notes, an empty word list and glossary, and
@@ -20,8 +21,8 @@ void StartProgress(Document& doc);
 TextProgress& ProgressOf(Document& doc, int32_t bank, int32_t text);
 const TextProgress& ProgressOf(const Document& doc, int32_t bank, int32_t text);
 
-// Moves the text's status on by `event`.
-void ApplyStatusEvent(Document& doc, int32_t bank, int32_t text, StatusEvent event);
+// Adds to `change` the text's status moved on by `event`.
+void AddStatusEvent(DocumentChange& change, const Document& doc, int32_t bank, int32_t text, StatusEvent event);
 
 // A name as it came from the ROM (the working name when none is known).
 const std::string& NameOriginal(const Document& doc, const TextPlace& place);

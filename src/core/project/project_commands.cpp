@@ -7,15 +7,25 @@ namespace orvane {
 
 namespace {
 constexpr const char* kFilter = "Orvane Projektdatei|*.ovp";
+
+ProjectOutcome Settle(Workspace& workspace, const std::string& path, ProjectOutcome outcome) {
+  if (outcome != ProjectOutcome::Done) return outcome;
+  workspace.projectPath = path;
+  workspace.Geaendert = false;
+  return outcome;
 }
 
-ProjectOutcome SaveProject(Document& doc, FileChooser& chooser, Prompter& prompter, ProgressSink& progress) {
+}  // namespace
+
+ProjectOutcome SaveProject(Document& doc, Workspace& workspace, FileChooser& chooser, Prompter& prompter,
+                           ProgressSink& progress) {
   const auto path = chooser.choose({"Projekt speichern...", kFilter, "", true});
   if (!path) return ProjectOutcome::Cancelled;
-  return SaveProjectFile(doc, *path, prompter, progress);
+  return Settle(workspace, *path, SaveProjectFile(doc, *path, prompter, progress));
 }
 
-ProjectOutcome LoadProject(Document& doc, FileChooser& chooser, Prompter& prompter, ProgressSink& progress) {
+ProjectOutcome LoadProject(Document& doc, Workspace& workspace, FileChooser& chooser, Prompter& prompter,
+                           ProgressSink& progress) {
   // Choosing the command already counts as a load for the dictionary: the next ROM save optimises.
   doc.TabelleGeaendert = false;
   const auto path = chooser.choose({"Projekt laden...", kFilter, "", false});
@@ -23,7 +33,7 @@ ProjectOutcome LoadProject(Document& doc, FileChooser& chooser, Prompter& prompt
     progress.progress(0, project::ProgressTotal(doc));
     return ProjectOutcome::Cancelled;
   }
-  return LoadProjectFile(doc, *path, prompter, progress);
+  return Settle(workspace, *path, LoadProjectFile(doc, *path, prompter, progress));
 }
 
 }  // namespace orvane

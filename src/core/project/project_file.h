@@ -8,6 +8,7 @@
 #include "common/progress_sink.h"
 #include "common/prompter.h"
 #include "document.h"
+#include "workspace.h"
 
 namespace orvane {
 
@@ -20,7 +21,7 @@ enum class ProjectOutcome {
 };
 
 // Writes the document into `path`, built in memory first so that an existing file survives a failed
-// write. Clears Geaendert only when the file was written.
+// write.
 ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter& prompter,
                                ProgressSink& progress);
 
@@ -28,8 +29,11 @@ ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter&
 ProjectOutcome LoadProjectFile(Document& doc, const std::string& path, Prompter& prompter,
                                ProgressSink& progress);
 
-// The "Save Project" and "Load Project" commands: the file dialog, then the file operation.
-ProjectOutcome SaveProject(Document& doc, FileChooser& chooser, Prompter& prompter, ProgressSink& progress);
-ProjectOutcome LoadProject(Document& doc, FileChooser& chooser, Prompter& prompter, ProgressSink& progress);
+// The "Save Project" and "Load Project" commands: the file dialog, then the file operation. A file
+// written or read to its end becomes the workspace's project, with no changes left unsaved.
+ProjectOutcome SaveProject(Document& doc, Workspace& workspace, FileChooser& chooser, Prompter& prompter,
+                           ProgressSink& progress);
+ProjectOutcome LoadProject(Document& doc, Workspace& workspace, FileChooser& chooser, Prompter& prompter,
+                           ProgressSink& progress);
 
 }  // namespace orvane

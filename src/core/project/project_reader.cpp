@@ -147,9 +147,6 @@ class ProjectLoader {
     readAll(doc_.TechBeschreibungen, 0);
 
     progress_.caption("");
-    doc_.AktuelleBank = 1;
-    doc_.AktuellerText = 1;
-    doc_.Geaendert = false;
   }
 
   // The error question; No ends the load.

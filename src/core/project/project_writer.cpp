@@ -96,7 +96,6 @@ ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter&
     AskContinueAfterError(prompter, error);
     return ProjectOutcome::Stopped;
   }
-  doc.Geaendert = false;
   return ProjectOutcome::Done;
 }
 

@@ -48,18 +48,17 @@ void DecodeRomImage(Document& doc, const RomImage& rom, int16_t ladeOption) {
   StartProgress(doc);  // a ROM starts a new project: nothing translated, its names the originals
 }
 
-LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& prompter) {
+LoadOutcome RomLaden(Document& doc, Workspace& workspace, const RomLoadParams& params, Prompter& prompter) {
   doc.TabelleGeaendert = false;
-  doc.GewaehlteDatei = params.romPath;
-  doc.LadeOption = params.ladeOption;
-  doc.RomPfad = params.romPath;
-  doc.RomPfadGeladen = doc.RomPfad;
-  doc.loadedImage = LoadedImage{};
+  workspace.LadeOption = params.choice.LadeOption;
+  workspace.RomPfad = params.choice.path;
+  workspace.RomPfadGeladen = workspace.RomPfad;
+  workspace.loadedImage = LoadedImage{};
   try {
-    std::vector<uint8_t> file = ReadWholeFile(doc.RomPfad);
+    std::vector<uint8_t> file = ReadWholeFile(workspace.RomPfad);
     const std::optional<ImageKind> kind = KindForSize(file.size());
     if (!kind) {
-      prompter.ask(SizeRefusal(doc.RomPfad, file.size()));
+      prompter.ask(SizeRefusal(workspace.RomPfad, file.size()));
       return LoadOutcome::SizeRejected;
     }
     const RomImage rom(ToHeldImage(std::move(file), *kind));
@@ -69,12 +68,12 @@ LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& promp
     }
     const std::string problem = GameImageProblem(rom);
     if (!problem.empty() && prompter.ask(ForeignImageQuestion(problem)) != Answer::Yes) return LoadOutcome::NotTheGame;
-    doc.loadedImage = LoadedImage{*kind, !problem.empty()};
+    workspace.loadedImage = LoadedImage{*kind, !problem.empty()};
     ClearTextsAndTable(doc);
     StartProgress(doc);
     if (params.headerAccepted) params.headerAccepted();
 
-    const std::string table = params.tablePath.empty() ? FindTableFile(params.programFolder, doc.RomPfad)
+    const std::string table = params.tablePath.empty() ? FindTableFile(params.programFolder, workspace.RomPfad)
                                                        : params.tablePath;
     if (table.empty()) {
       prompter.ask(MakeMessage("Sorry!", "Eine Tabelle namens <\\Orvane_Englisch.tbl> Fehlt!", Icon::Stop));
@@ -82,7 +81,7 @@ LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& promp
     }
     ReadTableFile(doc, ReadWholeFile(table));
 
-    DecodeRomImage(doc, rom, params.ladeOption);
+    DecodeRomImage(doc, rom, params.choice.LadeOption);
   } catch (const RunError& e) {
     prompter.ask(LoadErrorMessage(e));
     return LoadOutcome::Failed;
@@ -90,9 +89,7 @@ LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& promp
     prompter.ask(LoadErrorMessage(MakeRunError(errors::kOutOfMemory)));
     return LoadOutcome::Failed;
   }
-  doc.AktuellerText = 1;
-  doc.AktuelleBank = 1;
-  doc.Geaendert = false;
+  workspace.Geaendert = false;
   return LoadOutcome::Loaded;
 }
 

@@ -8,13 +8,13 @@
 
 #include "common/prompter.h"
 #include "document.h"
+#include "workspace.h"
 #include "rom/rom_image.h"
 
 namespace orvane {
 
 struct RomLoadParams {
-  std::string romPath;          // GewaehlteDatei
-  int16_t ladeOption = 0;       // 0 normal, 1 "File has been edited with V 0.95"
+  RomChoice choice;             // the file and how it was written
   std::string programFolder;    // first place searched for the table file
   std::string tablePath;        // explicit table file (the CLI's --table); empty = search
   // Runs once the header has passed and the texts and table are emptied, before the table file
@@ -29,11 +29,12 @@ enum class LoadOutcome { Loaded, SizeRejected, HeaderRejected, NotTheGame, Table
 // with an empty header in front, so everything after this step sees one address model. Messages
 // go through `prompter`: "Bad Rom!!!" for a size that fits neither kind or a headed file whose
 // copier header is not clean, the question of game_check.h for an image that does not look like
-// the game's, answered No (in each case nothing but the paths and flags changed), "Sorry!" when
-// no table file is found (texts and table emptied), "Error" with the error number for anything
+// the game's, answered No (in each case nothing but the workspace's paths and flags changed), "Sorry!"
+// when no table file is found (texts and table emptied), "Error" with the error number for anything
 // else (what was done stays done).
 // An explicit table path that does not exist is such an error (53 "File not found").
-LoadOutcome RomLaden(Document& doc, const RomLoadParams& params, Prompter& prompter);
+// A loaded ROM leaves the workspace without unsaved changes.
+LoadOutcome RomLaden(Document& doc, Workspace& workspace, const RomLoadParams& params, Prompter& prompter);
 
 // Builds column 1 (built-in texts, dictionary, escapes) and decodes every text and name list
 // from an image in memory. Column 2 must already hold the table file.
