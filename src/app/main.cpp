@@ -6,6 +6,7 @@
 #include "document.h"
 #include "rom/character_table.h"
 #include "shell/main_window.h"
+#include "shell/project_files.h"
 #include "widgets/qt_file_chooser.h"
 #include "widgets/qt_prompter.h"
 
@@ -24,6 +25,6 @@ int main(int argc, char** argv) {
   chooser.setParent(&window);
   window.show();
   // A ROM or project named on the command line opens as if chosen in "Load Rom" / "Load Project".
-  if (const QStringList args = QApplication::arguments(); args.size() > 1) window.openFile(args.at(1));
+  if (const QStringList args = QApplication::arguments(); args.size() > 1) window.files().openFile(args.at(1));
   return app.exec();
 }

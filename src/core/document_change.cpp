@@ -1,5 +1,7 @@
 #include "document_change.h"
 
+#include <tuple>
+
 
 namespace orvane {
 
@@ -77,6 +79,12 @@ void DocumentChange::revert(Document& doc) const {
   if (dictionary_) PutDictionary(doc, dictionary_->before, dictionary_->settledBefore);
   if (words_) doc.Progress.words = words_->before;
   if (glossary_) doc.Progress.glossary = glossary_->before;
+}
+
+std::string DocumentChange::description() const {
+  std::set<std::tuple<TextList, int32_t, int32_t>> places;
+  for (const TextEdit& edit : texts_) places.emplace(edit.place.list, edit.place.bank, edit.place.index);
+  return places.size() > 1 ? label_ + " (" + std::to_string(places.size()) + " texts)" : label_;
 }
 
 bool DocumentChange::empty() const {

@@ -58,10 +58,9 @@ class DocumentChange {
   bool empty() const;
   // What the change is called in a history ("Replace all", "Save text").
   const std::string& label() const { return label_; }
-  // False for the changes that leave the modified state alone: the enemy-name and technique windows
-  // store their lists without marking the project changed, and a ROM save settles it itself.
-  bool marksModified() const { return marksModified_; }
-  void setMarksModified(bool marks) { marksModified_ = marks; }
+  // The label with the number of texts and names it changes when that is more than one:
+  // "Replace all (24 texts)".
+  std::string description() const;
 
   const std::vector<TextEdit>& texts() const { return texts_; }
   const std::vector<ProgressEdit>& progress() const { return progress_; }
@@ -72,7 +71,6 @@ class DocumentChange {
 
  private:
   std::string label_;
-  bool marksModified_ = true;
   std::vector<TextEdit> texts_;
   std::vector<ProgressEdit> progress_;
   std::vector<SymbolEdit> symbols_;
@@ -81,8 +79,8 @@ class DocumentChange {
   std::optional<GlossaryEdit> glossary_;
 };
 
-// Where every change to the document goes: the command line applies it at once, the editor also
-// marks the project changed (and can keep it for undo).
+// Where every change to the document goes: the command line applies it at once, the editor keeps it
+// in the project's history, which also knows whether the project holds unsaved changes.
 class ChangeSink {
  public:
   virtual ~ChangeSink() = default;

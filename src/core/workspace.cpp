@@ -1,10 +1,18 @@
 #include "workspace.h"
 
+#include <filesystem>
+
+#include "common/file_helpers.h"
+
 namespace orvane {
 
-void WorkspaceChanges::Commit(DocumentChange change) {
-  change.apply(doc_);
-  if (change.marksModified() && !change.empty()) workspace_.Geaendert = true;
+std::string WorkFolder(const Workspace& workspace) {
+  const std::string& known = workspace.projectPath.empty() ? workspace.RomPfadGeladen : workspace.projectPath;
+  return known.empty() ? std::string() : ParentFolder(known);
+}
+
+std::string ProjectFileName(const Workspace& workspace) {
+  return workspace.projectPath.empty() ? "Untitled" : std::filesystem::path(workspace.projectPath).filename().string();
 }
 
 }  // namespace orvane

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "document_change.h"
 #include "image_kind.h"
 
 namespace orvane {
@@ -22,18 +21,14 @@ struct Workspace {
   std::string RomPfadGeladen;  // the ROM the texts came from: copied when saving under a new name
   int16_t LadeOption = 0;      // how that ROM was written
   LoadedImage loadedImage;     // the kind of RomPfadGeladen's file, and whether it was opened though foreign
-  bool Geaendert = false;      // changes neither a ROM nor a project file holds yet
+  bool Geaendert = false;      // changes the project file does not hold yet
 };
 
-// Applies each change and marks the workspace changed when the change says so.
-class WorkspaceChanges : public ChangeSink {
- public:
-  WorkspaceChanges(Document& doc, Workspace& workspace) : doc_(doc), workspace_(workspace) {}
-  void Commit(DocumentChange change) override;
+// Where file dialogs open: the folder of the open project, else of the loaded ROM; empty when
+// neither is known.
+std::string WorkFolder(const Workspace& workspace);
 
- private:
-  Document& doc_;
-  Workspace& workspace_;
-};
+// The project's file name as the window's title shows it: "Untitled" before its first save.
+std::string ProjectFileName(const Workspace& workspace);
 
 }  // namespace orvane

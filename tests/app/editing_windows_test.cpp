@@ -27,7 +27,7 @@ template <auto List, int First> std::string& At(Document& doc, int row) { return
 struct Kind {
   const char *caption, *questionTitle, *nameBox, *saveButton;
   int kept;  // how much of two escapes "{XX}" and 60 more characters the name box keeps
-  bool saveSetsGeaendert, padsToLimit;
+  bool padsToLimit;
   std::string& (*name)(Document&, int row);  // the document's text behind list row `row`
   const char* infoBox = nullptr;             // the description box, and how much of the same it keeps
   int infoKept = 0;
@@ -42,8 +42,7 @@ void Story(const Kind& k) {
     if (k.info) k.info(doc, 2) = "Info";
     doc.Items[3].Symbol = answer ? editors::kLastItemSymbol : editors::kFirstItemSymbol;  // both ends editable
     ScriptedPrompter script(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
-    Workspace ws;
-    WorkspaceChanges changes(doc, ws);
+    MarkingChanges changes(doc);
     Window w(doc, changes, script);
     w.show();
     QLineEdit *box = Box(&w, k.nameBox), *info = k.infoBox ? Box(&w, k.infoBox) : nullptr;
@@ -71,19 +70,19 @@ void Story(const Kind& k) {
     Retype(box, "Neu");
     QCOMPARE(list->item(2)->text() + " " + QString::fromStdString(k.name(doc, 2)), "Neu Name2");
     Click(&w, k.saveButton);
-    QCOMPARE(k.name(doc, 2) + " / " + w.windowTitle().toStdString() + (ws.Geaendert ? " changed" : ""),
+    QCOMPARE(k.name(doc, 2) + " / " + w.windowTitle().toStdString() + (changes.marked ? " changed" : ""),
              (k.padsToLimit ? "Neu" + std::string(8, ' ') : "Neu") + " / " + k.caption +
-                 (k.saveSetsGeaendert ? " changed" : ""));
+                 " changed");
     if (info) QCOMPARE(k.info(doc, 2).size(), size_t(k.infoKept));
     // Closing asks only with unsaved changes; Yes stores as "Save" does, No leaves the document.
-    ws.Geaendert = false;
+    changes.marked = false;
     if (answer) Retype(box, "Zed");
     w.close();
     QVERIFY(w.isHidden());
     QCOMPARE(script.shown(), answer ? Shown(MakeMessage(k.questionTitle, "You haven't saved your changes!\r\nSave now?",
                                                         Icon::Exclamation, Buttons::YesNo, true)) + "\n" : "");
-    QCOMPARE(k.name(doc, 2).substr(0, 3) + (ws.Geaendert ? " changed" : ""),
-             answer != Answer::Yes ? "Neu" : "Zed" + std::string(k.saveSetsGeaendert ? " changed" : ""));
+    QCOMPARE(k.name(doc, 2).substr(0, 3) + (changes.marked ? " changed" : ""),
+             answer != Answer::Yes ? "Neu" : "Zed changed");
   }
 }
 
@@ -118,14 +117,14 @@ class EditingWindowsTest : public QObject {
   void nameLists() {
     using namespace editors;
     using D = Document;
-    Story<LocationsWindow>({"Locations", "Warning!", "Text1", "StadtSpeichern", 68, true, false, At<&D::StadtNamen, 1>});
+    Story<LocationsWindow>({"Locations", "Warning!", "Text1", "StadtSpeichern", 68, false, At<&D::StadtNamen, 1>});
     Story<SavegameTitlesWindow>(
-        {"Savegame Titles", "Warning!!!", "Text1", "SPNamen", 25, true, false, At<&D::SpeicherNamen, 1>});
-    Story<EnemyNamesWindow>({"Enemys", "Warning!!!", "NeuerName", "Speichern", 11, false, true, At<&D::GegnerNamen, 0>});
-    Story<ItemsWindow>({"Items", "Warning!", "Text1", "Command1", 18, true, false,
+        {"Savegame Titles", "Warning!!!", "Text1", "SPNamen", 25, false, At<&D::SpeicherNamen, 1>});
+    Story<EnemyNamesWindow>({"Enemys", "Warning!!!", "NeuerName", "Speichern", 11, true, At<&D::GegnerNamen, 0>});
+    Story<ItemsWindow>({"Items", "Warning!", "Text1", "Command1", 18, false,
                       [](Document& d, int row) -> std::string& { return d.Items[row + 1].Name; }, "Beschreibung", 40,
                       At<&D::ItemInfos, 2>});
-    Story<TechniquesWindow>({"Technic&Magic", "Warning!", "Text1", "Command1", 19, false, false, At<&D::TechNamen, 0>, "Text2",
+    Story<TechniquesWindow>({"Technic&Magic", "Warning!", "Text1", "Command1", 19, false, At<&D::TechNamen, 0>, "Text2",
                       48, At<&D::TechBeschreibungen, 0>});
   }
 
@@ -144,8 +143,7 @@ class EditingWindowsTest : public QObject {
         doc.Tabelle[1][code] = code < kDictionaryFirst + 86 ? "abcd" : "a";
       doc.Tabelle[1][kDictionaryFirst] = "  ab";
       ScriptedPrompter script(answer ? std::deque<Answer>{*answer} : std::deque<Answer>{});
-      Workspace ws;
-      WorkspaceChanges changes(doc, ws);
+      MarkingChanges changes(doc);
       Settings settings;
       compression::DictionaryWindow w(doc, changes, settings, script);
       w.show();
@@ -167,7 +165,7 @@ class EditingWindowsTest : public QObject {
       QCOMPARE(script.shown(), answer ? Shown(MakeMessage("Warnung!", "You haven't saved the changes!!!\r\nSaved now?",
                                                           Icon::None, Buttons::YesNo)) + "\n" : "");
       QCOMPARE(doc.Tabelle[1][kDictionaryFirst + 4] + doc.Tabelle[1][kDictionaryFirst] +
-                   (ws.Geaendert ? " changed" : "") + (doc.TabelleGeaendert ? " table changed" : ""),
+                   (changes.marked ? " changed" : "") + (doc.TabelleGeaendert ? " table changed" : ""),
                answer != Answer::No ? "abcdq  ab changed table changed" : "abcd  ab");
     }
   }
@@ -180,7 +178,7 @@ class EditingWindowsTest : public QObject {
     PutBuiltInCodes(doc);
     FillAllBanks(doc, {"the other thing there", "Mira sees Kael at sea"});
     ScriptedPrompter prompter;
-    ApplyChanges changes(doc);
+    MarkingChanges changes(doc);
     Settings settings;
     compression::DictionaryWindow w(doc, changes, settings, prompter);
     w.show();

@@ -144,23 +144,23 @@ class ShellTest : public QObject {
     QCOMPARE(Lines(results) + results->item(0)->data(Qt::UserRole + 1).toString().section("<b>", 1, 1) +
                  QString::number(Child<QPushButton>(search, "AlleErsetzen")->isEnabled()),
              "Found in Bank: 2  Textnummer: 1Zyxw</b></span></span>0");
-    h.window->workspace().Geaendert = false;
     Box(search, "ErsetzenFeld")->setText("Ilsa");
     const QString leave = "Save the changes to this text?",
                   replace = " | Replace 4 occurrences of \"kael\" with \"Ilsa\" in the working texts? / ";
     for (const auto& [pattern, answers, expected] : std::initializer_list<std::tuple<const char*, std::vector<Answer>, QString>>{
-             {"zz", {Answer::No}, leave + " | No working text holds \"zz\". / Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::Cancel}, leave + " / Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::No, Answer::No}, leave + replace + "Kael[L_]and Kael again 0 typed"},
-             {"kael", {Answer::No, Answer::Yes}, leave + replace + "Ilsa[L_]and Ilsa again 1 Ilsa\nand Ilsa again"}}) {
+             {"zz", {Answer::No}, leave + " | No working text holds \"zz\". / Kael[L_]and Kael again Save text 1 of bank 1 typed"},
+             {"kael", {Answer::Cancel}, leave + " / Kael[L_]and Kael again Save text 1 of bank 1 typed"},
+             {"kael", {Answer::No, Answer::No}, leave + replace + "Kael[L_]and Kael again Save text 1 of bank 1 typed"},
+             {"kael", {Answer::No, Answer::Yes}, leave + replace + "Ilsa[L_]and Ilsa again Replace all (3 texts) Ilsa\nand Ilsa again"}}) {
       h.find("RomText0")->setProperty("plainText", "typed");
       const size_t asked = h.prompter.messages().size();
       for (Answer a : answers) h.prompter.queue(a);
       run(pattern, false, 0, "AlleErsetzen");
       QCOMPARE(h.said(asked, &Message::text) + " / " + shell::ToQt(h.doc.Texte[3][12].Aktuell) +
-                   QString(" %1 ").arg(h.window->workspace().Geaendert) + h.pane(), expected);
+                   " " + h.find<QAction>("UndoMenue")->text().mid(6) + " " + h.pane(), expected);
     }
     QCOMPARE(search->windowTitle() + " " + list->currentItem()->text(), "Textsearch: 4 replaced 12* Ilsa[L_]and Ilsa again");
+    h.prompter.queue(Answer::No);  // "Don't Save" the project
     h.load("game.smc");
     QTRY_VERIFY(!search);
   }
@@ -184,7 +184,7 @@ class ShellTest : public QObject {
     h.trigger("RomSpeichern");
     QCOMPARE(whileSaving + " / " + h.window->windowTitle() + " / " + h.said() + (h.window->workspace().Geaendert ? " unsaved" : ""),
              "Orvane Texteditorunsaved / RomSpeichern SaveProject ExportPo ImportPo ScrollBank Status "
-             "SpeicherAbbruchButton / Orvane Texteditor V 1.0 / Orvane Texteditor | Finished! | Info");
+             "SpeicherAbbruchButton / Untitled* \u2014 Orvane Texteditor / Orvane Texteditor | Finished! | Info unsaved");
     h.saveTyped("Project text");
     QTimer::singleShot(0, [&] { whileSaving = h.usable(); });
     h.trigger("SaveProject", "work.ovp");
@@ -247,12 +247,12 @@ class ShellTest : public QObject {
     QVERIFY(std::filesystem::is_fifo(settings));
     std::remove(settings.c_str());
     h.window->workspace().Geaendert = true;
-    h.prompter.queue(Answer::No);
+    h.prompter.queue(Answer::Cancel);
     QVERIFY(!h.window->close());
     QVERIFY(!QFile::exists(settings.c_str()));
-    QCOMPARE(h.prompter.shown(), Shown({"Warning!", "You haven't saved your changes!\r\nDo you still want to quit?",
-                                        Buttons::YesNo, Answer::No, Icon::Exclamation, true}) + "\n");
-    h.prompter.queue(Answer::Yes);
+    QCOMPARE(h.prompter.shown(), Shown({"Orvane Texteditor", "Save the changes to the project?", Buttons::YesNoCancel,
+                                        Answer::Yes, Icon::Exclamation}) + "\n");
+    h.prompter.queue(Answer::No);  // "Don't Save"
     QVERIFY(h.window->close());
     QVERIFY(QFile::exists(settings.c_str()));
   }

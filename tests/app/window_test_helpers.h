@@ -9,7 +9,9 @@
 #include <memory>
 
 #include "document.h"
+#include "document_change.h"
 #include "shell/main_window.h"
+#include "shell/project_files.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
@@ -54,6 +56,17 @@ inline int VisibleRows(const QListWidget* list) {
   return rows;
 }
 
+// Applies every change, and remembers whether one changed anything, as the project's modified mark does.
+struct MarkingChanges : ChangeSink {
+  explicit MarkingChanges(Document& d) : doc(d) {}
+  void Commit(DocumentChange change) override {
+    marked = marked || !change.empty();
+    change.apply(doc);
+  }
+  Document& doc;
+  bool marked = false;
+};
+
 // A main window on a document of its own in a fresh program folder; message boxes and file dialogs
 // are answered by script.
 struct Harness {
@@ -70,7 +83,7 @@ struct Harness {
   void load(const std::string& name, const std::optional<RomFixture>& rom = std::nullopt) {
     if (rom) rom->WriteTo(folder.file(name)), WriteTableFile(folder.path());
     window->setRomChooser([path = folder.file(name)] { return std::optional<RomChoice>(RomChoice{path, 0}); });
-    window->loadRom();
+    trigger("DateiOeffnen");
   }
   template <class T = QWidget> T* find(const char* name) const { return Child<T>(window.get(), name); }
   void trigger(const char* action) { find<QAction>(action)->trigger(); }

@@ -44,7 +44,7 @@ class WorkbenchTest : public QObject {
              Child<QSpinBox>(w, "GoToText")->setValue(7);
              static_cast<QDialog*>(w)->accept();
            });
-           h.window->goToText();
+           QTest::keyClick(h.window.get(), Qt::Key_G, Qt::ControlModifier);
          }},
         {"load", "1 1", [](Harness& h) { h.load("game.smc"); }},
         {"close", "closed", [](Harness& h) { h.window->close(); }}};
@@ -53,14 +53,15 @@ class WorkbenchTest : public QObject {
         Harness h{RomFixture()};
         QVERIFY(h.showActive());
         h.find("RomText0")->setFocus();
-        if (answer) h.prompter.queue(*answer), h.prompter.queue(Answer::Yes);
+        if (answer) h.prompter.queue(*answer), h.prompter.queue(Answer::No);  // "Don't Save" the project
         if (answer) h.find("RomText0")->setProperty("plainText", "Typed");
         leave(h);
         const QString at = h.window->isVisible() ? h.at() : "closed";
         const bool yes = answer == Answer::Yes, stay = answer == Answer::Cancel;
+        const bool asksForProject = yes && (way == "close" || way == "load");  // the stored text is unsaved work
         QCOMPARE(at + " [" + QString::fromStdString(h.doc.Texte[1][1].Aktuell) + "] " + h.said(),
                  (stay ? "1 1" : end) + " [" + (yes && way != "load" ? "Typed" : "") + "] " +
-                     (!answer ? "" : "Orvane Texteditor V 1.0" + QString(yes && way == "close" ? " | Warning!" : "")));
+                     (!answer ? "" : "Orvane Texteditor V 1.0" + QString(asksForProject ? " | Orvane Texteditor" : "")));
         if (stay) QCOMPARE(h.pane(), "Typed");
       }
     }
@@ -202,8 +203,8 @@ class WorkbenchTest : public QObject {
     Harness rom{RomFixture()}, project;
     const QString romWay = outcome(rom), romFile = QString::fromStdString(rom.folder.file("game.smc"));
     rom.chooser.answer = project.chooser.answer = rom.folder.file("work.ovp");
-    rom.window->saveProject();
-    project.window->loadProject();
+    rom.trigger("SaveProject");
+    project.trigger("LoadProject");
     const QString plainFile = romFile.chopped(3) + "sfc";  // the same image without its copier header
     WriteFileAtomically(plainFile.toStdString(), ToFileImage(ReadWholeFile(romFile.toStdString()), ImageKind::Plain));
     for (const auto& [path, expected] : {std::pair{romFile, romWay}, {plainFile, romWay},
@@ -214,7 +215,7 @@ class WorkbenchTest : public QObject {
         dropped.setUrls({QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-        if (way == 0) h.window->openFile(path);
+        if (way == 0) h.window->files().openFile(path);
         if (way == 1) QApplication::sendEvent(h.window.get(), &enter), QApplication::sendEvent(h.window.get(), &drop);
         if (way == 2) h.find<QMenu>("RecentMenue")->actions().front()->trigger();
         QCOMPARE(outcome(h), expected);

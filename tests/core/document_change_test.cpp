@@ -50,19 +50,18 @@ TEST(DocumentChange, AppliedItHoldsTheNewValuesRevertedTheDocumentIsAsBefore) {
   EXPECT_EQ(Files(doc), after);
 }
 
-TEST(DocumentChange, TheWorkspaceIsMarkedByAChangeThatTouchesSomethingAndMarks) {
-  struct Case {
-    bool touches, marks, modified;
-  };
-  for (const Case c : {Case{true, true, true}, Case{true, false, false}, Case{false, true, false}}) {
-    Document doc;
+// File dialogs open beside the project, else beside the ROM; the title names the project's file.
+TEST(Workspace, FolderAndNameFollowTheProjectThenTheRom) {
+  const struct { const char *project, *rom, *folder, *name; } rows[] = {
+      {"", "", "", "Untitled"},
+      {"", "/roms/game.smc", "/roms/", "Untitled"},
+      {"/work/de.ovp", "/roms/game.smc", "/work/", "de.ovp"},
+      {"de.ovp", "", "", "de.ovp"}};
+  for (const auto& row : rows) {
     Workspace workspace;
-    DocumentChange change;
-    if (c.touches) change.setText(doc, {TextList::Locations, 0, 3}, "Port");
-    change.setMarksModified(c.marks);
-    WorkspaceChanges(doc, workspace).Commit(change);
-    EXPECT_EQ(std::pair(doc.StadtNamen[3], workspace.Geaendert),
-              std::pair(std::string(c.touches ? "Port" : ""), c.modified));
+    workspace.projectPath = row.project;
+    workspace.RomPfadGeladen = row.rom;
+    EXPECT_EQ(std::pair(WorkFolder(workspace), ProjectFileName(workspace)), std::pair(std::string(row.folder), std::string(row.name)));
   }
 }
 

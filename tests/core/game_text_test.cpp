@@ -127,8 +127,9 @@ TEST(Reflow, ABanksPlanAndItsApplying) {
             (Lines{"bank 1 text 3: " + wrapped, "bank 2 text 1: 1 2 3 4 5"}));
   const DocumentChange reflow = ReflowChange(doc, PlanReflow(doc, 1, ReflowChoice::UnfitOnly));
   reflow.apply(doc);
-  EXPECT_EQ(std::tuple(reflow.label(), doc.Texte[1][2].Aktuell, doc.Texte[1][3].Aktuell),
-            std::tuple("Reflow (1 texts)", "Nimm das[L_]Iron[L_]Blade mit.", wrapped));
+  EXPECT_EQ(std::tuple(reflow.description(), doc.Texte[1][2].Aktuell, doc.Texte[1][3].Aktuell),
+            std::tuple("Reflow", "Nimm das[L_]Iron[L_]Blade mit.", wrapped));
+  EXPECT_EQ(ReflowChange(doc, PlanReflow(doc, 0, ReflowChoice::Every)).description(), "Reflow (2 texts)");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "editors/editor_pane.h"
 
+#include <QTextCursor>
+
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QTextBlock>
@@ -54,16 +56,21 @@ void EditorPane::keepColumnsWide() {
 }
 
 void EditorPane::showStored(const std::string& stored) {
+  storedShown_ = stored;
   shown_ = shell::ToQt(DisplayForm(stored)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   setPlainText(shown_);
   shown_ = toPlainText();
 }
 
-void EditorPane::putStored(const std::string& stored) {
-  const QString kept = shown_;
-  showStored(stored);
-  shown_ = kept;
+void EditorPane::typeStored(const std::string& stored) {
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  cursor.select(QTextCursor::Document);
+  cursor.insertText(shell::ToQt(DisplayForm(stored)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  cursor.endEditBlock();
 }
+
+std::string EditorPane::storedText() const { return edited() ? StoredFromLines(displayedLines()) : storedShown_; }
 
 std::vector<std::string> EditorPane::displayedLines() const {
   std::vector<std::string> lines;

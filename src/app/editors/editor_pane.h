@@ -15,10 +15,13 @@ class EditorPane : public QTextEdit {
 
   // Shows a text given in its stored form (line and window codes become line breaks).
   void showStored(const std::string& stored);
-  // Puts a stored text into the pane as if it had been typed: the pane counts as edited.
-  void putStored(const std::string& stored);
+  // Puts a stored text into the pane as typing would, in one edit the pane's own undo takes back.
+  void typeStored(const std::string& stored);
   // The pane holds other text than showStored() last put into it.
   bool edited() const { return toPlainText() != shown_; }
+  // The text as "Save" stores it: untouched, exactly the text showStored() was given, so that
+  // looking at a text never changes it.
+  std::string storedText() const;
 
   // The lines as the pane displays them: every wrapped piece is a line of its own, without its
   // break; the blank at a wrap point stays at the end of the first piece.
@@ -32,6 +35,7 @@ class EditorPane : public QTextEdit {
   void keepColumnsWide();
 
   QString shown_;
+  std::string storedShown_;
 };
 
 }  // namespace orvane::editors

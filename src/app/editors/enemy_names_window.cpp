@@ -13,7 +13,7 @@ namespace orvane::editors {
 EnemyNamesWindow::EnemyNamesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, changes, prompter,
                      {"Gegnereditor", "Enemys", "Warning!!!", "NeuerName", "Speichern", NameLimit(TextList::Enemies),
-                      false, false, TextList::Enemies, 0},
+                      false, TextList::Enemies, 0},
                      parent) {
   const QFont arial("Arial");
   nameBox_->setFont(arial);

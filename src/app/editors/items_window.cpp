@@ -29,7 +29,7 @@ QGroupBox* Frame(const QString& caption, const QString& name, QWidget* parent) {
 ItemsWindow::ItemsWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
     : NameListEditor(
           doc, changes, prompter,
-          {"ItemsForm", "Items", "Warning!", "Text1", "Command1", NameLimit(TextList::ItemNames), true, true,
+          {"ItemsForm", "Items", "Warning!", "Text1", "Command1", NameLimit(TextList::ItemNames), true,
            TextList::ItemNames, 1}, parent),
       nameFrame_(Frame(tr("Edit Item Name"), "Frame2", this)),
       symbolFrame_(Frame(tr("Select Item Symbol"), "Frame3", this)),

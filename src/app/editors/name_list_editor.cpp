@@ -126,7 +126,6 @@ void NameListEditor::descriptionTyped(const QString& text) {
 
 void NameListEditor::save() {
   DocumentChange change("Save " + setup_.caption.toStdString());
-  change.setMarksModified(setup_.saveSetsGeaendert);
   store(change);
   changes_.Commit(std::move(change));
   changed_ = false;

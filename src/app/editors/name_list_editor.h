@@ -36,7 +36,6 @@ struct NameListSetup {
   QString saveButtonName;  // object name of the "Save" button
   int nameLimit = 0;       // 0: no limit
   bool limitGrowsWithBraces = false;
-  bool saveSetsGeaendert = true;
   TextList names = TextList::Locations;  // whose numbers and originals the rows show
   int firstIndex = 0;                     // the list index of row 0
 };

@@ -9,7 +9,7 @@ namespace orvane::editors {
 SavegameTitlesWindow::SavegameTitlesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
     : NameListEditor(doc, changes, prompter,
                      {"Speichernamen", "Savegame Titles", "Warning!!!", "Text1", "SPNamen",
-                      NameLimit(TextList::SaveTitles), false, true, TextList::SaveTitles, 1},
+                      NameLimit(TextList::SaveTitles), false, TextList::SaveTitles, 1},
                      parent) {
   usePlainLayout();
   fill({doc.SpeicherNamen.begin() + 1, doc.SpeicherNamen.end()});

@@ -17,7 +17,7 @@ namespace orvane::editors {
 TechniquesWindow::TechniquesWindow(Document& doc, ChangeSink& changes, Prompter& prompter, QWidget* parent)
     : NameListEditor(
           doc, changes, prompter,
-          {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", NameLimit(TextList::TechNames), true, false,
+          {"Techniken", "Technic&Magic", "Warning!", "Text1", "Command1", NameLimit(TextList::TechNames), true,
            TextList::TechNames, 0},
           parent) {
   auto* listFrame = new QGroupBox(tr("Select Tech"), this);

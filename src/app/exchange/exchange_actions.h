@@ -9,6 +9,7 @@
 
 #include "common/file_chooser.h"
 #include "common/prompter.h"
+#include "document_change.h"
 #include "workspace.h"
 
 class QAction;

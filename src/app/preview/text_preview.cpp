@@ -3,14 +3,12 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
-#include <QTextCursor>
 
 #include "common/prompter.h"
 #include "document.h"
 #include "editors/editor_pane.h"
 #include "editors/reflow.h"
 #include "preview/preview_dock.h"
-#include "rom/display_form.h"
 #include "widgets/qt_cp1252.h"
 
 namespace orvane::preview {
@@ -56,20 +54,15 @@ bool TextPreview::textShown() const {
 void TextPreview::follow() {
   const int bank = shown_.AktuelleBank, text = shown_.AktuellerText;
   if (!shown_.valid(doc_)) return dock_->showText("");
-  dock_->showText(pane_->edited() ? StoredFromLines(pane_->displayedLines()) : doc_.Texte[bank][text].Aktuell);
+  dock_->showText(pane_->edited() ? pane_->storedText() : doc_.Texte[bank][text].Aktuell);
 }
 
 // The pane's text replaced in one edit, so that the pane's undo takes it back in one step.
 void TextPreview::reflowText() {
   if (!textShown()) return;
-  const std::string typed = StoredFromLines(pane_->displayedLines());
+  const std::string typed = pane_->storedText();
   const std::string reflowed = ReflowText(typed);
-  if (reflowed == typed) return;
-  QTextCursor cursor(pane_->document());
-  cursor.beginEditBlock();
-  cursor.select(QTextCursor::Document);
-  cursor.insertText(shell::ToQt(DisplayForm(reflowed)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-  cursor.endEditBlock();
+  if (reflowed != typed) pane_->typeStored(reflowed);
 }
 
 void TextPreview::reflowBank() {

@@ -3,11 +3,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QShortcut>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "editors/editor_pane.h"
-#include "rom/display_form.h"
 #include "widgets/qt_cp1252.h"
 
 namespace orvane::progress {
@@ -81,11 +79,7 @@ void SimilarPanel::textShown() {
 void SimilarPanel::use(size_t index) {
   if (index >= shown_.size()) return;
   const TextPaar& other = doc_.Texte[shown_[index].place.bank][shown_[index].place.index];
-  QTextCursor cursor(pane_->document());
-  cursor.beginEditBlock();
-  cursor.select(QTextCursor::Document);
-  cursor.insertText(shell::ToQt(DisplayForm(other.Aktuell)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-  cursor.endEditBlock();
+  pane_->typeStored(other.Aktuell);
   pane_->setFocus();
 }
 

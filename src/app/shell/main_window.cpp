@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,17 +13,26 @@
 #include <QVBoxLayout>
 #include <QStatusBar>
 
+#include "common/program_title.h"
 #include "editors/editor_pane.h"
-#include "shell/editor_windows_hookup.h"
+#include "editors/font_window.h"
 #include "editors/unwritable_marks.h"
 #include "exchange/exchange_actions.h"
-#include "common/program_title.h"
-#include "progress/status_marks.h"
-#include "preview/text_preview.h"
 #include "progress/consistency_desk.h"
+#include "progress/status_marks.h"
 #include "progress/translation_desk.h"
+#include "preview/text_preview.h"
+#include "rom/character_table.h"
+#include "shell/editor_windows_hookup.h"
 #include "shell/fit_status.h"
+#include "shell/history.h"
+#include "shell/long_operation.h"
+#include "shell/problem_list.h"
+#include "shell/problems_dock.h"
+#include "shell/project_files.h"
 #include "shell/settings_file.h"
+#include "shell/text_editing.h"
+#include "shell/text_navigator.h"
 #include "widgets/qt_cp1252.h"
 #include "widgets/twips.h"
 
@@ -58,51 +68,15 @@ void OnResize(QWidget* widget, std::function<void()> act) { new ResizeWatcher(wi
 
 MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, std::string programFolder,
                        QWidget* parent)
-    : QMainWindow(parent),
-      doc_(doc),
-      prompter_(prompter),
-      chooser_(chooser),
-      programFolder_(std::move(programFolder)),
-      changes_(doc_, workspace_),
-      fenstertitel_(ToQt(MakeFenstertitel())) {
+    : QMainWindow(parent), doc_(doc), prompter_(prompter), chooser_(chooser), programFolder_(std::move(programFolder)) {
   setObjectName(QStringLiteral("Main"));
   QDir::setCurrent(QString::fromStdString(programFolder_));
   buildControls();
-  exchange_ = new exchange::ExchangeActions(doc_, changes_, workspace_, prompter_, chooser_, this, [this] {
-    TextlisteFuellen();
-    ZeigeText();
-    documentChanged();
-  });
   buildMenus();
-  buildWorkbench();
-  desk_ = new progress::TranslationDesk(doc_, changes_, shown_, this, textliste_, editorPane_,
-                                        {[this] {
-                                           const bool writable = fit_->figures().textPieces.empty();
-                                           return saveText() && writable;
-                                         },
-                                         [this](int bank, int row) { showBankText(bank, row); },
-                                         [this] { applyFilter(); }, [this] { refreshProblems(); }});
-  desk_->attachStatusBar(statusBar());
-  desk_->markUnwritable(new editors::UnwritableMarks(editorPane_, [this] { return fit_->encoder(); }));
-  new preview::TextPreview(doc_, changes_, shown_, prompter_, this, editorPane_,
-                           {[this] { return leaveText(); }, [this] {
-                              TextlisteFuellen();
-                              documentChanged();
-                            }});
-  consistency_ = new progress::ConsistencyDesk(doc_, changes_, shown_, this, editorPane_, desk_->panel(), prompter_,
-                                               chooser_, {[this] { documentChanged(); }});
-  consistency_->attachStatusBar(statusBar());
-  editing_ = std::make_unique<editors::EditingServices>(editors::EditingServices{
-      doc_, changes_, prompter_, settings_, this, [this] { documentChanged(); },
-      {[this](int bank, int text) { showBankText(bank, text); }, [this] { return leaveText(); },
-       [this] {
-         TextlisteFuellen();
-         ZeigeText();
-         documentChanged();
-       }},
-      [this](QWidget* search) { setSearchWindow(search); }});
-  editors::ConnectEditorWindows(*editing_);
-  setCaption(fenstertitel_);
+  buildParts();
+  buildKeys();
+  offerEveryDock();
+  setWindowTitle(files_->title());
   ReadSettings(settings_, settingsPath().toStdString());
   setAcceptDrops(true);
   restoreWindowState();
@@ -110,11 +84,50 @@ MainWindow::MainWindow(Document& doc, Prompter& prompter, FileChooser& chooser, 
 
 MainWindow::~MainWindow() = default;
 
+const editors::ShownText& MainWindow::shownText() const { return navigator_->shown(); }
+
+void MainWindow::setRomChooser(std::function<std::optional<RomChoice>()> chooser) {
+  files_->setRomChooser(std::move(chooser));
+}
+
+void MainWindow::showBankText(int bank, int textIndex0) { navigator_->showBankText(bank, textIndex0); }
+
 QString MainWindow::settingsPath() const {
   return QDir(QString::fromStdString(programFolder_)).filePath(QString::fromLatin1(kSettingsFileName));
 }
 
-void MainWindow::setCaption(const QString& caption) { setWindowTitle(caption); }
+// The texts changed outside the editor pane (a load, a window's "Save", an import, an undo).
+void MainWindow::documentChanged() {
+  fit_->reset();
+  desk_->documentLoaded();
+  consistency_->documentLoaded();
+  problemList_->refresh();
+}
+
+// A ROM passed its checks and its texts are being read: nothing of the old document stays shown.
+void MainWindow::emptyForLoad() {
+  editorPane_->showStored({});
+  romPane_->showStored({});
+  textliste_->clear();
+  if (searchWindow_) searchWindow_->close();
+  romSpeichern_->setEnabled(true);
+  romMenue_->menuAction()->setEnabled(true);
+}
+
+// The end of every successful load: everything usable, bank 1, text 1, nothing changed yet.
+void MainWindow::showLoadedDocument() {
+  if (searchWindow_) searchWindow_->close();
+  for (QAction* entry : {saveProject_, saveProjectAs_, romSpeichern_, romMenue_->menuAction(),
+                         editorMenue_->menuAction()})
+    entry->setEnabled(true);
+  exchange_->enable();
+  for (QAction* item : editorMenue_->actions()) item->setEnabled(true);
+  for (QWidget* control : std::initializer_list<QWidget*>{scrollBank_, textSpeichern_, suchenKnopf_, revert_})
+    control->setEnabled(true);
+  navigator_->startAtFirstText();
+  problemList_->setReadBack({});
+  documentChanged();
+}
 
 // The window opens at the described size and may grow: the panes and the list take the room (the
 // panes still wrap at their fixed column), the buttons keep to the right edge, the progress bar and
@@ -147,7 +160,9 @@ void MainWindow::buildControls() {
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   romPane_->setPalette(face);
   editorPane_->raise();  // when the ROM pane is hidden the editor covers the "Original:" label too
-  OnResize(panes_, [this] { layoutPanes(); });
+  OnResize(panes_, [this] {
+    if (editing_) editing_->layoutPanes();
+  });
 
   auto* listPart = new QWidget(splitter_);
   textBlockNr_ = new QGroupBox(QStringLiteral("Textblock : 1"), listPart);
@@ -158,7 +173,6 @@ void MainWindow::buildControls() {
   scrollBank_->setRange(1, kBankCount);
   scrollBank_->setPageStep(1);
   scrollBank_->setEnabled(false);
-  connect(scrollBank_, &QScrollBar::valueChanged, this, &MainWindow::onBankChanged);
   OnResize(textBlockNr_, [this] { scrollBank_->setGeometry(Px(120), Px(240), textBlockNr_->width() - Px(240), Px(255)); });
 
   textliste_ = new QListWidget(listPart);
@@ -168,7 +182,6 @@ void MainWindow::buildControls() {
   listFont.setPointSizeF(9.75);
   textliste_->setFont(listFont);
   textliste_->setUniformItemSizes(true);  // banks hold up to 1203 texts
-  connect(textliste_, &QListWidget::currentRowChanged, this, &MainWindow::onTextSelected);
   auto* listLayout = new QVBoxLayout(listPart);
   listLayout->setContentsMargins(0, 0, 0, 0);
   listLayout->setSpacing(Px(105));
@@ -187,15 +200,13 @@ void MainWindow::buildControls() {
 
   textSpeichern_ = MakeButton(QStringLiteral("&Save"), "TextSpeichern", PxRect(9000, 480, 1335, 375), client);
   textSpeichern_->setEnabled(false);
-  connect(textSpeichern_, &QPushButton::clicked, this, &MainWindow::saveText);
-  suchenKnopf_ = MakeButton(QStringLiteral("Search &Text"), "SuchenKnopf", PxRect(9000, 960, 1335, 375), client);
+  suchenKnopf_ = MakeButton(QStringLiteral("Search Te&xt"), "SuchenKnopf", PxRect(9000, 960, 1335, 375), client);
   suchenKnopf_->setEnabled(false);
-  schrift_ = MakeButton(QStringLiteral("Change &Font"), "Schrift", PxRect(9000, 1440, 1335, 375), client);
-  connect(schrift_, &QPushButton::clicked, this, &MainWindow::openFontWindow);
-  revert_ = MakeButton(QStringLiteral("Re&vert"), "Revert", PxRect(9000, 1920, 1335, 375), client);
+  schrift_ = MakeButton(QStringLiteral("Change F&ont"), "Schrift", PxRect(9000, 1440, 1335, 375), client);
+  connect(schrift_, &QPushButton::clicked, this, [this] { editors::FontWindow(editorPane_, romPane_, this).exec(); });
+  revert_ = MakeButton(QStringLiteral("Rever&t"), "Revert", PxRect(9000, 1920, 1335, 375), client);
   revert_->setEnabled(false);
   verstecken_ = MakeButton(QStringLiteral("&Hide"), "Verstecken", PxRect(9000, 2760, 1335, 375), client);
-  connect(verstecken_, &QPushButton::clicked, this, &MainWindow::toggleRomPane);
   filter_ = new QComboBox(client);
   filter_->setObjectName(QStringLiteral("TextFilter"));
   filter_->addItems({QStringLiteral("All texts"), QStringLiteral("Changed"), QStringLiteral("Unchanged")});
@@ -203,7 +214,6 @@ void MainWindow::buildControls() {
   filter_->setGeometry(PxRect(9000, 3240, 1335, 375));
   abbruch_ = MakeButton(QStringLiteral("&Cancel"), "SpeicherAbbruchButton", PxRect(8880, 7200, 1455, 375), client);
   abbruch_->hide();
-  connect(abbruch_, &QPushButton::clicked, this, [this] { schreibenLaeuft_ = false; });
 
   OnResize(client, [this, client] {
     const int width = client->width(), height = client->height();
@@ -214,23 +224,6 @@ void MainWindow::buildControls() {
                                                           verstecken_, filter_})
       right->move(width - Px(1560), right->y());
   });
-}
-
-// Both panes share the height; with the ROM pane hidden the editor pane takes it all.
-void MainWindow::layoutPanes() {
-  const int width = panes_->width(), height = panes_->height();
-  if (romPane_->isHidden()) {
-    editorPane_->setGeometry(0, 0, width, height);
-    return;
-  }
-  const int pane = (height - Px(465)) / 2;
-  editorPane_->setGeometry(0, 0, width, pane);
-  label2_->setGeometry(0, pane + Px(105), Px(1215), Px(255));
-  romPane_->setGeometry(0, pane + Px(465), width, height - pane - Px(465));
-}
-
-void MainWindow::closeSearchWindow() {
-  if (searchWindow_) searchWindow_->close();
 }
 
 }  // namespace orvane::shell

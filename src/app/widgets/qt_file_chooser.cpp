@@ -29,7 +29,10 @@ QString DefaultSuffixFrom(const std::string& filter) {
 
 std::optional<std::string> QtFileChooser::choose(const FileRequest& request) {
   QFileDialog dialog(parent_, ToQt(request.title),
-                     request.fileName.empty() ? QDir::currentPath() : ToQt(request.fileName), QtFilterFrom(request.filter));
+                     !request.fileName.empty() ? ToQt(request.fileName)
+                     : request.folder.empty() ? QDir::currentPath()
+                                              : ToQt(request.folder),
+                     QtFilterFrom(request.filter));
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (request.save) dialog.setDefaultSuffix(DefaultSuffixFrom(request.filter));

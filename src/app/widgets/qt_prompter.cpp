@@ -1,6 +1,8 @@
 #include "widgets/qt_prompter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <array>
 
 #include "widgets/qt_cp1252.h"
 
@@ -46,6 +48,10 @@ Answer QtPrompter::ask(const Message& message) {
       break;
   }
   box.setDefaultButton(ToQtButton(message.defaultAnswer));
+  const std::array<Answer, 3> named = {Answer::Yes, Answer::No, Answer::Cancel};
+  for (size_t i = 0; i < named.size(); ++i)
+    if (QAbstractButton* button = box.button(ToQtButton(named[i])); button && !message.answerWords[i].empty())
+      button->setText(ToQt(message.answerWords[i]));
   // Every message box blocks the whole application, also the modal window that asked (a box modal
   // to the main window only would leave a child window such as the dictionary window usable under
   // its own closing question). Qt has nothing stronger for a system-modal box.

@@ -15,6 +15,7 @@ struct FileRequest {
   // Ask before an existing file is chosen for saving. The ROM save writes into the chosen file in place,
   // so it asks nothing.
   bool confirmOverwrite = true;
+  std::string folder{};  // where the dialog opens; empty: the current folder
 };
 
 class FileChooser {

@@ -2,6 +2,7 @@
 // Every message box and question of the core goes through a Prompter: the desktop shows a
 // QMessageBox, the command line prints to stderr, tests answer from a script.
 
+#include <array>
 #include <string>
 
 namespace orvane {
@@ -18,6 +19,9 @@ struct Message {
   Icon icon = Icon::None;
   bool systemModal = false;
   std::string place{};  // where it happened ("line 12 of the project file"), for a terminal's next line
+  // A question that names its own answers ("Save", "Don't Save"): the words in place of Yes, No and
+  // Cancel, in that order; empty keeps the usual ones.
+  std::array<std::string, 3> answerWords{};
 };
 
 class Prompter {

@@ -58,7 +58,7 @@ std::vector<TextReflow> PlanReflow(const Document& doc, int32_t bank, ReflowChoi
 }
 
 DocumentChange ReflowChange(const Document& doc, const std::vector<TextReflow>& plan) {
-  DocumentChange change("Reflow (" + std::to_string(plan.size()) + " texts)");
+  DocumentChange change("Reflow");
   for (const TextReflow& text : plan) change.setText(doc, text.place, text.after);
   return change;
 }

@@ -197,7 +197,6 @@ bool SaveRun::Optimize() {
   const uint64_t seed = params_.seed != 0 ? params_.seed : ClockSeed();
   // The optimizer works on the document in place; what it leaves is handed on as one change.
   DocumentChange optimized("Optimize dictionary");
-  optimized.setMarksModified(false);  // the save settles the modified state itself
   const std::vector<std::string> before = ReadDictionary(doc_);
   const Step step = Guarded([&] { found = SucheBesteKompression(doc_, ctx_.progress, prompter_, seed); });
   const bool settled = step == Step::Done && found;

@@ -19,7 +19,7 @@ ProjectOutcome Settle(Workspace& workspace, const std::string& path, ProjectOutc
 
 ProjectOutcome SaveProject(Document& doc, Workspace& workspace, FileChooser& chooser, Prompter& prompter,
                            ProgressSink& progress) {
-  const auto path = chooser.choose({"Projekt speichern...", kFilter, "", true});
+  const auto path = chooser.choose({"Projekt speichern...", kFilter, "", true, true, WorkFolder(workspace)});
   if (!path) return ProjectOutcome::Cancelled;
   return Settle(workspace, *path, SaveProjectFile(doc, *path, prompter, progress));
 }
@@ -28,7 +28,7 @@ ProjectOutcome LoadProject(Document& doc, Workspace& workspace, FileChooser& cho
                            ProgressSink& progress) {
   // Choosing the command already counts as a load for the dictionary: the next ROM save optimises.
   doc.TabelleGeaendert = false;
-  const auto path = chooser.choose({"Projekt laden...", kFilter, "", false});
+  const auto path = chooser.choose({"Projekt laden...", kFilter, "", false, true, WorkFolder(workspace)});
   if (!path) {
     progress.progress(0, project::ProgressTotal(doc));
     return ProjectOutcome::Cancelled;
