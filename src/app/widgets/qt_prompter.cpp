@@ -1,5 +1,6 @@
 #include "widgets/qt_prompter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "widgets/qt_cp1252.h"
@@ -45,6 +46,12 @@ Answer QtPrompter::ask(const Message& message) {
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
+  const auto rename = [&box](QMessageBox::StandardButton which, const std::string& caption) {
+    if (QAbstractButton* button = box.button(which); button && !caption.empty()) button->setText(ToQt(caption));
+  };
+  rename(QMessageBox::Yes, message.yesCaption);
+  rename(QMessageBox::No, message.noCaption);
+  rename(QMessageBox::Cancel, message.cancelCaption);
   box.setDefaultButton(ToQtButton(message.defaultAnswer));
   // Every message box blocks the whole application, also the modal window that asked (a box modal
   // to the main window only would leave a child window such as the dictionary window usable under

@@ -18,6 +18,9 @@ struct Message {
   Icon icon = Icon::None;
   bool systemModal = false;
   std::string place{};  // where it happened ("line 12 of the project file"), for a terminal's next line
+  // Captions of the Yes, No and Cancel buttons for a question that names its choices itself
+  // ("Recover", "Discard", "Later"); empty keeps the usual caption.
+  std::string yesCaption{}, noCaption{}, cancelCaption{};
 };
 
 class Prompter {

@@ -1,0 +1,58 @@
+#include "shell/autosave.h"
+
+#include <QDateTime>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "common/run_error.h"
+
+namespace orvane::shell {
+
+Autosave::Autosave(const Document& doc, const Workspace& workspace, QObject* parent)
+    : Autosave(doc, workspace, configuredInterval(), parent) {}
+
+Autosave::Autosave(const Document& doc, const Workspace& workspace, std::chrono::milliseconds interval,
+                   QObject* parent)
+    : QObject(parent), doc_(doc), workspace_(workspace) {
+  timer_.setSingleShot(true);
+  timer_.setInterval(interval);
+  connect(&timer_, &QTimer::timeout, this, &Autosave::write);
+}
+
+QString Autosave::folder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+}
+
+std::chrono::milliseconds Autosave::configuredInterval() {
+  const qlonglong asked = QSettings().value(kIntervalKey, qlonglong(kLongestInterval.count())).toLongLong();
+  return std::chrono::milliseconds(std::clamp<qlonglong>(asked, 1, kLongestInterval.count()));
+}
+
+void Autosave::changed() {
+  if (!timer_.isActive()) timer_.start();
+}
+
+void Autosave::write() {
+  const std::string& original = workspace_.projectPath;
+  // A project saved under a new name since the last copy gets a copy of its new name.
+  const std::string file = copy_ && copy_->originalPath == original ? copy_->projectFile
+                                                                    : FreeRecoveryFile(folder().toStdString(), original);
+  try {
+    const RecoveryCopy written = WriteRecoveryCopy(doc_, file, original, QDateTime::currentSecsSinceEpoch());
+    if (copy_ && copy_->projectFile != file) RemoveRecoveryCopy(*copy_);
+    copy_ = written;
+  } catch (const RunError& error) {
+    emit failed(QString::fromStdString(error.description()));
+    return;
+  }
+  emit written(QString::fromStdString(file));
+}
+
+void Autosave::drop() {
+  timer_.stop();
+  if (copy_) RemoveRecoveryCopy(*copy_);
+  copy_.reset();
+}
+
+}  // namespace orvane::shell
