@@ -73,12 +73,23 @@ class AutosaveTest : public QObject {
     QCOMPARE(ReadFileText(file.toStdString()), ProjectOf(doc));
     QCOMPARE(FindRecoveryCopy(shell::Autosave::folder().toStdString())->originalPath, ws.projectPath);
 
+    // A folder that cannot be made: told, and the next change tries again.
+    const QString folder = shell::Autosave::folder();
+    QVERIFY(QDir().rename(folder, folder + ".away"));
+    QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+    QSignalSpy failed(&autosave, &shell::Autosave::failed);
+    autosave.changed();
+    QVERIFY(failed.wait(5000));
+    QVERIFY(failed.at(0).at(0).toString().startsWith("Path not found"));
+    QVERIFY(QFile::remove(folder));
+    QVERIFY(QDir().rename(folder + ".away", folder));
+
     doc.Texte[1][3].Aktuell = kTyped;
     autosave.changed();
     autosave.saved();
+    QTRY_VERIFY(!FindRecoveryCopy(folder.toStdString()));
     QTest::qWait(100);
     QCOMPARE(written.count(), 1);
-    QVERIFY(!FindRecoveryCopy(shell::Autosave::folder().toStdString()));
 
     QSettings().setValue(shell::Autosave::kIntervalKey, 600000);
     QCOMPARE(shell::Autosave::configuredInterval(), shell::Autosave::kLongestInterval);

@@ -20,6 +20,13 @@ namespace {
 
 using namespace orvane::testing;
 
+RecoveryCopy WriteRecoveryCopy(const Document& doc, const std::string& file, const std::string& original,
+                               int64_t writtenAt) {
+  const RecoveryFiles files = PrepareRecoveryCopy(doc, file, original, writtenAt);
+  WriteRecoveryFiles(files);
+  return files.copy;
+}
+
 auto Fields(const RecoveryCopy& copy) { return std::tuple(copy.projectFile, copy.originalPath, copy.writtenAt); }
 
 std::string FileText(const std::string& path) {

@@ -18,7 +18,10 @@ Autosave::Autosave(const Document& doc, const Workspace& workspace, std::chrono:
   timer_.setSingleShot(true);
   timer_.setInterval(interval);
   connect(&timer_, &QTimer::timeout, this, &Autosave::write);
+  writer_.setMaxThreadCount(1);
 }
+
+Autosave::~Autosave() { writer_.waitForDone(); }
 
 QString Autosave::folder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
@@ -38,20 +41,29 @@ void Autosave::write() {
   // A project saved under a new name since the last copy gets a copy of its new name.
   const std::string file = copy_ && copy_->originalPath == original ? copy_->projectFile
                                                                     : FreeRecoveryFile(folder().toStdString(), original);
-  try {
-    const RecoveryCopy written = WriteRecoveryCopy(doc_, file, original, QDateTime::currentSecsSinceEpoch());
-    if (copy_ && copy_->projectFile != file) RemoveRecoveryCopy(*copy_);
-    copy_ = written;
-  } catch (const RunError& error) {
-    emit failed(QString::fromStdString(error.description()));
-    return;
-  }
-  emit written(QString::fromStdString(file));
+  auto files = std::make_shared<const RecoveryFiles>(
+      PrepareRecoveryCopy(doc_, file, original, QDateTime::currentSecsSinceEpoch()));
+  std::optional<RecoveryCopy> replaced;
+  if (copy_ && copy_->projectFile != file) replaced = copy_;
+  copy_ = files->copy;
+  queue([this, files, replaced] {
+    QString problem;
+    try {
+      WriteRecoveryFiles(*files);
+      if (replaced) RemoveRecoveryCopy(*replaced);
+    } catch (const RunError& error) {
+      problem = QString::fromStdString(error.description());
+    }
+    const QString written = QString::fromStdString(files->copy.projectFile);
+    QMetaObject::invokeMethod(
+        this, [this, problem, written] { problem.isEmpty() ? emit this->written(written) : emit failed(problem); },
+        Qt::QueuedConnection);
+  });
 }
 
 void Autosave::drop() {
   timer_.stop();
-  if (copy_) RemoveRecoveryCopy(*copy_);
+  if (copy_) queue([copy = *copy_] { RemoveRecoveryCopy(copy); });
   copy_.reset();
 }
 

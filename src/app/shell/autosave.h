@@ -2,11 +2,15 @@
 // Autosave: while the project holds unsaved changes, a recovery copy of it is written into the
 // user's data folder at most one interval after a change, so that a crash or a kill loses no more.
 // The timer starts at the first change and is not pushed back by later ones: steady typing is
-// saved too. A save or a "Don't Save" removes the copy.
+// saved too. The copy is put together in memory on the editor's thread and written to disk on a
+// thread of its own, so waiting for the disk never holds up typing. A save or a "Don't Save" removes
+// the copy.
 
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 #include "document.h"
@@ -26,6 +30,8 @@ class Autosave : public QObject {
   Autosave(const Document& doc, const Workspace& workspace, QObject* parent = nullptr);
   Autosave(const Document& doc, const Workspace& workspace, std::chrono::milliseconds interval,
            QObject* parent = nullptr);
+  // Waits for a copy still being written.
+  ~Autosave() override;
 
   // AppDataLocation/recovery: XDG_DATA_HOME moves it.
   static QString folder();
@@ -51,11 +57,14 @@ class Autosave : public QObject {
  private:
   void write();
   void drop();
+  // Runs `job` on the writing thread after every job queued before it.
+  void queue(std::function<void()> job) { writer_.start(std::move(job)); }
 
   const Document& doc_;
   const Workspace& workspace_;
   QTimer timer_;
-  std::optional<RecoveryCopy> copy_;
+  std::optional<RecoveryCopy> copy_;  // the copy written last, or being written
+  QThreadPool writer_;                // one thread: copies and removals in the order asked
 };
 
 }  // namespace orvane::shell

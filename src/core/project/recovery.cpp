@@ -84,32 +84,38 @@ std::string FreeRecoveryFile(const std::string& folder, const std::string& proje
   }
 }
 
-RecoveryCopy WriteRecoveryCopy(const Document& doc, const std::string& projectFile, const std::string& originalPath,
-                               int64_t writtenAt) {
-  const RecoveryCopy copy{projectFile, originalPath, writtenAt};
-  const std::string companion = CompanionPath(projectFile);
-  const std::string record = RecoveryRecordPath(projectFile);
-  if (!originalPath.empty()) {
-    for (const std::string& own : {originalPath, CompanionPath(originalPath)})
-      for (const std::string& target : {projectFile, companion, record})
+RecoveryFiles PrepareRecoveryCopy(const Document& doc, const std::string& projectFile,
+                                  const std::string& originalPath, int64_t writtenAt) {
+  RecoveryFiles files{{projectFile, originalPath, writtenAt}};
+  SilentProgress silent;
+  files.project = ProjectText(doc, silent);
+  files.progress = CompanionText(doc);
+  files.record = RecordText(files.copy);
+  return files;
+}
+
+void WriteRecoveryFiles(const RecoveryFiles& files) {
+  const RecoveryCopy& copy = files.copy;
+  const std::string companion = CompanionPath(copy.projectFile);
+  const std::string record = RecoveryRecordPath(copy.projectFile);
+  if (!copy.originalPath.empty()) {
+    for (const std::string& own : {copy.originalPath, CompanionPath(copy.originalPath)})
+      for (const std::string& target : {copy.projectFile, companion, record})
         if (SameFile(target, own))
           throw MakeRunError(errors::kPathAccess, "the recovery copy " + target + " would replace the project's " + own);
   }
+  const fs::path folder = fs::path(copy.projectFile).parent_path();
   std::error_code failed;
-  fs::create_directories(fs::path(projectFile).parent_path(), failed);
-  if (failed) throw MakeRunError(errors::kPathNotFound, fs::path(projectFile).parent_path().string());
+  fs::create_directories(folder, failed);
+  if (failed) throw MakeRunError(errors::kPathNotFound, folder.string());
 
-  SilentProgress silent;
-  const std::string project = ProjectText(doc, silent);
-  const std::string progress = CompanionText(doc);
-  const std::string recordText = RecordText(copy);
-  FileReplacement files;
-  files.Prepare(projectFile, std::vector<uint8_t>(project.begin(), project.end()));
-  files.Prepare(companion, std::vector<uint8_t>(progress.begin(), progress.end()));
+  const auto bytes = [](const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); };
+  FileReplacement replacement;
+  replacement.Prepare(copy.projectFile, bytes(files.project));
+  replacement.Prepare(companion, bytes(files.progress));
   // The record last: a copy is only found once its project is complete.
-  files.Prepare(record, std::vector<uint8_t>(recordText.begin(), recordText.end()));
-  files.Commit();
-  return copy;
+  replacement.Prepare(record, bytes(files.record));
+  replacement.Commit();
 }
 
 std::optional<RecoveryCopy> FindRecoveryCopy(const std::string& folder) {

@@ -27,10 +27,18 @@ std::string RecoveryRecordPath(const std::string& projectFile);
 // that an earlier session's copy that was not recovered yet is never written over.
 std::string FreeRecoveryFile(const std::string& folder, const std::string& projectPath);
 
-// Writes the copy into `projectFile` (its folder is made when missing): project, progress file and
-// record replaced as one. Throws RunError, also when the copy would replace the project itself.
-RecoveryCopy WriteRecoveryCopy(const Document& doc, const std::string& projectFile, const std::string& originalPath,
-                               int64_t writtenAt);
+// A copy put together in memory. Preparing takes a few milliseconds on the editor's thread; the
+// writing, which waits for the disk, can happen on another one.
+struct RecoveryFiles {
+  RecoveryCopy copy;
+  std::string project, progress, record;
+};
+RecoveryFiles PrepareRecoveryCopy(const Document& doc, const std::string& projectFile,
+                                  const std::string& originalPath, int64_t writtenAt);
+
+// Writes the copy (its folder is made when missing): project, progress file and record replaced as
+// one. Throws RunError, also when the copy would replace the project itself.
+void WriteRecoveryFiles(const RecoveryFiles& files);
 
 // The newest copy in `folder`; records that cannot be read are passed over.
 std::optional<RecoveryCopy> FindRecoveryCopy(const std::string& folder);
