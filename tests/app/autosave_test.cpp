@@ -8,7 +8,6 @@
 #include "project/project_file.h"
 #include "shell/autosave.h"
 #include "shell/recovery_offer.h"
-#include "widgets/qt_prompter.h"
 #include "window_test_helpers.h"
 
 using namespace orvane;
@@ -18,31 +17,10 @@ namespace {
 
 constexpr const char* kTyped = "Typed before the kill";
 
-std::string ProjectOf(const Document& doc) {
-  SilentProgress silent;
-  return ProjectText(doc, silent);
-}
-
 Document Demo() {
   Document doc;
   demo::MakeDemoDocument(doc);
   return doc;
-}
-
-// Clicks the buttons captioned `captions` of the next message boxes, one each, and keeps what each
-// box said.
-void AnswerBoxes(QStringList captions, QString& said, QPointer<QWidget> previous = nullptr) {
-  QTimer::singleShot(0, [captions, &said, previous] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box == previous) return AnswerBoxes(captions, said, previous);  // the next one is not open yet
-    QStringList buttons;
-    for (QAbstractButton* button : box->buttons()) buttons << button->text();
-    buttons.sort();
-    said += box->text().section('\n', 0, 0).section(' ', 0, 3) + " [" + buttons.join(',') + "] ";
-    if (captions.size() > 1) AnswerBoxes(captions.mid(1), said, box);
-    for (QAbstractButton* button : box->buttons())
-      if (button->text() == captions.front()) return button->click();
-  });
 }
 
 }  // namespace
@@ -50,6 +28,7 @@ void AnswerBoxes(QStringList captions, QString& said, QPointer<QWidget> previous
 class AutosaveTest : public QObject {
   Q_OBJECT
   TempFolder home_;
+  std::string project_ = home_.file("texts/demo.ovp");
 
  private slots:
   void initTestCase() {
@@ -58,61 +37,56 @@ class AutosaveTest : public QObject {
     QVERIFY(shell::Autosave::folder().startsWith(QString::fromStdString(home_.file("data/"))));
   }
 
+  // The setting's interval (never above a minute); a folder that cannot be made is told; a save
+  // removes the copy and stops the pending one.
   void copyFollowsAChangeAndGoesWithTheSave() {
+    QSettings().setValue(shell::Autosave::kIntervalKey, 600000);
+    QCOMPARE(shell::Autosave::configuredInterval(), shell::Autosave::kLongestInterval);
     QSettings().setValue(shell::Autosave::kIntervalKey, 30);
-    QCOMPARE(shell::Autosave::configuredInterval().count(), 30);
     Document doc = Demo();
-    const Workspace ws{.projectPath = home_.file("texts/demo.ovp")};
+    const Workspace ws{.projectPath = project_};
     shell::Autosave autosave(doc, ws);
-    QSignalSpy written(&autosave, &shell::Autosave::written);
+    QSignalSpy written(&autosave, &shell::Autosave::written), failed(&autosave, &shell::Autosave::failed);
     doc.Texte[1][2].Aktuell = kTyped;
     autosave.changed();
     QVERIFY(written.wait(5000));
-    const QString file = shell::Autosave::folder() + "/demo.ovp";
-    QCOMPARE(written.at(0).at(0).toString(), file);
-    QCOMPARE(ReadFileText(file.toStdString()), ProjectOf(doc));
-    QCOMPARE(FindRecoveryCopy(shell::Autosave::folder().toStdString())->originalPath, ws.projectPath);
-
-    // A folder that cannot be made: told, and the next change tries again.
     const QString folder = shell::Autosave::folder();
+    QCOMPARE(written.at(0).at(0).toString(), folder + "/demo.ovp");
+    SilentProgress silent;
+    QCOMPARE(ReadFileText((folder + "/demo.ovp").toStdString()), ProjectText(doc, silent));
+
     QVERIFY(QDir().rename(folder, folder + ".away"));
     QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
-    QSignalSpy failed(&autosave, &shell::Autosave::failed);
     autosave.changed();
     QVERIFY(failed.wait(5000));
     QVERIFY(failed.at(0).at(0).toString().startsWith("Path not found"));
     QVERIFY(QFile::remove(folder));
     QVERIFY(QDir().rename(folder + ".away", folder));
 
-    doc.Texte[1][3].Aktuell = kTyped;
     autosave.changed();
     autosave.saved();
     QTRY_VERIFY(!FindRecoveryCopy(folder.toStdString()));
     QTest::qWait(100);
     QCOMPARE(written.count(), 1);
-
-    QSettings().setValue(shell::Autosave::kIntervalKey, 600000);
-    QCOMPARE(shell::Autosave::configuredInterval(), shell::Autosave::kLongestInterval);
     QSettings().remove(shell::Autosave::kIntervalKey);
   }
 
   void killedSessionIsOffered_data() {
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<Answer>("answer");
     QTest::addColumn<bool>("damaged");
     QTest::addColumn<QString>("outcome");
-    const QString copy = QString::fromStdString(home_.file("texts/demo.ovp"));
-    QTest::newRow("Recover") << "Recover" << false << "1 typed " + copy + " modified, copy kept";
-    QTest::newRow("Discard") << "Discard" << false << "2 original  saved, copy gone";
-    QTest::newRow("Later") << "Later" << false << "3 original  saved, copy kept";
-    QTest::newRow("damaged") << "Recover" << true << "4 original  saved, copy kept";
+    QTest::newRow("Recover") << Answer::Yes << false << "1 typed " + QString::fromStdString(project_) + " modified, kept -";
+    QTest::newRow("Discard") << Answer::No << false << "2 original  saved, gone -";
+    QTest::newRow("Later") << Answer::Cancel << false << "3 original  saved, kept -";
+    QTest::newRow("damaged") << Answer::Yes << true << "4 original  saved, kept Error!";
   }
   void killedSessionIsOffered() {
-    QFETCH(QString, answer);
+    QFETCH(Answer, answer);
     QFETCH(bool, damaged);
     QFETCH(QString, outcome);
     {
       Document before = Demo();
-      const Workspace ws{.projectPath = home_.file("texts/demo.ovp")};
+      const Workspace ws{.projectPath = project_};
       shell::Autosave autosave(before, ws, std::chrono::milliseconds(1));
       before.Texte[1][2].Aktuell = kTyped;
       autosave.changed();
@@ -123,20 +97,21 @@ class AutosaveTest : public QObject {
 
     Document doc = Demo();
     Workspace ws;
-    shell::QtPrompter prompter;
-    QString said;
-    AnswerBoxes(damaged ? QStringList{answer, "OK"} : QStringList{answer}, said);
+    ScriptedPrompter prompter({answer});
     const shell::RecoveryResult result = shell::OfferRecovery(folder, doc, ws, prompter);
     const std::optional<RecoveryCopy> left = FindRecoveryCopy(folder.toStdString());
-    QCOMPARE(QString("%1 %2 %3 %4, %5")
+    QCOMPARE(QString("%1 %2 %3 %4, %5 %6")
                  .arg(int(result.choice))
                  .arg(doc.Texte[1][2].Aktuell == kTyped ? "typed" : "original")
                  .arg(QString::fromStdString(ws.projectPath))
                  .arg(ws.Geaendert ? "modified" : "saved")
-                 .arg(left ? "copy kept" : "copy gone"),
+                 .arg(left ? "kept" : "gone")
+                 .arg(QString::fromStdString(prompter.messages().size() > 1 ? prompter.last().title : "-")),
              outcome);
-    const QString asked = "Recover unsaved work from [Discard,Later,Recover] ";
-    QCOMPARE(said, damaged ? asked + "The recovery copy " + folder + "/demo.ovp [OK] " : asked);
+    const Message& asked = prompter.messages().front();
+    QCOMPARE(QString::fromStdString(asked.text).section(' ', 0, 3) + " " +
+                 QString::fromStdString(asked.yesCaption + asked.noCaption + asked.cancelCaption),
+             "Recover unsaved work from RecoverDiscardLater");
     if (left) RemoveRecoveryCopy(*left);
   }
 };
