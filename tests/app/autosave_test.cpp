@@ -48,8 +48,10 @@ class AutosaveTest : public QObject {
     shell::Autosave autosave(doc, ws);
     QSignalSpy written(&autosave, &shell::Autosave::written), failed(&autosave, &shell::Autosave::failed);
     doc.Texte[1][2].Aktuell = kTyped;
+    autosave.setUnsavedEdits([](Document& copy) { copy.Texte[1][3].Aktuell = "in the pane"; });
     autosave.changed();
     QVERIFY(written.wait(5000));
+    doc.Texte[1][3].Aktuell = "in the pane";
     const QString folder = shell::Autosave::folder();
     QCOMPARE(written.at(0).at(0).toString(), folder + "/demo.ovp");
     SilentProgress silent;
@@ -85,10 +87,10 @@ class AutosaveTest : public QObject {
     QFETCH(bool, damaged);
     QFETCH(QString, outcome);
     {
-      Document before = Demo();
+      const Document before = Demo();
       const Workspace ws{.projectPath = project_};
       shell::Autosave autosave(before, ws, std::chrono::milliseconds(1));
-      before.Texte[1][2].Aktuell = kTyped;
+      autosave.setUnsavedEdits([](Document& copy) { copy.Texte[1][2].Aktuell = kTyped; });  // typed, not stored
       autosave.changed();
       QVERIFY(QSignalSpy(&autosave, &shell::Autosave::written).wait(5000));
     }  // killed: neither saved nor discarded

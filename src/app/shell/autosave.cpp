@@ -41,8 +41,10 @@ void Autosave::write() {
   // A project saved under a new name since the last copy gets a copy of its new name.
   const std::string file = copy_ && copy_->originalPath == original ? copy_->projectFile
                                                                     : FreeRecoveryFile(folder().toStdString(), original);
+  std::optional<Document> typed;
+  if (unsavedEdits_) unsavedEdits_(typed.emplace(doc_));
   auto files = std::make_shared<const RecoveryFiles>(
-      PrepareRecoveryCopy(doc_, file, original, QDateTime::currentSecsSinceEpoch()));
+      PrepareRecoveryCopy(typed ? *typed : doc_, file, original, QDateTime::currentSecsSinceEpoch()));
   std::optional<RecoveryCopy> replaced;
   if (copy_ && copy_->projectFile != file) replaced = copy_;
   copy_ = files->copy;

@@ -43,6 +43,9 @@ class Autosave : public QObject {
   // The project was saved, or its changes given up: the copy is not needed any more.
   void saved() { drop(); }
   void discarded() { drop(); }
+  // What the user typed but did not store yet (the editor pane's text), put into each copy: the copy
+  // is written from a copy of the document with `edits` applied.
+  void setUnsavedEdits(std::function<void(Document&)> edits) { unsavedEdits_ = std::move(edits); }
   // A copy recovered at the start belongs to this session now: the next write replaces it and a
   // save removes it.
   void adopt(const RecoveryCopy& copy) { copy_ = copy; }
@@ -63,6 +66,7 @@ class Autosave : public QObject {
   const Document& doc_;
   const Workspace& workspace_;
   QTimer timer_;
+  std::function<void(Document&)> unsavedEdits_;
   std::optional<RecoveryCopy> copy_;  // the copy written last, or being written
   QThreadPool writer_;                // one thread: copies and removals in the order asked
 };
