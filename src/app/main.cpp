@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication app(argc, argv);
+  // The user's settings and the recovery copies go into folders named after these.
+  QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
+  QCoreApplication::setApplicationName(QStringLiteral("Orvane Texteditor"));
   orvane::Document document;
   orvane::shell::QtPrompter prompter;
   orvane::shell::QtFileChooser chooser;
@@ -24,6 +27,7 @@ int main(int argc, char** argv) {
   prompter.setParent(&window);
   chooser.setParent(&window);
   window.show();
+  window.offerRecovery();
   // A ROM or project named on the command line opens as if chosen in "Load Rom" / "Load Project".
   if (const QStringList args = QApplication::arguments(); args.size() > 1) window.files().openFile(args.at(1));
   return app.exec();

@@ -58,6 +58,27 @@ class ShellTest : public QObject {
       QCOMPARE(seen + QString(" %1 %2 ").arg(h.window->workspace().LadeOption).arg(h.doc.TabelleGeaendert) + h.usable(),
                "Choose your OrvaneSaga rom...: bad.fig,game.smc - " + (load ? "1 0 " + kRomOnly : "0 0 " + kIdle));
     }
+    // A typed path that is not there is refused by name and Cancel chooses nothing; a pasted one,
+    // quoted, loads on Enter.
+    const QString romBefore = QString::fromStdString(h.window->workspace().RomPfad);
+    QString refused;
+    OnNextModal([&refused](QWidget* w) {
+      QTest::keyClicks(Box(w, "PathField"), "nowhere.smc");
+      Click(w, "Command1");
+      refused = Child<QLabel>(w, "PathProblem")->text();
+      Click(w, "CancelButton");
+    });
+    h.trigger("DateiOeffnen");
+    const QString cancelled = QString::fromStdString(h.window->workspace().RomPfad);
+    OnNextModal([&h](QWidget* w) {
+      QTest::keyClicks(Box(w, "PathField"), "'" + QString::fromStdString(h.folder.file("bad.fig")) + "'");
+      QTest::keyClick(Box(w, "PathField"), Qt::Key_Return);
+    });
+    h.trigger("DateiOeffnen");
+    QCOMPARE(QStringList({refused, cancelled, QString::fromStdString(h.window->workspace().RomPfad)}),
+             QStringList({QString::fromStdString(h.folder.file("nowhere.smc")) + " does not exist.", romBefore,
+                          QString::fromStdString(h.folder.file("bad.fig"))}));
+    h.load("game.smc");
     // A declined warning leaves "Save in Rom" before anything is locked; an accepted one ends the
     // save even when its file dialog is closed, and that end enables every control it locked.
     h.window->settings().OhneOptimierWarnung = 0;
@@ -67,7 +88,8 @@ class ShellTest : public QObject {
     const QString declined = h.usable();
     h.trigger("RomSpeichern");
     QCOMPARE(h.said() + " / " + declined + " / " + h.usable(),
-             "Error | Bad Rom!!! | Sorry! | Problems | Warning!!! | Problems | Warning!!! / " + kRomOnly + " / " + kRomOnly +
+             "Error | Bad Rom!!! | Sorry! | Bad Rom!!! | Sorry! | Problems | Warning!!! | Problems | Warning!!! / " + kRomOnly +
+                 " / " + kRomOnly +
                  " Editor_MenueAction TextSpeichern SuchenKnopf");
     h.load("game.smc", RomFixture());
     QCOMPARE(h.shown() + " / " + h.usable(), "Bank: 1     Text: 1 /  /  / " + kLoaded);
@@ -125,6 +147,7 @@ class ShellTest : public QObject {
     Click(h.window.get(), "SuchenKnopf");  // a second press opens no second window
     QCOMPARE(h.window->findChildren<QDialog*>("SearchDialog").size(), 1);
     const QPointer<QDialog> search = h.find<QDialog>("SearchDialog");
+    QVERIFY(h.window->screen()->availableGeometry().contains(search->frameGeometry()));
     auto* results = Child<QListWidget>(search, "ErgebnisListe");
     const auto run = [search](const char* pattern, bool matchCase, int scope, const char* button) {
       Box(search, "Suchfeld")->setText(pattern);

@@ -101,6 +101,12 @@ class WorkbenchTest : public QObject {
     h.window->documentChanged();
     auto* problems = h.find<shell::ProblemsDock>("ProblemsDock");
     QCOMPARE(problems->table()->topLevelItemCount(), 4);  // the dictionary, bank 1, then these two
+    // Opened beside the other docks, the list shows its "Why" column with room for a reason.
+    h.window->show();
+    h.trigger("ShowProblems");
+    QTest::qWait(50);
+    QVERIFY(problems->table()->viewport()->width() - problems->table()->header()->sectionViewportPosition(2) >=
+            30 * problems->fontMetrics().averageCharWidth());
     // A double click shows a dialogue text, or opens the name's window at its entry.
     emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(2), 0);
     QString opened;
@@ -276,6 +282,12 @@ class WorkbenchTest : public QObject {
     Click(h.window.get(), "ReviewedButton");  // text 1 leaves the filtered list; text 2 is shown
     QCOMPARE(h.find<QTextEdit>("NoteBox")->toPlainText() + "|" + QString::fromStdString(ProgressOf(h.doc, 1, 4).note) +
                  QString(" %1").arg(shown()), "|Check the name 11");
+    // Tab leaves the note box as it leaves any field; Ctrl+Tab types a tab into it.
+    auto* note = h.find<QTextEdit>("NoteBox");
+    note->setFocus();
+    QTest::keyClick(note, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(note, Qt::Key_Tab);
+    QCOMPARE(note->toPlainText() + (h.window->focusWidget() == note ? " kept" : " left"), "\t left");
     filter->setCurrentIndex(0);
 
     // Spelling: "Sage" is underlined; its menu adds it to the word list.

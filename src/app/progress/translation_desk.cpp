@@ -17,6 +17,7 @@
 #include "progress/status_marks.h"
 #include "progress/translation_progress.h"
 #include "widgets/qt_cp1252.h"
+#include "widgets/tab_moves_focus.h"
 
 namespace orvane::progress {
 
@@ -66,6 +67,7 @@ void TranslationDesk::buildDock(QMainWindow* window) {
   note_->setEnabled(false);
   note_->setAcceptRichText(false);
   shell::GuardTextEdit(note_);  // a note holds what the texts can hold
+  shell::TabMovesFocus(note_);
   layout->addWidget(note_, 1);
   dock->setWidget(body);
   window->addDockWidget(Qt::BottomDockWidgetArea, dock);

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 #include "widgets/twips.h"
 
@@ -23,7 +26,7 @@ LoadFileDialog::LoadFileDialog(const QString& startFolder, QWidget* parent) : QD
   setObjectName(QStringLiteral("LoadFile"));
   setWindowTitle(QStringLiteral("Choose your OrvaneSaga rom..."));
   setModal(true);
-  setFixedSize(shell::Px(6480), shell::Px(4560));
+  setFixedSize(shell::Px(6480), shell::Px(5280));
 
   drive_ = new QComboBox(this);
   drive_->setObjectName(QStringLiteral("Drive"));
@@ -52,12 +55,35 @@ LoadFileDialog::LoadFileDialog(const QString& startFolder, QWidget* parent) : QD
   command1_ = new QPushButton(QStringLiteral("Load File"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setGeometry(PxRect(4560, 3780, 1800, 495));
+  command1_->setDefault(true);  // Enter in the path field loads the typed file
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("CancelButton"));
+  cancel->setGeometry(PxRect(4560, 3240, 1800, 495));
+
+  path_ = new QLineEdit(this);
+  path_->setObjectName(QStringLiteral("PathField"));
+  path_->setPlaceholderText(QStringLiteral("Or type or paste the path of the ROM here"));
+  path_->setGeometry(PxRect(120, 4500, 6240, 315));
+  pathProblem_ = new QLabel(this);
+  pathProblem_->setObjectName(QStringLiteral("PathProblem"));
+  pathProblem_->setStyleSheet(QStringLiteral("color: red"));
+  pathProblem_->setGeometry(PxRect(120, 4875, 6240, 315));
 
   connect(drive_, &QComboBox::currentTextChanged, this, [this](const QString& drive) { openFolder(drive); });
   connect(dirList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     openFolder(item->data(Qt::UserRole).toString());
   });
-  connect(fileList_, &QListWidget::itemSelectionChanged, this, &LoadFileDialog::updateLoadButton);
+  // The last choice counts: a file picked in the list clears the typed path, typing clears the pick.
+  connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!fileList_->selectedItems().isEmpty()) path_->clear();
+    updateLoadButton();
+  });
+  connect(path_, &QLineEdit::textEdited, this, [this] {
+    fileList_->clearSelection();
+    pathProblem_->clear();
+    updateLoadButton();
+  });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(fileList_, &QListWidget::itemActivated, this, &LoadFileDialog::confirm);
   connect(command1_, &QPushButton::clicked, this, &LoadFileDialog::confirm);
 
@@ -109,13 +135,36 @@ void LoadFileDialog::fillFiles() {
   updateLoadButton();
 }
 
-void LoadFileDialog::updateLoadButton() { command1_->setEnabled(!fileList_->selectedItems().isEmpty()); }
+void LoadFileDialog::updateLoadButton() {
+  command1_->setEnabled(!fileList_->selectedItems().isEmpty() || !path_->text().trimmed().isEmpty());
+}
 
 void LoadFileDialog::confirm() {
+  if (const QString typed = path_->text().trimmed(); !typed.isEmpty()) return confirmTyped(typed);
   const QList<QListWidgetItem*> selected = fileList_->selectedItems();
   if (selected.isEmpty()) return;
-  choice_ = RomChoice{QDir::toNativeSeparators(QDir(folder_).filePath(selected.first()->text())).toStdString(),
-                      static_cast<int16_t>(option1_->isChecked() ? 1 : 0)};
+  choose(QDir(folder_).filePath(selected.first()->text()));
+}
+
+// A typed folder is opened in the lists; a typed file, relative to the shown folder, is loaded.
+void LoadFileDialog::confirmTyped(QString typed) {
+  // Paths copied from a file manager or a terminal often come quoted or as a file URL.
+  for (const QChar quote : {QLatin1Char('"'), QLatin1Char('\'')})
+    if (typed.size() > 1 && typed.startsWith(quote) && typed.endsWith(quote)) typed = typed.mid(1, typed.size() - 2);
+  if (typed.startsWith(QStringLiteral("file://"))) typed = QUrl(typed).toLocalFile();
+  const QFileInfo file(QDir(folder_), typed);
+  if (file.isDir()) {
+    path_->clear();
+    openFolder(file.absoluteFilePath());
+  } else if (!file.exists()) {
+    pathProblem_->setText(QStringLiteral("%1 does not exist.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+  } else {
+    choose(file.absoluteFilePath());
+  }
+}
+
+void LoadFileDialog::choose(const QString& path) {
+  choice_ = RomChoice{QDir::toNativeSeparators(path).toStdString(), static_cast<int16_t>(option1_->isChecked() ? 1 : 0)};
   accept();
 }
 

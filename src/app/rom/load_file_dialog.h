@@ -1,5 +1,6 @@
 #pragma once
-// LoadFile: the window in which the user picks the ROM image and how to read it.
+// LoadFile: the window in which the user picks the ROM image and how to read it, from the folder
+// lists or by a path typed or pasted into its field.
 
 #include <QDialog>
 #include <QString>
@@ -9,6 +10,8 @@
 #include "workspace.h"
 
 class QComboBox;
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -34,6 +37,8 @@ class LoadFileDialog : public QDialog {
   void fillFiles();
   void updateLoadButton();
   void confirm();
+  void confirmTyped(QString typed);
+  void choose(const QString& path);
 
   std::optional<RomChoice> choice_;
   QString folder_;
@@ -43,6 +48,8 @@ class LoadFileDialog : public QDialog {
   QRadioButton* option0_;
   QRadioButton* option1_;
   QPushButton* command1_;
+  QLineEdit* path_;
+  QLabel* pathProblem_;
 };
 
 }  // namespace orvane::rom

@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <memory>
 
 #include "compression/dictionary_window.h"
@@ -40,6 +42,18 @@ void OpenModal(const EditingServices& services, int row) {
   services.documentChanged();
 }
 
+// Beside the main window, so the editor pane stays in sight, but inside the screen that shows the
+// main window: pushed back left (over the main window) when there is no room on its right.
+QPoint BesideMainWindow(const QWidget* main, const QWidget* window) {
+  const QRect screen = main->screen()->availableGeometry();
+  // A window not shown yet has no frame: the main window's tells how large it will be.
+  const QSize frame = window->isVisible() ? window->frameGeometry().size()
+                                          : window->size() + main->frameGeometry().size() - main->size();
+  const QPoint wanted = main->frameGeometry().topRight() + QPoint(8, 0);
+  return {std::clamp(wanted.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - frame.width())),
+          std::clamp(wanted.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - frame.height()))};
+}
+
 template <class Window>
 void OpenModalOn(const EditingServices& services, const char* actionName) {
   QAction* action = services.mainWindow->findChild<QAction*>(actionName);
@@ -67,8 +81,7 @@ void ConnectEditorWindows(const EditingServices& services) {
       open->setAttribute(Qt::WA_DeleteOnClose);
       services.searchOpened(open);
     }
-    // Beside the main window, so the editor pane stays in sight.
-    if (!open->isVisible()) open->move(main->frameGeometry().topRight() + QPoint(8, 0));
+    if (!open->isVisible()) open->move(BesideMainWindow(main, open));
     open->show();
     open->raise();
     open->activateWindow();

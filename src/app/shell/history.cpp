@@ -51,7 +51,10 @@ History::History(Document& doc, Workspace& workspace, QObject* parent)
   connect(redo_, &QAction::triggered, this, [this] {
     if (!locked_) stack_.redo();
   });
-  connect(&stack_, &QUndoStack::indexChanged, this, &History::updateActions);
+  connect(&stack_, &QUndoStack::indexChanged, this, [this] {
+    updateActions();
+    emit changed();
+  });
   updateActions();
   connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
     workspace_.Geaendert = !clean;

@@ -39,6 +39,8 @@ class History : public QObject, public ChangeSink {
   void stepped();
   // The modified state changed.
   void modifiedChanged(bool modified);
+  // A change was made, undone or redone.
+  void changed();
 
  private:
   Document& doc_;

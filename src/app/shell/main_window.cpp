@@ -25,7 +25,9 @@
 #include "rom/character_table.h"
 #include "shell/editor_windows_hookup.h"
 #include "shell/fit_status.h"
+#include "shell/autosave.h"
 #include "shell/history.h"
+#include "shell/recovery_offer.h"
 #include "shell/long_operation.h"
 #include "shell/problem_list.h"
 #include "shell/problems_dock.h"
@@ -102,6 +104,15 @@ void MainWindow::documentChanged() {
   desk_->documentLoaded();
   consistency_->documentLoaded();
   problemList_->refresh();
+}
+
+void MainWindow::offerRecovery() {
+  const RecoveryResult offered = OfferRecovery(Autosave::folder(), doc_, workspace_, prompter_);
+  if (offered.choice != RecoveryChoice::Recovered) return;
+  autosave_->adopt(offered.copy);
+  showLoadedDocument();
+  history_->clear();
+  history_->markModified();
 }
 
 // A ROM passed its checks and its texts are being read: nothing of the old document stays shown.

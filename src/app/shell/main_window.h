@@ -47,6 +47,7 @@ class ExchangeActions;
 
 namespace orvane::shell {
 
+class Autosave;
 class FitStatus;
 class History;
 class LongOperation;
@@ -79,6 +80,8 @@ class MainWindow : public QMainWindow {
   void setSearchWindow(QWidget* window) { searchWindow_ = window; }
   // The texts changed outside the editor pane: the status and the problems are measured anew.
   void documentChanged();
+  // At the start: offers the recovery copy an earlier session left behind.
+  void offerRecovery();
   QString settingsPath() const;
 
  protected:
@@ -107,6 +110,7 @@ class MainWindow : public QMainWindow {
   QPointer<QWidget> searchWindow_;
 
   History* history_ = nullptr;
+  Autosave* autosave_ = nullptr;
   TextNavigator* navigator_ = nullptr;
   TextEditing* editing_ = nullptr;
   LongOperation* operation_ = nullptr;

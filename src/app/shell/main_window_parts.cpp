@@ -28,6 +28,7 @@
 #include "rom/character_table.h"
 #include "shell/editor_windows_hookup.h"
 #include "shell/fit_status.h"
+#include "shell/autosave.h"
 #include "shell/history.h"
 #include "shell/long_operation.h"
 #include "shell/problem_list.h"
@@ -126,6 +127,26 @@ void MainWindow::buildParts() {
                              }},
                             this);
   connect(files_, &ProjectFiles::titleChanged, this, [this] { setWindowTitle(files_->title()); });
+
+  // A recovery copy while the project holds unsaved work, with what the pane holds typed.
+  autosave_ = new Autosave(doc_, workspace_, this);
+  autosave_->setUnsavedEdits([this](Document& copy) {
+    const editors::ShownText& shown = navigator_->shown();
+    if (editorPane_->edited() && shown.valid(copy))
+      copy.Texte[shown.AktuelleBank][shown.AktuellerText].Aktuell = editorPane_->storedText();
+  });
+  const auto changed = [this] {
+    if (workspace_.Geaendert || editorPane_->edited()) autosave_->changed();
+  };
+  connect(history_, &History::changed, autosave_, changed);
+  connect(history_, &History::modifiedChanged, autosave_, [this, changed](bool modified) {
+    if (modified) changed();
+    else autosave_->saved();
+  });
+  connect(editorPane_, &QTextEdit::textChanged, autosave_, changed);
+  connect(files_, &ProjectFiles::changesDiscarded, autosave_, &Autosave::discarded);
+  connect(autosave_, &Autosave::failed, this,
+          [this](const QString& why) { statusBar()->showMessage(QStringLiteral("Recovery copy not written: ") + why); });
   exchange_->addTo(dateiMenue_, romMenue_);
   files_->addTo(dateiMenue_, romMenue_);
   editors::ConnectEditorWindows(*services_);

@@ -1,6 +1,8 @@
 #include "shell/problems_dock.h"
 
 #include <QHeaderView>
+#include <QMainWindow>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "widgets/qt_cp1252.h"
@@ -15,8 +17,26 @@ ProblemsDock::ProblemsDock(QWidget* parent) : QDockWidget(tr("Problems"), parent
   table_->setUniformRowHeights(true);
   table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   setWidget(table_);
+  // A dock shown beside others gets a share of the row, not its size hint: widened on opening
+  // (once the window has laid it out), so the reasons can be read.
+  connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (!visible) return;
+    QTimer::singleShot(0, this, [this] {
+      auto* window = qobject_cast<QMainWindow*>(parentWidget());
+      if (window && !isFloating() && width() < sizeHint().width())
+        window->resizeDocks({this}, {sizeHint().width()}, Qt::Horizontal);
+    });
+  });
   connect(table_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { emit activated(table_->indexOfTopLevelItem(item)); });
+}
+
+QSize ProblemsDock::sizeHint() const {
+  const QFontMetrics metrics = table_->fontMetrics();
+  int row = 0;
+  for (const char* typical : {"Old name still used", "Bank 21, text 456", "no code for \"x\"; the table cannot write it"})
+    row += metrics.horizontalAdvance(QString::fromUtf8(typical)) + 4 * metrics.averageCharWidth();
+  return QDockWidget::sizeHint().expandedTo(QSize(row, 0));
 }
 
 void ProblemsDock::setRows(std::vector<ProblemRow> rows) {

@@ -19,6 +19,8 @@ class ProblemsDock : public QDockWidget {
   void setRows(std::vector<ProblemRow> rows);
   const std::vector<ProblemRow>& rows() const { return rows_; }
   QTreeWidget* table() const { return table_; }
+  // Room for a typical row, so that the "Why" column is seen at once beside the other docks.
+  QSize sizeHint() const override;
 
  signals:
   // Row `index` of rows() was double-clicked.

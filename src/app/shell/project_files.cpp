@@ -88,7 +88,7 @@ bool ProjectFiles::mayDiscard() {
   question.defaultAnswer = Answer::Yes;
   switch (prompter_.ask(question)) {
     case Answer::Yes: return saveProject();
-    case Answer::No: return true;
+    case Answer::No: emit changesDiscarded(); return true;
     default: return false;
   }
 }

@@ -73,6 +73,8 @@ class ProjectFiles : public QObject {
  signals:
   // The title changed (a load, a save, the first change or the last undo).
   void titleChanged();
+  // The user chose "Don't Save": the unsaved changes are given up.
+  void changesDiscarded();
 
  private:
   void loadRomFrom(const std::function<std::optional<RomChoice>()>& chooser);

@@ -77,13 +77,16 @@ std::string CompanionPath(const std::string& projectPath) {
 
 std::string CompanionText(const Document& doc) {
   Json texts = Json::object();
+  // Each place once: the entries are appended without the ordered object's linear key search,
+  // which made a project with thousands of marked texts take quadratic time.
+  Json::object_t& entries = texts.get_ref<Json::object_t&>();
   for (const TextPlace& place : DialoguePlaces(doc)) {
     const TextProgress& progress = ProgressOf(doc, place.bank, place.index);
     const TextPaar& text = doc.Texte[place.bank][place.index];
     if (progress.status == DerivedStatus(text.Aktuell, text.Original) && progress.note.empty()) continue;
     Json entry = {{"status", StatusName(progress.status)}};
     if (!progress.note.empty()) entry["note"] = Cp1252ToUtf8(progress.note);
-    texts[PlaceName(place)] = std::move(entry);
+    entries.Json::object_t::Container::emplace_back(PlaceName(place), std::move(entry));
   }
   Json words = Json::array();
   for (const std::string& word : doc.Progress.words) words.push_back(Cp1252ToUtf8(word));

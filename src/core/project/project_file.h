@@ -20,6 +20,9 @@ enum class ProjectOutcome {
   Stopped,       // an error was answered with No (or the file could not be written)
 };
 
+// The project file's bytes for the document, as a save writes them.
+std::string ProjectText(const Document& doc, ProgressSink& progress);
+
 // Writes the document into `path`, built in memory first so that an existing file survives a failed
 // write.
 ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter& prompter,

@@ -24,7 +24,7 @@ class LineWriter {
   void lines(const List& list, size_t first) {
     for (size_t i = first; i < list.size(); ++i) line(list[i]);
   }
-  const std::string& text() const { return text_; }
+  std::string text() && { return std::move(text_); }
 
  private:
   std::string text_;
@@ -44,8 +44,7 @@ void SaveWithCompanion(const Document& doc, const std::string& path, const std::
 
 }  // namespace
 
-ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter& prompter,
-                               ProgressSink& progress) {
+std::string ProjectText(const Document& doc, ProgressSink& progress) {
   const int32_t total = project::ProgressTotal(doc);
   int32_t done = 0;
   LineWriter out;
@@ -88,9 +87,13 @@ ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter&
   out.line(project::kMagic);
   out.lines(doc.TechNamen, 0);
   out.lines(doc.TechBeschreibungen, 0);
+  return std::move(out).text();
+}
 
+ProjectOutcome SaveProjectFile(Document& doc, const std::string& path, Prompter& prompter,
+                               ProgressSink& progress) {
   try {
-    SaveWithCompanion(doc, path, out.text());
+    SaveWithCompanion(doc, path, ProjectText(doc, progress));
   } catch (const RunError& error) {
     // Whatever the answer, nothing was saved: the document keeps counting as changed.
     AskContinueAfterError(prompter, error);
