@@ -85,6 +85,9 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"export", demo, "-o", work.file("alias.smc")}, "-o and ROM are the same file"},
       {{"export", demo, "--table", table, "-o", work.file("./t.tbl")}, "-o and --table are the same file"},
       {{"build", project, "-o", project}, "-o and PROJECT are the same file"},
+      // A project holds no ROM: a new one needs the ROM it starts from.
+      {{"build", project, "-o", work.file("new.smc")},
+       work.file("new.smc") + " does not exist yet: --from BASE.smc names the ROM it starts from"},
       {{"build", project, "-o", "x.smc", "--from", demo, "--patch", demo}, "--patch and --from are the same file"},
       {{"demo-rom", "-o", table, "--table-out", table}, "-o and --table-out are the same file"},
       {{"po-import", project, table, "-o", table}, "-o and texts.po are the same file"},
@@ -105,6 +108,7 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
     runs.push_back({args, 2, "", "orvane-cli " + args[0] + ": " + complaint + "\nusage: orvane-cli " + args[0]});
   ExpectRuns(runs);
   EXPECT_EQ(ReadFileText(demo) + ReadFileText(project) + ReadFileText(table), files);
+  EXPECT_FALSE(std::filesystem::exists(work.file("new.smc")));
   const Outcome usage = Call({"export", "--help"}), help = Call({"--help"}), none = Call({});
   // The list of commands: asked for on stdout, without any argument on stderr with 2.
   EXPECT_EQ(std::tuple(usage.exitCode, help.exitCode, none.exitCode, help.out), std::tuple(0, 0, 2, none.err));
@@ -155,7 +159,7 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
         "orvane-cli patch: Error Nr. 53: File not found\n  at Couldn't open \"/nonexistent/a.smc\" for reading: No such file or directory\n"},
        {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")}, 1, "",
         "Error!: Couldn't find an optimal compression.\n"},
-       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, 1, "",
+       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc"), "--from", demo}, 1, "",
         "Error Nr. 13: Type mismatch\nContinue program? [No]\n  at Writing DialogBank 3/21   Textnr:1/"},
        // Written, but with stop an item description left out fails the build.
        {{"build", Changed("infos.ovp", 0, "A rather long description "), "-o", work.file("i.smc"), "--from", demo,

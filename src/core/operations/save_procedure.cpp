@@ -15,6 +15,7 @@
 #include "exchange/cartridge.h"
 #include "operations/save_report.h"
 #include "rom/game_check.h"
+#include "rom/rom_loader.h"
 #include "writer/write_context.h"
 #include "writer/written_kind.h"
 
@@ -48,12 +49,15 @@ std::vector<uint8_t> OpenOutput(const std::string& path) {
   return FileExists(path) ? ReadWholeFile(path) : std::vector<uint8_t>{};
 }
 
-// The message that ends every save that stopped after the file was chosen.
-Message NothingWrittenMessage(const std::string& title, const std::string& target, bool existed) {
-  return MakeMessage(title, "The save stopped, nothing was written: \"" + target + "\" " +
+// The message that ends every save that stopped after the file was chosen; `why` goes first.
+Message NothingWrittenMessage(const std::string& title, const std::string& target, bool existed,
+                              const std::string& why = "") {
+  return MakeMessage(title, why + "The save stopped, nothing was written: \"" + target + "\" " +
                                 (existed ? "is unchanged." : "was not created."),
                      Icon::Information);
 }
+
+constexpr const char* kRomFilter = "SNES-Roms|*.smc;*.fig;*.sfc";
 
 // One save: the output image, the writers' shared state and the way through the steps.
 class SaveRun {
@@ -86,6 +90,7 @@ class SaveRun {
 
   double Now() const { return params_.clock ? params_.clock() : SecondsSinceMidnight(); }
   bool CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes);
+  bool UsableBase(const std::string& path, const std::vector<uint8_t>& bytes);
   bool AcceptedAsGame(const std::string& basePath);
   bool Optimize();
   bool WriteAll();
@@ -100,7 +105,7 @@ class SaveRun {
 
 SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   const std::optional<std::string> chosen =
-      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig;*.sfc", "", true, false});
+      chooser.choose(FileRequest{"In Rom Speichern...", kRomFilter, "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
   const std::string& target = *chosen;
   const bool replaces = FileExists(target);
@@ -115,17 +120,26 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   }
   std::error_code ec;
   const bool existed = fs::exists(target, ec);
-  const auto stopped = [&] {
-    prompter_.ask(NothingWrittenMessage(params_.programName, target, existed));
+  const auto stopped = [&](const std::string& why = "") {
+    prompter_.ask(NothingWrittenMessage(params_.programName, target, existed, why));
     return SaveOutcome::Stopped;
   };
 
-  // A new name starts as a copy of the loaded ROM, made in memory: the file and its folders appear
-  // only when the save completes.
-  const bool copied = !existed && !params_.RomPfadGeladen.empty();
+  // A new name starts as a copy of a ROM of the game, made in memory: the loaded one, or without one
+  // the one the user picks, taken only as loading would take it. The texts alone are no ROM, so a new
+  // file is never made of them. The file and its folders appear only when the save completes.
+  const bool copied = !existed;
+  std::string source = copied ? params_.RomPfadGeladen : target;
   std::vector<uint8_t> base;
-  if (copied) {
-    if (!CopyIntoMemory(params_.RomPfadGeladen, base)) return stopped();
+  if (copied && source.empty()) {
+    const std::optional<std::string> picked =
+        chooser.choose(FileRequest{"Choose the ROM to start from", kRomFilter, "", false, false});
+    if (!picked || picked->empty())
+      return stopped("A new ROM file starts as a copy of the game's ROM, and none was chosen to start from. ");
+    source = *picked;
+    if (!CopyIntoMemory(source, base) || !UsableBase(source, base)) return stopped();
+  } else if (copied) {
+    if (!CopyIntoMemory(source, base)) return stopped();
   } else if (Guarded([&] { base = OpenOutput(target); }) == Step::Stop) {
     return stopped();
   }
@@ -137,7 +151,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   if (!kind) return SaveOutcome::Cancelled;
   const bool hadBytes = !base.empty();
   image_ = RomImage(ToHeldImage(std::move(base), baseKind));
-  if (hadBytes && !AcceptedAsGame(copied ? params_.RomPfadGeladen : target)) return SaveOutcome::Cancelled;
+  if (hadBytes && !AcceptedAsGame(source)) return SaveOutcome::Cancelled;
 
   // Nothing is written when the dictionary could not be settled, so the file stays as it is.
   if (!Optimize()) return stopped();
@@ -171,6 +185,23 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
                               "place instead of being replaced.", Icon::Information));
   if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows, inPlace};
   return SaveOutcome::Finished;
+}
+
+// The refusals of "Load Rom" for a ROM picked to start from, each naming the file.
+bool SaveRun::UsableBase(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const std::optional<ImageKind> kind = KindForSize(bytes.size());
+  if (!kind) {
+    prompter_.ask(SizeRefusal(path, bytes.size()));
+    return false;
+  }
+  if (*kind == ImageKind::Headed && !HasCopierHeader(bytes)) {
+    prompter_.ask(MakeMessage("Bad Rom!!!",
+                              "\"" + path + "\" is as long as an image with a copier header, but what stands in "
+                              "front of the image is no copier header (its bytes 38 to 118 are not all zero).",
+                              Icon::Stop));
+    return false;
+  }
+  return true;
 }
 
 bool SaveRun::CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes) {
