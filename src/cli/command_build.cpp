@@ -90,6 +90,7 @@ int RunBuild(const std::vector<std::string>& args) {
     params.writtenKind = *header == "add" ? ImageKind::Headed : ImageKind::Plain;
   }
   params.fixChecksum = parsed->flag("--fix-checksum");
+  params.readBackListed = "listed below";
   // The project holds the texts only: a new OUT needs the ROM it starts from.
   std::error_code ec;
   if (!parsed->value("--from") && !std::filesystem::exists(*parsed->value("-o"), ec))

@@ -2,9 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <ctime>
 #include <filesystem>
 #include <optional>
 
@@ -88,7 +87,7 @@ class SaveRun {
     }
   }
 
-  double Now() const { return params_.clock ? params_.clock() : SecondsSinceMidnight(); }
+  double Now() const { return params_.clock ? params_.clock() : SteadySeconds(); }
   bool CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes);
   bool UsableBase(const std::string& path, const std::vector<uint8_t>& bytes);
   bool AcceptedAsGame(const std::string& basePath);
@@ -160,7 +159,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   ctx_.progressTotal = SaveProgressTotal(doc_);
   doc_.Kodiertabelle = doc_.Tabelle[1];
   ctx_.progress.caption("Writing Tabel into Rom...");
-  const double start = std::nearbyint(Now());  // whole seconds, halves to even
+  const double start = Now();
 
   if (!WriteAll()) return stopped();
   const bool checksumFixed = params_.fixChecksum && FixCartridgeChecksum(image_.bytes());
@@ -175,7 +174,10 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   // texts still count as unsaved.
   if (commit != Step::Done) return stopped();
 
-  prompter_.ask(FinishedMessage(Now() - start));
+  // The report of success waits for the read-back, which decides what "saved" means for the texts.
+  std::vector<ReadBackRow> readBack = ReadBack(doc_, image_);
+  // A clock that was set back in the meantime makes no negative time.
+  prompter_.ask(FinishedMessage(std::max(0.0, Now() - start), readBack.size(), params_.readBackListed));
   prompter_.ask(InfoMessage(ctx_));
   if (!ctx_.overflows.empty()) prompter_.ask(OverflowMessage(ctx_.overflows));
   const bool inPlace = written == FileWrite::InPlace;
@@ -183,7 +185,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
     prompter_.ask(MakeMessage(params_.programName,
                               "The folder of \"" + target + "\" cannot be written, so the file was overwritten in "
                               "place instead of being replaced.", Icon::Information));
-  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows, inPlace};
+  if (saved) *saved = SavedRom{target, std::move(readBack), checksumFixed, ctx_.overflows, inPlace};
   return SaveOutcome::Finished;
 }
 
@@ -264,13 +266,8 @@ SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompte
   return outcome;
 }
 
-double SecondsSinceMidnight() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  const double fraction = std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(seconds)).count();
-  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+double SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace orvane
