@@ -1,6 +1,7 @@
 // orvane-cli build: loads a project file and writes it into a ROM file as "Save in Rom" does.
 
 #include <cstdio>
+#include <filesystem>
 
 #include "cli_support.h"
 #include "common/file_helpers.h"
@@ -89,6 +90,12 @@ int RunBuild(const std::vector<std::string>& args) {
     params.writtenKind = *header == "add" ? ImageKind::Headed : ImageKind::Plain;
   }
   params.fixChecksum = parsed->flag("--fix-checksum");
+  params.readBackListed = "listed below";
+  // The project holds the texts only: a new OUT needs the ROM it starts from.
+  std::error_code ec;
+  if (!parsed->value("--from") && !std::filesystem::exists(*parsed->value("-o"), ec))
+    return UsageMistake(kBuildCommand, *parsed->value("-o") + " does not exist yet: --from BASE.smc names the ROM "
+                                       "it starts from");
   const NamedFile outFile{"-o", *parsed->value("-o")}, project{"PROJECT", parsed->positional[0]};
   const NamedFile patchFile{"--patch", parsed->value("--patch").value_or("")};
   const NamedFile progressFile{"the progress file of PROJECT", CompanionPath(project.path)};
@@ -131,7 +138,8 @@ const Command kBuildCommand{
     "build",
     "PROJECT.ovp -o OUT.smc [--from BASE.smc] [--keep-dictionary] [--on-overflow skip|stop] [--seed S] "
     "[--fix-checksum] [--patch fix.bps|fix.ips] [--header add|strip] [--force]",
-    "Writes a project into a ROM file as \"Save in Rom\" does (a new OUT starts as a copy of BASE), then reads it back",
+    "Writes a project into a ROM file as \"Save in Rom\" does (a new OUT needs --from: it starts as a copy of BASE), "
+    "then reads it back",
     &RunBuild};
 
 }  // namespace orvane::cli

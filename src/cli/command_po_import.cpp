@@ -39,7 +39,7 @@ int Import(Document& doc, const std::string& poPath, const std::string& out, boo
   if (!plan.findings.empty() && !partial)
     return Fail(kPoImportCommand, "nothing was written: " + std::to_string(plan.refused) +
                                       " refused (--partial writes the others)");
-  if (plan.changes.empty() && plan.statuses.empty()) {
+  if (plan.changes.empty()) {
     std::printf("%s\n", ImportSummary(plan).c_str());
     return Fail(kPoImportCommand, "nothing was imported, nothing was written");
   }

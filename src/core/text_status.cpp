@@ -9,12 +9,11 @@ namespace {
 using enum TextStatus;
 
 // kTransitions[event][current]: the status after the event.
-constexpr std::array<std::array<TextStatus, kStatusCount>, 6> kTransitions{{
-    /* Edit        */ {Draft, Draft, Translated, Translated},
+constexpr std::array<std::array<TextStatus, kStatusCount>, 5> kTransitions{{
+    /* Edit        */ {Draft, Draft, Translated, Draft},
     /* SaveAndNext */ {Translated, Translated, Translated, Reviewed},
     /* Review      */ {Reviewed, Reviewed, Reviewed, Reviewed},
     /* Import      */ {Translated, Translated, Translated, Reviewed},
-    /* ImportFuzzy */ {Draft, Draft, Draft, Draft},
     /* SaveUnwrit. */ {Draft, Draft, Draft, Draft},
 }};
 
@@ -24,6 +23,12 @@ constexpr std::array<std::string_view, kStatusCount> kNames{"untranslated", "dra
 
 TextStatus NextStatus(TextStatus current, StatusEvent event) {
   return kTransitions[static_cast<size_t>(event)][static_cast<size_t>(current)];
+}
+
+TextStatus StatusAfterEdit(TextStatus current, std::string_view before, std::string_view after,
+                           std::string_view original) {
+  if (after == before) return current;
+  return after == original ? Untranslated : NextStatus(current, StatusEvent::Edit);
 }
 
 TextStatus DerivedStatus(std::string_view aktuell, std::string_view original) {

@@ -12,15 +12,20 @@ enum class TextStatus : uint8_t { Untranslated, Draft, Translated, Reviewed };
 inline constexpr int kStatusCount = 4;
 
 enum class StatusEvent : uint8_t {
-  Edit,           // the working text was changed and saved
+  Edit,           // the working text was changed by anything but a deliberate mark, and differs from its original
   SaveAndNext,    // "Save" and on to the next text: the translator counts it as done
   Review,         // a second reader accepted the text
-  Import,         // a PO entry brought a translation
-  ImportFuzzy,    // a PO entry marked fuzzy brought one
+  Import,         // a PO entry not marked fuzzy brought a translation
   SaveUnwritable,  // saved although the table cannot write all of it: a draft until it can
 };
 
 TextStatus NextStatus(TextStatus current, StatusEvent event);
+
+// The status a text of status `current` has once its working text became `after`: untranslated
+// again when that is its original, otherwise moved on by Edit (a reviewed text is a draft until read
+// again, an untranslated one a draft). A text that did not change keeps its status.
+TextStatus StatusAfterEdit(TextStatus current, std::string_view before, std::string_view after,
+                           std::string_view original);
 
 // A text nobody marked: untranslated while the working text is still the original, draft otherwise.
 TextStatus DerivedStatus(std::string_view aktuell, std::string_view original);

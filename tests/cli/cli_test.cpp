@@ -85,6 +85,9 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
       {{"export", demo, "-o", work.file("alias.smc")}, "-o and ROM are the same file"},
       {{"export", demo, "--table", table, "-o", work.file("./t.tbl")}, "-o and --table are the same file"},
       {{"build", project, "-o", project}, "-o and PROJECT are the same file"},
+      // A project holds no ROM: a new one needs the ROM it starts from.
+      {{"build", project, "-o", work.file("new.smc")},
+       work.file("new.smc") + " does not exist yet: --from BASE.smc names the ROM it starts from"},
       {{"build", project, "-o", "x.smc", "--from", demo, "--patch", demo}, "--patch and --from are the same file"},
       {{"demo-rom", "-o", table, "--table-out", table}, "-o and --table-out are the same file"},
       {{"po-import", project, table, "-o", table}, "-o and texts.po are the same file"},
@@ -105,6 +108,7 @@ TEST_F(Cli, MistakesInTheArgumentsShowTheCommandsUsageAndExitWithTwo) {
     runs.push_back({args, 2, "", "orvane-cli " + args[0] + ": " + complaint + "\nusage: orvane-cli " + args[0]});
   ExpectRuns(runs);
   EXPECT_EQ(ReadFileText(demo) + ReadFileText(project) + ReadFileText(table), files);
+  EXPECT_FALSE(std::filesystem::exists(work.file("new.smc")));
   const Outcome usage = Call({"export", "--help"}), help = Call({"--help"}), none = Call({});
   // The list of commands: asked for on stdout, without any argument on stderr with 2.
   EXPECT_EQ(std::tuple(usage.exitCode, help.exitCode, none.exitCode, help.out), std::tuple(0, 0, 2, none.err));
@@ -128,8 +132,9 @@ TEST_F(Cli, BuildGivesTheDemoBackAndAnswersFromItsOptions) {
     const bool skip = option == "skip";
     EXPECT_TRUE(run.err.starts_with("Error!: Not enough space to save this bank!\ntextnumber: ")) << run.err;
     EXPECT_EQ(std::tuple(run.exitCode, Has(run.err, skip ? "[OK]" : "[Cancel]"), Has(run.out, "\nBank21:0\n"),
-                         Has(run.err, "\nbank 21 text 50 reads back as")),
-              std::tuple(1, true, skip, skip)) << option << "\n" << run.err;
+                         Has(run.err, "\nbank 21 text 50 reads back as"),
+                         Has(run.err, "\nRead back: 31 texts differ from what was typed (listed below).\n")),
+              std::tuple(1, true, skip, skip, skip)) << option << "\n" << run.err;
   }
   for (const char* name : {"a.smc", "b.smc"})
     ASSERT_EQ(Call({"build", project, "-o", work.file(name), "--from", demo, "--seed", "11"}).exitCode, 0);
@@ -155,7 +160,7 @@ TEST_F(Cli, FailuresPrintTheMessageToStderrAndExitWithOne) {
         "orvane-cli patch: Error Nr. 53: File not found\n  at Couldn't open \"/nonexistent/a.smc\" for reading: No such file or directory\n"},
        {{"optimize", project, "--mode", "fast", "--samples", "0", "-o", work.file("x.ovp")}, 1, "",
         "Error!: Couldn't find an optimal compression.\n"},
-       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc")}, 1, "",
+       {{"build", Changed("broken.ovp", 3, "{ZZ}"), "-o", work.file("b.smc"), "--from", demo}, 1, "",
         "Error Nr. 13: Type mismatch\nContinue program? [No]\n  at Writing DialogBank 3/21   Textnr:1/"},
        // Written, but with stop an item description left out fails the build.
        {{"build", Changed("infos.ovp", 0, "A rather long description "), "-o", work.file("i.smc"), "--from", demo,
@@ -233,7 +238,7 @@ TEST_F(Cli, HostileFilesAreRefusedWithTheirMessageAndShownEscaped) {
                nothing + "was imported, nothing was written\n"},
               {{"po-import", project, work.file("esc.po"), "-o", work.file("o.ovp")}, 1, "",
                "esc.po:4: {1B}]0;owned{07}{1B}[31m: no text has this place\n"},
-              {{"diff", project, odd}, 1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + {1B}[2J{09}{81}{00}\n"},
+              {{"diff", project, odd}, 1, "bank 1 text 1\n  - My brother went north and never wrote.\n  + {1B}[2J{09}{81}{00}\n", ""},
               {{"diff", project, work.file("cut.ovp")}, 3, "", "Error Nr. 62: Input past end of file\nContinue program? [No]"},
               {{"po-export", project, "-o", work.file("t.po")}, 0, "5815 entries written\n", ""},
               {{"spell", project, "--lang", "../gg_GG"}, 1, "", "orvane-cli spell: \"../gg_GG\" is no language name"},

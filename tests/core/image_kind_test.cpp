@@ -49,7 +49,8 @@ const std::string kBank2Problem =
 
 // Each size rule through a load: the outcome, the kind kept for the save, and the messages. Both kinds
 // of the demo decode to the same document; 3 MiB is a plain image, but the banks behind it read as
-// zeros and point outside their areas.
+// zeros and point outside their areas. A save with no ROM loaded takes the same file as the ROM a new
+// file starts from exactly when the load takes it, and refuses it with the first message shown.
 TEST(ImageKind, EachSizeRuleLoadsOrRefusesWithItsMessage) {
   TempFolder folder;
   testing::WriteTableFile(folder.path());
@@ -63,16 +64,22 @@ TEST(ImageKind, EachSizeRuleLoadsOrRefusesWithItsMessage) {
     return Shown(MakeMessage("Bad Rom!!!", text, Icon::Stop)) + "\n";
   };
   using enum LoadOutcome;
-  const struct { std::string name; Bytes file; LoadOutcome outcome; ImageKind kind; std::string shown; } rows[] = {
-      {"4mib.sfc", plain, Loaded, ImageKind::Plain, ""},
-      {"4mib+512.smc", Headed(), Loaded, ImageKind::Headed, ""},
+  const std::string finished = "Finished!|Data has been saved succesfully!\r\nTime needed:", bank1Problem =
+      "the pointer of text 1 in bank 1 leads to 0x370200, outside the bank's text area 0x370590..0x374AB7";
+  const std::string grownRefusal = refusal("\"" + folder.file("4mib+1.sfc") + "\" is 4194305 bytes long. " + bySize),
+                    emptyRefusal = refusal("\"" + folder.file("empty.sfc") + "\" is 0 bytes long. " + bySize);
+  const struct { std::string name; Bytes file; LoadOutcome outcome; ImageKind kind; std::string shown;
+                 SaveOutcome saved; std::string savedFirst; } rows[] = {
+      {"4mib.sfc", plain, Loaded, ImageKind::Plain, "", SaveOutcome::Finished, finished},
+      {"4mib+512.smc", Headed(), Loaded, ImageKind::Headed, "", SaveOutcome::Finished, finished},
       {"3mib.sfc", Bytes(plain.begin(), plain.begin() + (3 << 20)), NotTheGame, ImageKind::Headed,
-       Question("the pointer of text 1 in bank 1 leads to 0x370200, outside the bank's text area 0x370590..0x374AB7")},
-      {"4mib+1.sfc", grown, SizeRejected, ImageKind::Headed,
-       refusal("\"" + folder.file("4mib+1.sfc") + "\" is 4194305 bytes long. " + bySize)},
-      {"dirty.smc", dirty, HeaderRejected, ImageKind::Headed, refusal("This Rom doesn't have a Header!")},
-      {"empty.sfc", {}, SizeRejected, ImageKind::Headed,
-       refusal("\"" + folder.file("empty.sfc") + "\" is 0 bytes long. " + bySize)}};
+       Question(bank1Problem), SaveOutcome::Cancelled, Question(bank1Problem, "Write into it anyway?")},
+      {"4mib+1.sfc", grown, SizeRejected, ImageKind::Headed, grownRefusal, SaveOutcome::Stopped, grownRefusal},
+      {"dirty.smc", dirty, HeaderRejected, ImageKind::Headed, refusal("This Rom doesn't have a Header!"),
+       SaveOutcome::Stopped,
+       refusal("\"" + folder.file("dirty.smc") + "\" is as long as an image with a copier header, but what stands in "
+               "front of the image is no copier header (its bytes 38 to 118 are not all zero).")},
+      {"empty.sfc", {}, SizeRejected, ImageKind::Headed, emptyRefusal, SaveOutcome::Stopped, emptyRefusal}};
   std::optional<Document> first;  // the first load: every other load of the demo decodes the same
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -83,6 +90,19 @@ TEST(ImageKind, EachSizeRuleLoadsOrRefusesWithItsMessage) {
     EXPECT_EQ(RomLaden(doc, ws, {{folder.file(row.name), 0}, folder.path(), ""}, prompter), row.outcome);
     EXPECT_EQ(std::tuple(ws.loadedImage.kind, ws.loadedImage.foreignAccepted, prompter.shown()),
               std::tuple(row.kind, false, row.shown));
+
+    Document texts;
+    demo::MakeDemoDocument(texts);
+    texts.TabelleGeaendert = true;
+    testing::ScriptedPrompter savePrompter;
+    testing::RecordingProgress progress;
+    testing::FixedFileChooser chooser(folder.file(row.name), {folder.file("new.rom")});
+    ApplyChanges changes(texts);
+    fs::remove(folder.file("new.rom"));
+    EXPECT_EQ(SaveInRom(texts, {}, savePrompter, progress, chooser, changes), row.saved);
+    EXPECT_EQ(savePrompter.shown().substr(0, row.savedFirst.size()), row.savedFirst);
+    EXPECT_EQ(FileExists(folder.file("new.rom")) ? ReadWholeFile(folder.file("new.rom")) : Bytes{},
+              row.saved == SaveOutcome::Finished ? row.file : Bytes{});
     if (row.outcome != Loaded) continue;
     if (!first) first = doc;
     EXPECT_EQ(std::tuple(Decoded(doc), doc.Tabelle, doc.ItemInfos, doc.GegnerNamen),

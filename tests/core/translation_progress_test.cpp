@@ -11,6 +11,8 @@
 #include "demo/demo_rom.h"
 #include "exchange/po_exchange.h"
 #include "exchange/po_file.h"
+#include "editors/reflow.h"
+#include "editors/text_search.h"
 #include "progress/translation_progress.h"
 #include "project/companion_file.h"
 #include "project/project_file.h"
@@ -36,9 +38,8 @@ const Document& Demo() {
 
 TEST(TextStatusTable, EveryEventFromEveryStatus) {
   const struct { StatusEvent event; std::array<TextStatus, 4> after; } rows[] = {
-      {Edit, {Draft, Draft, Translated, Translated}},      {SaveAndNext, {Translated, Translated, Translated, Reviewed}},
+      {Edit, {Draft, Draft, Translated, Draft}},           {SaveAndNext, {Translated, Translated, Translated, Reviewed}},
       {Review, {Reviewed, Reviewed, Reviewed, Reviewed}},  {Import, {Translated, Translated, Translated, Reviewed}},
-      {ImportFuzzy, {Draft, Draft, Draft, Draft}},
       {SaveUnwritable, {Draft, Draft, Draft, Draft}}};
   for (const auto& row : rows)
     for (int from = 0; from < kStatusCount; ++from)
@@ -50,6 +51,37 @@ TEST(TextStatusTable, EveryEventFromEveryStatus) {
              StatusCounts{{1, 1, 0, 1}}.percentDone()), "0.0 100.0 33.3");
   // Without a companion file a status follows from the text.
   EXPECT_EQ(std::pair(DerivedStatus("a", "a"), DerivedStatus("b", "a")), std::pair(Untranslated, Draft));
+}
+
+// Replace all and reflow change a text of each status into another text, back into its original, or
+// into what it was: the statuses that follow, from untranslated to reviewed; undo gives back each one.
+// A name has no status.
+TEST(TextStatusTable, EveryChangeThatIsNoMarkFollowsTheText) {
+  const struct { std::string to; std::array<TextStatus, 4> after; } rows[] = {
+      {"~2", {Draft, Draft, Translated, Draft}}, {"", {Untranslated, Untranslated, Untranslated, Untranslated}},
+      {"~1", {Untranslated, Draft, Translated, Reviewed}}};
+  for (const auto& row : rows) {
+    for (const bool reflow : {false, true}) {
+      Document doc = Demo();
+      std::vector<TextReflow> plan;
+      for (int t = 1; t <= 4; ++t) {
+        doc.Texte[2][t].Aktuell = doc.Texte[2][t].Original + "~1";
+        ProgressOf(doc, 2, t).status = TextStatus(t - 1);
+        plan.push_back({{TextList::Dialogue, 2, t}, doc.Texte[2][t].Aktuell, doc.Texte[2][t].Original + row.to});
+      }
+      const std::string before = CompanionText(doc);
+      const DocumentChange change = reflow ? ReflowChange(doc, plan) : ReplaceAll(doc, "~1", row.to, true).change;
+      change.apply(doc);
+      std::array<TextStatus, 4> after{};
+      for (int t = 1; t <= 4; ++t) after[t - 1] = ProgressOf(doc, 2, t).status;
+      EXPECT_EQ(after, row.after) << row.to << (reflow ? " reflowed" : " replaced");
+      change.revert(doc);
+      EXPECT_EQ(CompanionText(doc), before);
+    }
+  }
+  DocumentChange renamed;
+  AddTextEdit(renamed, Demo(), {TextList::ItemNames, 0, 5}, "Ash Staff");
+  EXPECT_EQ(std::pair(renamed.texts().size(), renamed.progress().size()), std::pair(size_t{1}, size_t{0}));
 }
 
 // The demo with statuses, notes, words and a renamed name; texts 1..3 of bank 2 edited.
@@ -161,19 +193,26 @@ TEST(CompanionFile, PoFilesCarryNotesAndDraftsAndImportMovesStatuses) {
   EXPECT_EQ(std::tuple(byPlace["bank 2 text 1"]->fuzzy, byPlace["bank 2 text 2"]->fuzzy, byPlace["bank 3 text 1"]->fuzzy),
             std::tuple(true, false, false));
 
-  byPlace["bank 3 text 1"]->msgstr = "Fuzzy.";
-  byPlace["bank 3 text 1"]->fuzzy = true;
-  byPlace["bank 3 text 2"]->msgstr = "Fertig.";
-  byPlace["bank 2 text 1"]->fuzzy = false;  // the same text, now done
-  byPlace["bank 2 text 3"]->msgstr = "Anders.";  // reviewed, then changed
+  // A fuzzy entry changes a text as any edit does; one that is not marks it translated; a flag alone on
+  // the text the place holds moves nothing.
+  const struct { const char* place; const char* msgstr; bool fuzzy; TextStatus after; } rows[] = {
+      {"bank 3 text 1", "Fuzzy.", true, Draft},           {"bank 3 text 2", "Fertig.", false, Translated},
+      {"bank 2 text 1", "Neu 1", false, Draft},           {"bank 2 text 2", "Neu 2b", true, Translated},
+      {"bank 2 text 3", "Anders.", false, Translated},    {"bank 21 text 50", "Anders.", true, Draft}};
+  for (const auto& row : rows) byPlace[row.place]->msgstr = row.msgstr, byPlace[row.place]->fuzzy = row.fuzzy;
   WritePoFile(po, read.header, read.entries);
   Document doc = Worked();
   const PoImportPlan plan = PlanPoImport(doc, po);
-  EXPECT_EQ(ImportSummary(plan), "3 imported, 5812 unchanged, 1 fuzzy, 0 refused");
+  EXPECT_EQ(ImportSummary(plan), "5 imported, 5810 unchanged, 3 fuzzy, 0 refused");
   PoImportChange(doc, plan).apply(doc);
-  EXPECT_EQ(std::tuple(doc.Texte[3][1].Aktuell, ProgressOf(doc, 3, 1).status, ProgressOf(doc, 3, 2).status,
-                       ProgressOf(doc, 2, 1).status, ProgressOf(doc, 2, 3).status, ProgressOf(doc, 21, 50).status),
-            std::tuple("Fuzzy.", Draft, Translated, Translated, Translated, Reviewed));
+  const auto places = PlacesByName(doc);
+  for (const auto& row : rows) {
+    const TextPlace& place = places.at(row.place);
+    EXPECT_EQ(ProgressOf(doc, place.bank, place.index).status, row.after) << row.place;
+  }
+  // What an import made goes out and comes back without moving a status.
+  ExportPo(doc, po, {});
+  EXPECT_TRUE(PoImportChange(doc, PlanPoImport(doc, po)).empty());
 }
 
 TEST(Advice, ARenamedItemFollowedIntoTheDialogueAndTheMisspelledWords) {

@@ -392,12 +392,7 @@ TEST(ReadBack, ReportsTheTextADictionaryEntryCannotGiveBack) {
 
   const std::vector<ReadBackRow> rows = ReadBack(h.doc, h.image);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(ReadBackMessage(rows).text,
-            "These texts do not read back from the ROM as they were typed:\r\n"
-            "bank 1 text 1 reads back as \"xy\" instead of \"x[L_]y\"");
-  const std::string many = ReadBackMessage(std::vector<ReadBackRow>(25, rows[0])).text;  // twenty rows shown
-  EXPECT_EQ(std::ranges::count(many, '\n'), 21);
-  EXPECT_TRUE(many.ends_with("\"x[L_]y\"\r\nand 5 more"));
+  EXPECT_EQ(ReadBackLine(rows[0]), "bank 1 text 1 reads back as \"xy\" instead of \"x[L_]y\"");
 }
 
 // The fit measurement against the writers it stands for, the live figures of a bank against the
@@ -592,11 +587,12 @@ class SaveInRomTest : public ::testing::Test {
     doc.TabelleGeaendert = true;
   }
 
-  // Saves into `target` (none: the dialog was closed); returns the titles of the messages shown.
+  // Saves into `target` (none: the dialog was closed), starting a new file from `base` when asked for
+  // one; returns the titles of the messages shown.
   std::string Save(const std::optional<std::string>& target, std::deque<Answer> answers = {}, long stopAfter = 0) {
     prompter = testing::ScriptedPrompter(std::move(answers));
     progress = testing::RecordingProgress(stopAfter);
-    testing::FixedFileChooser chooser(target);
+    testing::FixedFileChooser chooser(base, {target});
     ApplyChanges changes(doc);
     outcome = SaveInRom(doc, params, prompter, progress, chooser, changes);
     requests = chooser.requests;
@@ -613,12 +609,13 @@ class SaveInRomTest : public ::testing::Test {
   testing::RecordingProgress progress;
   SaveOutcome outcome = SaveOutcome::Finished;
   std::vector<FileRequest> requests;
+  std::optional<std::string> base;  // the ROM to start from; none: that dialog was closed
 };
 
 // Every way through a save: the warning and its two answers, a closed dialog or an empty name, the
 // optimizer stopped, Cancel while writing (a writer's own questions stop it the same way; the writers'
-// table has their answers), targets that cannot be written (without a loaded ROM to copy), and entries
-// that do not fit. Each row: the setup, the target, the answers, the progress call that stops the save,
+// table has their answers), targets that cannot be written or made (without a loaded ROM to copy), and
+// entries that do not fit. Each row: the setup, the target, the answers, the progress call that stops the save,
 // the titles shown, the outcome and what the target holds afterwards. A save that does not finish leaves
 // the texts unsaved and the target as it was, and says so last.
 TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
@@ -640,8 +637,7 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
       {kNoSource, readOnly, {Answer::No}, 0, "Orvane Texteditor;", SaveOutcome::Cancelled, kOld},
       {kNoSource, readOnly, {Answer::Yes, Answer::Yes, Answer::Yes}, 0,
        "Orvane Texteditor;Error Nr. 70;Error Nr. 70;Orvane Texteditor;", SaveOutcome::Stopped, kOld},
-      {kNoSource, missing, {Answer::Yes, Answer::Yes}, 0, "Error Nr. 76;Error Nr. 76;Orvane Texteditor;",
-       SaveOutcome::Stopped, kNone},
+      {kNoSource, missing, {}, 0, "Orvane Texteditor;", SaveOutcome::Stopped, kNone},
       {kSettled, fifo, {Answer::Yes, Answer::Yes}, 0, "Error Nr. 75;Error Nr. 75;Orvane Texteditor;",
        SaveOutcome::Stopped, kOld},
       {kNoSource, taken, {Answer::No}, 0, "Error Nr. 75;Orvane Texteditor;", SaveOutcome::Stopped, kOld}};
@@ -652,7 +648,8 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
       {"Error Nr. 70", "Permission denied\r\nContinue program?|202"},
       {"Error Nr. 75", "Path/File access error"},
       {"Orvane Texteditor", "The save stopped, nothing was written: \""},
-      {"Error Nr. 76", "Path not found\r\nContinue program?|202"},
+      {"Orvane Texteditor", "A new ROM file starts as a copy of the game's ROM, and none was chosen to start from. The "
+                            "save stopped, nothing was written: \"" + missing + "\" was not created.|010"},
       {"Not everything fitted!", "These entries did not fit into their areas and were not written:\r\nItem-Info "}};
   fs::create_directory(taken);
   params.keepBackup = params.confirmReplace = true;
@@ -694,23 +691,48 @@ TEST_F(SaveInRomTest, EveryAnswerPathEndsWithItsMessagesOutcomeAndFile) {
   EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-// A new name gets a copy of the loaded ROM with the new texts and leaves the loaded ROM as it was; when
-// the loaded ROM cannot be copied, the save stops there and the new file is not created.
-TEST_F(SaveInRomTest, ANewNameGetsACopyOfTheLoadedRomOrIsNotCreated) {
+// A new name gets a copy of the loaded ROM, or with none loaded of the ROM picked to start from, with the
+// new texts, and leaves that ROM as it was; when there is no ROM to copy, the save stops there and the new
+// file is not created.
+TEST_F(SaveInRomTest, ANewNameGetsACopyOfARomOrIsNotCreated) {
   doc.Texte[1][1].Aktuell = "Kael";
-  const std::string copy = folder.file("made/for/you/copy.smc");
-  EXPECT_EQ(Save(copy), "Finished!;Info;");
-  EXPECT_EQ(ReadWholeFile(loaded), Demo().second);
-  const Bytes out = ReadWholeFile(copy);
-  EXPECT_EQ(Bytes(out.begin() + 0x370590, out.begin() + 0x370592), testing::Hex("13 00"));
-  EXPECT_TRUE(SameBytes(out, Demo().second, 0, kStadtDatenStart));
-  EXPECT_TRUE(SameBytes(out, Demo().second, kHighestArea, kFullImageSize));
-  params.RomPfadGeladen = folder.file("gone.smc");
-  EXPECT_EQ(Save(folder.file("new/fresh.smc")), "Orvane Texteditor;Orvane Texteditor;");
-  EXPECT_EQ(testing::Shown(prompter.messages()[0]),
-            testing::Shown(MakeMessage("Orvane Texteditor", "Couldn't copy file \"" + params.RomPfadGeladen + "\"")));
-  EXPECT_EQ(outcome, SaveOutcome::Stopped);
-  EXPECT_FALSE(fs::exists(folder.file("new")));
+  const std::string gone = folder.file("gone.smc"), copy = folder.file("made/for/you/copy.smc");
+  Bytes headed = Demo().second;  // a ROM picked to start from passes the loader's header check
+  std::fill(&headed[kHeaderCheckFirst], &headed[kHeaderCheckLast + 1], 0);
+  const std::string clean = folder.file("clean.smc");
+  WriteFileAtomically(clean, headed);
+  const std::string cannotCopy = testing::Shown(MakeMessage("Orvane Texteditor", "Couldn't copy file \"" + gone + "\""));
+  const struct { std::string loaded; std::optional<std::string> base; std::string titles, first; } rows[] = {
+      {loaded, std::nullopt, "Finished!;Info;", ""},
+      {gone, std::nullopt, "Orvane Texteditor;Orvane Texteditor;", cannotCopy},
+      {"", clean, "Finished!;Info;", ""},
+      {"", gone, "Orvane Texteditor;Orvane Texteditor;", cannotCopy},
+      {"", std::nullopt, "Orvane Texteditor;", ""}};  // the answer-path table has its message
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.loaded + " " + row.base.value_or("(none)"));
+    params.RomPfadGeladen = row.loaded;
+    base = row.base;
+    fs::remove_all(folder.file("made"));
+    EXPECT_EQ(Save(copy), row.titles);
+    ASSERT_EQ(requests.size(), row.loaded.empty() ? 2u : 1u);
+    if (row.loaded.empty()) {  // an open dialog this time
+      EXPECT_EQ(std::tuple(requests[1].title, requests[1].filter, requests[1].save),
+                std::tuple("Choose the ROM to start from", "SNES-Roms|*.smc;*.fig;*.sfc", false));
+    }
+    EXPECT_EQ(std::pair(ReadWholeFile(loaded), ReadWholeFile(clean)), std::pair(Demo().second, headed));
+    if (!row.first.empty()) {
+      EXPECT_EQ(testing::Shown(prompter.messages()[0]), row.first);
+    }
+    if (outcome != SaveOutcome::Finished) {
+      EXPECT_EQ(outcome, SaveOutcome::Stopped);
+      EXPECT_FALSE(fs::exists(folder.file("made")));
+      continue;
+    }
+    const Bytes out = ReadWholeFile(copy), from = ReadWholeFile(row.base.value_or(loaded));
+    EXPECT_EQ(Bytes(out.begin() + 0x370590, out.begin() + 0x370592), testing::Hex("13 00"));
+    EXPECT_TRUE(SameBytes(out, from, 0, kStadtDatenStart));
+    EXPECT_TRUE(SameBytes(out, from, kHighestArea, kFullImageSize));
+  }
 }
 
 // The automatic optimizer runs while the dictionary is unsettled, with the seed given, or with one from
@@ -733,16 +755,16 @@ TEST_F(SaveInRomTest, TheOptimizerSettlesTheDictionaryWithTheGivenSeedOrTheClock
   EXPECT_EQ(optimized(), 0);
 }
 
-// The time counts from the start rounded to a whole second, halves to even, and runs negative across
-// midnight. An unchanged document writes the bytes the file had.
-TEST_F(SaveInRomTest, FinishedTellsTheTimeAndInfoTheFreeSpace) {
-  for (const auto& [start, end, shown] :
-       {std::tuple<double, double, std::string>{100.4, 101.65, "1.65"}, {100.5, 101.0, "1.00"},
-        {101.5, 102.25, "0.25"}, {86399.7, 1.2, "-86398.80"}}) {
+// The time runs on a clock that only goes forward, from before the writers to after the read-back, and
+// never shows less than nothing; the message then says what the read-back found. An unchanged document
+// writes the bytes the file had.
+TEST_F(SaveInRomTest, FinishedTellsTheTimeAndTheReadBackAndInfoTheFreeSpace) {
+  for (const auto& [start, end, shown] : {std::tuple<double, double, std::string>{100.4, 101.65, "1.25"},
+                                          {100.6, 100.8, "0.20"}, {7.5, 7.2, "0.00"}}) {
     params.clock = [times = std::vector{start, end}, next = size_t{0}]() mutable { return times.at(next++); };
     EXPECT_EQ(Save(loaded), "Finished!;Info;");
-    EXPECT_EQ(testing::Shown(prompter.messages()[0]),
-              "Finished!|Data has been saved succesfully!\r\nTime needed:" + shown + " sec|010!");
+    EXPECT_EQ(testing::Shown(prompter.messages()[0]), "Finished!|Data has been saved succesfully!\r\nTime needed:" +
+                                                          shown + " sec\r\nRead back: every text as typed.|010!");
   }
   const std::string info = testing::Shown(prompter.last());
   EXPECT_TRUE(info.starts_with("Info|Free Space in bytes:\r\nBank1:")) << info;
@@ -750,6 +772,17 @@ TEST_F(SaveInRomTest, FinishedTellsTheTimeAndInfoTheFreeSpace) {
   EXPECT_EQ(std::count(progress.captions.begin(), progress.captions.end(), "Writing Tabel into Rom..."), 1);
   EXPECT_EQ(std::tuple(progress.captions.back(), progress.steps.back().second), std::tuple("", 6054));
   EXPECT_EQ(ReadWholeFile(loaded), Demo().second);
+
+  // A line code ends a dictionary entry when it is read, so two texts read back without their breaks.
+  doc.Tabelle[1][0x21] = "x[L_]";
+  doc.Texte[1][1].Aktuell = "x[L_]y";
+  doc.Texte[1][2].Aktuell = "x[L_]z";
+  params.clock = [] { return 0.0; };
+  EXPECT_EQ(Save(loaded), "Finished!;Info;");
+  EXPECT_TRUE(prompter.messages()[0].text.ends_with(
+      "sec\r\nRead back: 2 texts differ from what was typed (see \"Problems\").")) << prompter.messages()[0].text;
+  EXPECT_TRUE(FinishedMessage(0, 1, "listed below").text.ends_with(
+      "\r\nRead back: 1 text differs from what was typed (listed below)."));
 }
 
 }  // namespace

@@ -65,10 +65,19 @@ struct RecordingProgress : ProgressSink {
   std::vector<std::pair<int32_t, int32_t>> steps;
 };
 
+// Answers what `first` holds, in order, then `chosen` to every request.
 struct FixedFileChooser : FileChooser {
-  explicit FixedFileChooser(std::optional<std::string> chosen) : answer(std::move(chosen)) {}
-  std::optional<std::string> choose(const FileRequest& request) override { return requests.push_back(request), answer; }
+  explicit FixedFileChooser(std::optional<std::string> chosen, std::deque<std::optional<std::string>> first = {})
+      : answer(std::move(chosen)), queued(std::move(first)) {}
+  std::optional<std::string> choose(const FileRequest& request) override {
+    requests.push_back(request);
+    if (queued.empty()) return answer;
+    std::optional<std::string> next = std::move(queued.front());
+    queued.pop_front();
+    return next;
+  }
   std::optional<std::string> answer;
+  std::deque<std::optional<std::string>> queued;
   std::vector<FileRequest> requests;
 };
 

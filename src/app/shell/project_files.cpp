@@ -177,7 +177,6 @@ void ProjectFiles::saveInRom() {
   if (outcome != SaveOutcome::Finished) return;
   parts_.exchange->romSaved(saved);
   parts_.problems->setReadBack(ReadBackProblems(doc_, saved.readBack));
-  if (!saved.readBack.empty()) prompter_.ask(ReadBackMessage(saved.readBack));
 }
 
 void ProjectFiles::openFile(const QString& path) {

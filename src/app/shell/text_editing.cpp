@@ -47,7 +47,7 @@ bool TextEditing::leaveText() {
   question.buttons = Buttons::YesNoCancel;
   question.defaultAnswer = Answer::Yes;
   const Answer answer = prompter_.ask(question);
-  if (answer == Answer::Yes) store(std::nullopt);
+  if (answer == Answer::Yes) store(false);
   return answer != Answer::Cancel;
 }
 
@@ -57,23 +57,20 @@ bool TextEditing::saveText() {
   if (!parts_.navigator->shown().valid(doc_)) return false;
   const std::vector<std::string> unwritable = parts_.fit->figures().textPieces;
   if (!unwritable.empty() && !editors::SaveUnwritableAnyway(prompter_, title_, unwritable)) return false;
-  store(unwritable.empty() ? StatusEvent::Edit : StatusEvent::SaveUnwritable);
+  store(!unwritable.empty());
   parts_.desk->textSaved();
   return true;
 }
 
-// The pane's text into the shown text, moving its status on by `statusMove`: an edit moves it only
-// when the text changed, the save of an unwritable text always does. An untouched pane stores nothing.
-void TextEditing::store(std::optional<StatusEvent> statusMove) {
+// The pane's text into the shown text, its status following the change; a text the table cannot
+// write whole becomes a draft. An untouched pane stores nothing.
+void TextEditing::store(bool unwritable) {
   const editors::ShownText& shown = parts_.navigator->shown();
   const int bank = shown.AktuelleBank, text = shown.AktuellerText;
   if (!shown.valid(doc_)) return;
-  std::string typed = w_.pane->storedText();
-  const bool changed = typed != doc_.Texte[bank][text].Aktuell;
   DocumentChange change("Save text " + std::to_string(text) + " of bank " + std::to_string(bank));
-  if (statusMove == StatusEvent::SaveUnwritable || (statusMove == StatusEvent::Edit && changed))
-    AddStatusEvent(change, doc_, bank, text, *statusMove);
-  if (changed) change.setText(doc_, {TextList::Dialogue, bank, text}, std::move(typed));
+  AddTextEdit(change, doc_, {TextList::Dialogue, bank, text}, w_.pane->storedText());
+  if (unwritable) AddStatusEvent(change, doc_, bank, text, StatusEvent::SaveUnwritable);
   changes_.Commit(std::move(change));
   parts_.navigator->relabel(text);
   w_.pane->showStored(doc_.Texte[bank][text].Aktuell);

@@ -5,13 +5,11 @@
 // was typed in: looking at a text never changes it.
 
 #include <QObject>
-#include <optional>
 #include <string>
 
 #include "common/prompter.h"
 #include "document.h"
 #include "document_change.h"
-#include "text_status.h"
 
 class QLabel;
 class QPushButton;
@@ -72,7 +70,7 @@ class TextEditing : public QObject {
   bool textShown() const;
 
  private:
-  void store(std::optional<StatusEvent> statusMove);
+  void store(bool unwritable);
 
   Document& doc_;
   ChangeSink& changes_;

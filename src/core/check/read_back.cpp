@@ -24,9 +24,6 @@ std::string_view WithoutPadding(std::string_view text, std::string_view pad) {
   }
 }
 
-// Longer lists are cut in the message; the command line prints every row.
-constexpr size_t kRowsShown = 20;
-
 }  // namespace
 
 std::string ReadsBackAs(std::string_view text, const CodeTable& written, const CodeTable& read) {
@@ -69,13 +66,6 @@ std::vector<ReadBackRow> ReadBack(const Document& doc, const RomImage& image) {
 
 std::string ReadBackLine(const ReadBackRow& row) {
   return row.place + " reads back as \"" + row.read + "\" instead of \"" + row.expected + "\"";
-}
-
-Message ReadBackMessage(const std::vector<ReadBackRow>& rows) {
-  std::string text = "These texts do not read back from the ROM as they were typed:";
-  for (size_t i = 0; i < rows.size() && i < kRowsShown; ++i) text += kCrLf + ReadBackLine(rows[i]);
-  if (rows.size() > kRowsShown) text += kCrLf + ("and " + std::to_string(rows.size() - kRowsShown) + " more");
-  return MakeMessage("Read-back", text, Icon::Exclamation);
 }
 
 }  // namespace orvane

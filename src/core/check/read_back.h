@@ -30,7 +30,5 @@ std::string ReadsBackAs(std::string_view text, const CodeTable& written, const C
 
 // "bank 3 text 12 reads back as "..." instead of "..."", one row a line.
 std::string ReadBackLine(const ReadBackRow& row);
-// The message the editor shows after a save whose texts do not all read back.
-Message ReadBackMessage(const std::vector<ReadBackRow>& rows);
 
 }  // namespace orvane

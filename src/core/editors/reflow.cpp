@@ -1,6 +1,7 @@
 #include "editors/reflow.h"
 
 #include "editors/game_window.h"
+#include "progress/translation_progress.h"
 
 namespace orvane {
 
@@ -59,7 +60,7 @@ std::vector<TextReflow> PlanReflow(const Document& doc, int32_t bank, ReflowChoi
 
 DocumentChange ReflowChange(const Document& doc, const std::vector<TextReflow>& plan) {
   DocumentChange change("Reflow");
-  for (const TextReflow& text : plan) change.setText(doc, text.place, text.after);
+  for (const TextReflow& text : plan) AddTextEdit(change, doc, text.place, text.after);
   return change;
 }
 

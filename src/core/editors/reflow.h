@@ -34,7 +34,7 @@ struct TextReflow {
 // The dialogue texts of `bank` (of every bank with 0) that reflowing changes, in place order.
 std::vector<TextReflow> PlanReflow(const Document& doc, int32_t bank, ReflowChoice choice);
 
-// The reflowed texts as one change to the document.
+// The reflowed texts, with the statuses that follow from them, as one change to the document.
 DocumentChange ReflowChange(const Document& doc, const std::vector<TextReflow>& plan);
 
 }  // namespace orvane

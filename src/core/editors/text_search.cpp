@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "progress/translation_progress.h"
+
 namespace orvane {
 namespace {
 
@@ -74,7 +76,7 @@ Replacement ReplaceAll(const Document& doc, std::string_view pattern, std::strin
         out.append(text, done, pos - done).append(replacement);
         done = pos + pattern.size();
       }
-      replaced.change.setText(doc, {TextList::Dialogue, bank, t}, out + text.substr(done));
+      AddTextEdit(replaced.change, doc, {TextList::Dialogue, bank, t}, out + text.substr(done));
       replaced.count += static_cast<int32_t>(at.size());
     }
   }

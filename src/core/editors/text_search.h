@@ -36,7 +36,8 @@ Snippet HitSnippet(const Document& doc, const TextHit& hit, size_t patternLength
 
 // Every occurrence in the working texts (non-overlapping, left to right), which "Replace all" would replace.
 int32_t CountInWorkingTexts(const Document& doc, std::string_view pattern, bool matchCase);
-// "Replace all": every text with an occurrence gets the replacement there; `count` says how many.
+// "Replace all": every text with an occurrence gets the replacement there, and the status that follows
+// from its new text; `count` says how many occurrences.
 struct Replacement {
   int32_t count = 0;
   DocumentChange change;

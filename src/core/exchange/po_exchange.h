@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "document.h"
@@ -34,12 +33,17 @@ struct PoFinding {
   std::string problem;
 };
 
+struct PoImportedText {
+  TextPlace place;
+  std::string text;    // the new working text
+  bool fuzzy = false;  // a change like any edit; otherwise the text counts as translated
+};
+
 struct PoImportPlan {
-  std::vector<std::pair<TextPlace, std::string>> changes;  // new working texts, in file order
-  int32_t unchanged = 0;                                   // empty msgstr, or the text the place already holds
-  int32_t fuzzy = 0;                                       // marked fuzzy: taken as drafts
-  std::vector<std::pair<TextPlace, TextStatus>> statuses;  // dialogue texts whose status the import moves
-  int32_t refused = 0;                                     // entries with a finding
+  std::vector<PoImportedText> changes;  // in file order
+  int32_t unchanged = 0;                // empty msgstr, or the text the place already holds: its status stays
+  int32_t fuzzy = 0;                    // entries marked fuzzy
+  int32_t refused = 0;                  // entries with a finding
   std::vector<PoFinding> findings;
   bool fileRefused = false;  // the file itself is unusable: nothing may be imported, not even in part
 };
@@ -48,7 +52,7 @@ struct PoImportPlan {
 // when the file cannot be read.
 PoImportPlan PlanPoImport(const Document& doc, const std::string& path);
 
-// The planned texts and statuses as one change.
+// The planned texts and the statuses that follow from them as one change.
 DocumentChange PoImportChange(const Document& doc, const PoImportPlan& plan);
 
 // "texts.po:14: bank 3 text 12: the source text changed"

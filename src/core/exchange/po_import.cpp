@@ -1,7 +1,8 @@
 // PO import: every entry is checked before anything is written. An entry is refused for an unknown
 // place, a msgid that no longer matches the project, a text the table cannot write or a name over
-// its limit. A dialogue text that gets a translation counts as translated, or as a draft when its
-// entry is fuzzy.
+// its limit. A dialogue text that gets a translation from an entry counts as translated; one that
+// gets it from a fuzzy entry changed as any edit does (see AddTextEdit). An entry that brings the text
+// the place already holds moves nothing: a flag alone says nothing about the text.
 
 #include <gettext-po.h>
 
@@ -69,23 +70,14 @@ class EntryCheck {
     // The check speaks of the text's own bytes; findings are UTF-8 like the file.
     if (const std::optional<std::string> problem = check_.Problem(place.list, *text))
       return Refuse(entry, PoText(*problem));
-    const bool edited = *text != WorkingText(doc_, place);
-    Mark(place, edited, entry.fuzzy ? StatusEvent::ImportFuzzy : StatusEvent::Import);
-    if (!edited) {
+    if (*text == WorkingText(doc_, place)) {
       ++plan_.unchanged;
       return;
     }
-    plan_.changes.emplace_back(place, *text);
+    plan_.changes.push_back({place, *text, entry.fuzzy});
   }
 
  private:
-  void Mark(const TextPlace& place, bool edited, StatusEvent event) {
-    if (place.list != TextList::Dialogue) return;
-    const TextStatus now = ProgressOf(doc_, place.bank, place.index).status;
-    const TextStatus next = NextStatus(edited ? NextStatus(now, StatusEvent::Edit) : now, event);
-    if (next != now) plan_.statuses.emplace_back(place, next);
-  }
-
   void Refuse(const PoEntry& entry, const std::string& problem) {
     ++plan_.refused;
     plan_.findings.push_back({entry.line, entry.hasContext ? entry.context : "(no msgctxt)", problem});
@@ -116,10 +108,15 @@ PoImportPlan PlanPoImport(const Document& doc, const std::string& path) {
 
 DocumentChange PoImportChange(const Document& doc, const PoImportPlan& plan) {
   DocumentChange change("Import translation");
-  for (const auto& [place, text] : plan.changes) change.setText(doc, place, text);
-  for (const auto& [place, status] : plan.statuses) {
+  for (const PoImportedText& imported : plan.changes) {
+    const TextPlace& place = imported.place;
+    AddTextEdit(change, doc, place, imported.text);
+    if (imported.fuzzy || place.list != TextList::Dialogue) continue;
+    // An entry nobody marked fuzzy is a deliberate translation of the text as the edit left it.
     TextProgress after = ProgressOf(doc, place.bank, place.index);
-    after.status = status;
+    after.status = NextStatus(
+        StatusAfterEdit(after.status, WorkingText(doc, place), imported.text, OriginalText(doc, place)),
+        StatusEvent::Import);
     change.setProgress(doc, place.bank, place.index, std::move(after));
   }
   return change;

@@ -2,9 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <ctime>
 #include <filesystem>
 #include <optional>
 
@@ -15,6 +14,7 @@
 #include "exchange/cartridge.h"
 #include "operations/save_report.h"
 #include "rom/game_check.h"
+#include "rom/rom_loader.h"
 #include "writer/write_context.h"
 #include "writer/written_kind.h"
 
@@ -48,12 +48,15 @@ std::vector<uint8_t> OpenOutput(const std::string& path) {
   return FileExists(path) ? ReadWholeFile(path) : std::vector<uint8_t>{};
 }
 
-// The message that ends every save that stopped after the file was chosen.
-Message NothingWrittenMessage(const std::string& title, const std::string& target, bool existed) {
-  return MakeMessage(title, "The save stopped, nothing was written: \"" + target + "\" " +
+// The message that ends every save that stopped after the file was chosen; `why` goes first.
+Message NothingWrittenMessage(const std::string& title, const std::string& target, bool existed,
+                              const std::string& why = "") {
+  return MakeMessage(title, why + "The save stopped, nothing was written: \"" + target + "\" " +
                                 (existed ? "is unchanged." : "was not created."),
                      Icon::Information);
 }
+
+constexpr const char* kRomFilter = "SNES-Roms|*.smc;*.fig;*.sfc";
 
 // One save: the output image, the writers' shared state and the way through the steps.
 class SaveRun {
@@ -84,8 +87,9 @@ class SaveRun {
     }
   }
 
-  double Now() const { return params_.clock ? params_.clock() : SecondsSinceMidnight(); }
+  double Now() const { return params_.clock ? params_.clock() : SteadySeconds(); }
   bool CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes);
+  bool UsableBase(const std::string& path, const std::vector<uint8_t>& bytes);
   bool AcceptedAsGame(const std::string& basePath);
   bool Optimize();
   bool WriteAll();
@@ -100,7 +104,7 @@ class SaveRun {
 
 SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   const std::optional<std::string> chosen =
-      chooser.choose(FileRequest{"In Rom Speichern...", "SNES-Roms|*.smc;*.fig;*.sfc", "", true, false});
+      chooser.choose(FileRequest{"In Rom Speichern...", kRomFilter, "", true, false});
   if (!chosen || chosen->empty()) return SaveOutcome::Cancelled;
   const std::string& target = *chosen;
   const bool replaces = FileExists(target);
@@ -115,17 +119,26 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   }
   std::error_code ec;
   const bool existed = fs::exists(target, ec);
-  const auto stopped = [&] {
-    prompter_.ask(NothingWrittenMessage(params_.programName, target, existed));
+  const auto stopped = [&](const std::string& why = "") {
+    prompter_.ask(NothingWrittenMessage(params_.programName, target, existed, why));
     return SaveOutcome::Stopped;
   };
 
-  // A new name starts as a copy of the loaded ROM, made in memory: the file and its folders appear
-  // only when the save completes.
-  const bool copied = !existed && !params_.RomPfadGeladen.empty();
+  // A new name starts as a copy of a ROM of the game, made in memory: the loaded one, or without one
+  // the one the user picks, taken only as loading would take it. The texts alone are no ROM, so a new
+  // file is never made of them. The file and its folders appear only when the save completes.
+  const bool copied = !existed;
+  std::string source = copied ? params_.RomPfadGeladen : target;
   std::vector<uint8_t> base;
-  if (copied) {
-    if (!CopyIntoMemory(params_.RomPfadGeladen, base)) return stopped();
+  if (copied && source.empty()) {
+    const std::optional<std::string> picked =
+        chooser.choose(FileRequest{"Choose the ROM to start from", kRomFilter, "", false, false});
+    if (!picked || picked->empty())
+      return stopped("A new ROM file starts as a copy of the game's ROM, and none was chosen to start from. ");
+    source = *picked;
+    if (!CopyIntoMemory(source, base) || !UsableBase(source, base)) return stopped();
+  } else if (copied) {
+    if (!CopyIntoMemory(source, base)) return stopped();
   } else if (Guarded([&] { base = OpenOutput(target); }) == Step::Stop) {
     return stopped();
   }
@@ -137,7 +150,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   if (!kind) return SaveOutcome::Cancelled;
   const bool hadBytes = !base.empty();
   image_ = RomImage(ToHeldImage(std::move(base), baseKind));
-  if (hadBytes && !AcceptedAsGame(copied ? params_.RomPfadGeladen : target)) return SaveOutcome::Cancelled;
+  if (hadBytes && !AcceptedAsGame(source)) return SaveOutcome::Cancelled;
 
   // Nothing is written when the dictionary could not be settled, so the file stays as it is.
   if (!Optimize()) return stopped();
@@ -146,7 +159,7 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   ctx_.progressTotal = SaveProgressTotal(doc_);
   doc_.Kodiertabelle = doc_.Tabelle[1];
   ctx_.progress.caption("Writing Tabel into Rom...");
-  const double start = std::nearbyint(Now());  // whole seconds, halves to even
+  const double start = Now();
 
   if (!WriteAll()) return stopped();
   const bool checksumFixed = params_.fixChecksum && FixCartridgeChecksum(image_.bytes());
@@ -161,7 +174,10 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
   // texts still count as unsaved.
   if (commit != Step::Done) return stopped();
 
-  prompter_.ask(FinishedMessage(Now() - start));
+  // The report of success waits for the read-back, which decides what "saved" means for the texts.
+  std::vector<ReadBackRow> readBack = ReadBack(doc_, image_);
+  // A clock that was set back in the meantime makes no negative time.
+  prompter_.ask(FinishedMessage(std::max(0.0, Now() - start), readBack.size(), params_.readBackListed));
   prompter_.ask(InfoMessage(ctx_));
   if (!ctx_.overflows.empty()) prompter_.ask(OverflowMessage(ctx_.overflows));
   const bool inPlace = written == FileWrite::InPlace;
@@ -169,8 +185,25 @@ SaveOutcome SaveRun::Execute(FileChooser& chooser, SavedRom* saved) {
     prompter_.ask(MakeMessage(params_.programName,
                               "The folder of \"" + target + "\" cannot be written, so the file was overwritten in "
                               "place instead of being replaced.", Icon::Information));
-  if (saved) *saved = SavedRom{target, ReadBack(doc_, image_), checksumFixed, ctx_.overflows, inPlace};
+  if (saved) *saved = SavedRom{target, std::move(readBack), checksumFixed, ctx_.overflows, inPlace};
   return SaveOutcome::Finished;
+}
+
+// The refusals of "Load Rom" for a ROM picked to start from, each naming the file.
+bool SaveRun::UsableBase(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const std::optional<ImageKind> kind = KindForSize(bytes.size());
+  if (!kind) {
+    prompter_.ask(SizeRefusal(path, bytes.size()));
+    return false;
+  }
+  if (*kind == ImageKind::Headed && !HasCopierHeader(bytes)) {
+    prompter_.ask(MakeMessage("Bad Rom!!!",
+                              "\"" + path + "\" is as long as an image with a copier header, but what stands in "
+                              "front of the image is no copier header (its bytes 38 to 118 are not all zero).",
+                              Icon::Stop));
+    return false;
+  }
+  return true;
 }
 
 bool SaveRun::CopyIntoMemory(const std::string& source, std::vector<uint8_t>& bytes) {
@@ -232,13 +265,8 @@ SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompte
   return outcome;
 }
 
-double SecondsSinceMidnight() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  const double fraction = std::chrono::duration<double>(now - std::chrono::system_clock::from_time_t(seconds)).count();
-  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+double SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace orvane

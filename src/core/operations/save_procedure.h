@@ -1,7 +1,8 @@
 #pragma once
 // "Save in Rom": writes the whole document into a ROM file. The output is built in memory from
-// the file's old bytes (or a copy of the loaded ROM for a new name) and replaces the file in one
-// atomic step once every writer has finished: a save that stops writes nothing at all.
+// the file's old bytes (or, for a new name, a copy of the loaded ROM or of one the user picks) and
+// replaces the file in one atomic step once every writer has finished: a save that stops writes
+// nothing at all.
 
 #include <cstdint>
 #include <functional>
@@ -23,15 +24,16 @@ namespace orvane {
 
 struct SaveParams {
   uint64_t seed = 0;              // seed of the automatic optimizer; 0 takes one from the clock
-  std::function<double()> clock;  // seconds since midnight; empty uses the system clock
+  std::function<double()> clock;  // seconds on a clock that only runs forward; empty uses SteadySeconds
   bool fixChecksum = false;       // write the cartridge checksum once the texts are in
   bool keepBackup = false;        // a file the save replaces is kept once as NAME.bak beside it
   bool confirmReplace = false;    // ask before replacing an existing file other than the loaded ROM
   std::optional<ImageKind> writtenKind;  // write the file with or without the copier header, whatever it had
-  std::string RomPfadGeladen;     // the loaded ROM: copied when saving under a new name
+  std::string RomPfadGeladen;     // the loaded ROM: copied when saving under a new name; empty asks for one
   bool foreignAccepted = false;   // the loaded ROM was opened although it did not look like the game's
   int16_t OhneOptimierWarnung = 1;  // 0: ask before saving an unsettled dictionary
   std::string programName = kProgramName;  // the title of the save's own messages
+  std::string readBackListed = "see \"Problems\"";  // where the texts that did not read back are listed
 };
 
 // What a completed save leaves for its caller.
@@ -44,18 +46,20 @@ struct SavedRom {
 };
 
 enum class SaveOutcome {
-  Finished,   // everything written, both reports shown
+  Finished,   // everything written, read back and both reports shown
   Cancelled,  // the warning, the file dialog, the kind question or the foreign image question: nothing touched
-  Stopped,    // Cancel, a space message, an unknown character, the optimizer, a failed copy or an error
-              // ended it; the file is as it was (a new one was not created), and the last message says so
+  Stopped,    // Cancel, a space message, an unknown character, the optimizer, a failed copy, no ROM to start
+              // a new file from or an error ended it; the file is as it was (a new one was not created),
+              // and the last message says so
 };
 
 // `saved` is filled when the save finishes. The dictionary the save optimizes on its own reaches the
-// document through `changes`.
+// document through `changes`. With no ROM loaded, a new file asks `chooser` a second time, for the ROM
+// to start from.
 SaveOutcome SaveInRom(Document& doc, const SaveParams& params, Prompter& prompter, ProgressSink& progress,
                       FileChooser& chooser, ChangeSink& changes, SavedRom* saved = nullptr);
 
-// The local time of day in seconds, with its fraction.
-double SecondsSinceMidnight();
+// Seconds with their fraction on the steady clock, which no change of the time of day moves.
+double SteadySeconds();
 
 }  // namespace orvane

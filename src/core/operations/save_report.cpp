@@ -10,11 +10,16 @@ std::string FormatSeconds(double seconds) {
   return buffer;
 }
 
-Message FinishedMessage(double elapsedSeconds) {
-  return MakeMessage(
-      "Finished!",
-      std::string("Data has been saved succesfully!") + kCrLf + "Time needed:" + FormatSeconds(elapsedSeconds) + " sec",
-      Icon::Information, Buttons::Ok, true);
+Message FinishedMessage(double elapsedSeconds, size_t readBackDifferences, const std::string& listed) {
+  const std::string found =
+      readBackDifferences == 0
+          ? "every text as typed."
+          : std::to_string(readBackDifferences) + (readBackDifferences == 1 ? " text differs" : " texts differ") +
+                " from what was typed (" + listed + ").";
+  return MakeMessage("Finished!",
+                     std::string("Data has been saved succesfully!") + kCrLf + "Time needed:" +
+                         FormatSeconds(elapsedSeconds) + " sec" + kCrLf + "Read back: " + found,
+                     Icon::Information, Buttons::Ok, true);
 }
 
 std::string FreeSpaceReport(const WriteContext& ctx) {

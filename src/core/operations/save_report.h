@@ -2,6 +2,7 @@
 // The messages that close a completed save into the ROM: the time it took, the free space left
 // per bank and area, and what did not fit.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,13 @@
 
 namespace orvane {
 
-// Elapsed seconds with their fraction ("1.65", "-86398.50" across midnight).
+// Elapsed seconds with their fraction ("1.65").
 std::string FormatSeconds(double seconds);
 
-// "Finished!": "Data has been saved succesfully!" CR LF "Time needed:<seconds> sec".
-Message FinishedMessage(double elapsedSeconds);
+// "Finished!": "Data has been saved succesfully!" CR LF "Time needed:<seconds> sec", then CR LF
+// what the read-back found: "Read back: every text as typed." or "Read back: 3 texts differ from
+// what was typed (<listed>)." with `listed` telling where they are ("see \"Problems\"").
+Message FinishedMessage(double elapsedSeconds, size_t readBackDifferences, const std::string& listed);
 
 // "Info": "Free Space in bytes:", one line "Bank<b>:<free>" per bank, then the titles, locations
 // and item descriptions.

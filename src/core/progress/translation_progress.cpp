@@ -35,6 +35,20 @@ void AddStatusEvent(DocumentChange& change, const Document& doc, int32_t bank, i
   change.setProgress(doc, bank, text, std::move(after));
 }
 
+void AddTextEdit(DocumentChange& change, const Document& doc, const TextPlace& place, std::string after) {
+  const std::string& before = WorkingText(doc, place);
+  if (after == before) return;
+  if (place.list == TextList::Dialogue) {
+    TextProgress progress = ProgressOf(doc, place.bank, place.index);
+    const TextStatus status = StatusAfterEdit(progress.status, before, after, OriginalText(doc, place));
+    if (status != progress.status) {
+      progress.status = status;
+      change.setProgress(doc, place.bank, place.index, std::move(progress));
+    }
+  }
+  change.setText(doc, place, std::move(after));
+}
+
 const std::string& NameOriginal(const Document& doc, const TextPlace& place) {
   const auto found = doc.Progress.nameOriginals.find(PlaceName(place));
   return found == doc.Progress.nameOriginals.end() ? WorkingText(doc, place) : found->second;

@@ -24,6 +24,11 @@ const TextProgress& ProgressOf(const Document& doc, int32_t bank, int32_t text);
 // Adds to `change` the text's status moved on by `event`.
 void AddStatusEvent(DocumentChange& change, const Document& doc, int32_t bank, int32_t text, StatusEvent event);
 
+// Adds to `change` the working text of `place` becoming `after` and, for a dialogue text, the status
+// that follows (StatusAfterEdit): every change to a text that is no deliberate mark goes through
+// here, so a status never claims more than the text holds. A text that stays as it is adds nothing.
+void AddTextEdit(DocumentChange& change, const Document& doc, const TextPlace& place, std::string after);
+
 // A name as it came from the ROM (the working name when none is known).
 const std::string& NameOriginal(const Document& doc, const TextPlace& place);
 

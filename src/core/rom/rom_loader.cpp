@@ -1,5 +1,6 @@
 #include "rom/rom_loader.h"
 
+#include <algorithm>
 #include <new>
 
 #include "common/file_helpers.h"
@@ -16,12 +17,6 @@ namespace orvane {
 
 namespace {
 
-bool HasCopierHeader(const RomImage& rom) {
-  for (int32_t p = kHeaderCheckFirst; p <= kHeaderCheckLast; ++p)
-    if (rom.LeseByte(p) != 0) return false;
-  return true;
-}
-
 void ClearTextsAndTable(Document& doc) {
   for (int b = 1; b <= kBankCount; ++b)
     for (int t = 1; t < kTextSlots; ++t) doc.Texte[b][t] = TextPaar{};
@@ -36,6 +31,12 @@ Message LoadErrorMessage(const RunError& e) {
 }
 
 }  // namespace
+
+bool HasCopierHeader(const std::vector<uint8_t>& headedFile) {
+  if (headedFile.size() <= static_cast<size_t>(kHeaderCheckLast)) return false;
+  return std::all_of(headedFile.begin() + kHeaderCheckFirst, headedFile.begin() + kHeaderCheckLast + 1,
+                     [](uint8_t byte) { return byte == 0; });
+}
 
 void DecodeRomImage(Document& doc, const RomImage& rom, int16_t ladeOption) {
   doc.Tabelle[1].fill(std::string());
@@ -62,7 +63,7 @@ LoadOutcome RomLaden(Document& doc, Workspace& workspace, const RomLoadParams& p
       return LoadOutcome::SizeRejected;
     }
     const RomImage rom(ToHeldImage(std::move(file), *kind));
-    if (*kind == ImageKind::Headed && !HasCopierHeader(rom)) {
+    if (*kind == ImageKind::Headed && !HasCopierHeader(rom.bytes())) {
       prompter.ask(MakeMessage("Bad Rom!!!", "This Rom doesn't have a Header!", Icon::Stop));
       return LoadOutcome::HeaderRejected;
     }

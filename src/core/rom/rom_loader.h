@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/prompter.h"
 #include "document.h"
@@ -35,6 +36,10 @@ enum class LoadOutcome { Loaded, SizeRejected, HeaderRejected, NotTheGame, Table
 // An explicit table path that does not exist is such an error (53 "File not found").
 // A loaded ROM leaves the workspace without unsaved changes.
 LoadOutcome RomLaden(Document& doc, Workspace& workspace, const RomLoadParams& params, Prompter& prompter);
+
+// True when the copier header in front of a headed file is clean (bytes 38..118 zero), as every
+// copier writes it; anything else there is no header but part of some other file.
+bool HasCopierHeader(const std::vector<uint8_t>& headedFile);
 
 // Builds column 1 (built-in texts, dictionary, escapes) and decodes every text and name list
 // from an image in memory. Column 2 must already hold the table file.
