@@ -62,6 +62,8 @@ History::History(Document& doc, Workspace& workspace, QObject* parent)
   });
 }
 
+History::~History() { stack_.disconnect(this); }
+
 void History::Commit(DocumentChange change) {
   if (change.empty()) return;
   stack_.push(new ChangeCommand(doc_, std::move(change), this));

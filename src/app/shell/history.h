@@ -17,6 +17,8 @@ class History : public QObject, public ChangeSink {
   Q_OBJECT
  public:
   History(Document& doc, Workspace& workspace, QObject* parent);
+  // The stack's last signals, sent while it is taken down, reach no view that is gone already.
+  ~History() override;
 
   // Applies the change and keeps it as the newest step (a change that changes nothing is dropped).
   void Commit(DocumentChange change) override;
