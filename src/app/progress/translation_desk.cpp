@@ -52,7 +52,7 @@ void TranslationDesk::buildDock(QMainWindow* window) {
   auto* row = new QHBoxLayout;
   status_ = new QLabel(body);
   status_->setObjectName(QStringLiteral("TextStatus"));
-  reviewed_ = new QPushButton(QStringLiteral("Re&viewed"), body);
+  reviewed_ = new QPushButton(QStringLiteral("Rev&iewed"), body);
   reviewed_->setObjectName(QStringLiteral("ReviewedButton"));
   reviewed_->setToolTip(QStringLiteral("Marks the text reviewed and shows the next one (Ctrl+Shift+Enter)"));
   reviewed_->setEnabled(false);

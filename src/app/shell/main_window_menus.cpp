@@ -140,11 +140,14 @@ void MainWindow::buildKeys() {
   key(QKeySequence(Qt::Key_F1), [this] { showKeys(); });
 }
 
-// Every dock can be brought back from the View menu, however it was closed.
+// Every dock can be brought back from the View menu, however it was closed; "About" stays the last
+// entry of the menu bar whatever the parts added.
 void MainWindow::offerEveryDock() {
   const QList<QAction*> offered = viewMenue_->actions();
   for (QDockWidget* dock : findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly))
     if (!offered.contains(dock->toggleViewAction())) viewMenue_->addAction(dock->toggleViewAction());
+  menuBar()->removeAction(aboutMenue_);
+  menuBar()->addAction(aboutMenue_);
 }
 
 void MainWindow::showKeys() {

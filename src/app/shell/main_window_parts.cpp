@@ -52,7 +52,9 @@ void MainWindow::buildParts() {
   setStatusBar(fit_);
   editing_ = new TextEditing(doc_, *history_, prompter_, MakeFenstertitel(),
                              {editorPane_, romPane_, panes_, label2_, textSpeichern_, revert_, verstecken_}, this);
-  connect(editorPane_, &QTextEdit::textChanged, this, [this] { fit_->typed(editorPane_->storedText()); });
+  connect(editorPane_, &QTextEdit::textChanged, this, [this] {
+    if (editing_->textShown()) fit_->typed(editorPane_->storedText());
+  });
   const auto textsChanged = [this] {
     navigator_->fill();
     editing_->showText();
@@ -74,7 +76,8 @@ void MainWindow::buildParts() {
                                          [this](int bank, int row) { showBankText(bank, row); },
                                          [this] { navigator_->relabel(); }, [this] { problemList_->refresh(); }});
   desk_->attachStatusBar(statusBar());
-  desk_->markUnwritable(new editors::UnwritableMarks(editorPane_, [this] { return fit_->encoder(); }));
+  desk_->markUnwritable(new editors::UnwritableMarks(
+      editorPane_, [this] { return editing_->textShown() ? fit_->encoder() : nullptr; }));
   consistency_ = new progress::ConsistencyDesk(doc_, *history_, navigator_->shown(), this, editorPane_,
                                                desk_->panel(), prompter_, chooser_, {[this] { documentChanged(); }});
   consistency_->attachStatusBar(statusBar());

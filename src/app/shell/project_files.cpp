@@ -75,7 +75,8 @@ void ProjectFiles::addTo(QMenu* fileMenu, QMenu* romMenu) {
 }
 
 QString ProjectFiles::title() const {
-  if (workspace_.RomPfadGeladen.empty() && workspace_.projectPath.empty()) return ToQt(MakeFenstertitel());
+  const bool named = !workspace_.RomPfadGeladen.empty() || !workspace_.projectPath.empty();
+  if (!named && !workspace_.Geaendert) return ToQt(MakeFenstertitel());
   return ToQt(ProjectFileName(workspace_)) + (workspace_.Geaendert ? QStringLiteral("*") : QString()) +
          QStringLiteral(" \u2014 ") + QString::fromLatin1(kProgramName);
 }
