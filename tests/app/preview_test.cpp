@@ -122,6 +122,8 @@ class PreviewTest : public QObject {
                yes ? "Go on.|A B" : "Go[L_]on.|A[L_]B");
       QCOMPARE(h.pane() + "|" + h.find<QListWidget>("Textliste")->item(2)->text(), yes ? "Go on.|3* A B" : "Go\non.|3  A[L_]B");
       QCOMPARE(h.window->workspace().Geaendert, yes);
+      h.trigger("UndoMenue");  // the whole bank in one step
+      QCOMPARE(QString::fromStdString(h.doc.Texte[1][1].Aktuell + "|" + h.doc.Texte[1][3].Aktuell), "Go[L_]on.|A[L_]B");
     }
   }
 
