@@ -15,6 +15,9 @@ TEST(CreatePatch, EveryEndHasItsOutcomeAndMessage) {
   const std::string loaded = folder.file("loaded.smc"), saved = folder.file("saved.smc");
   WriteFileAtomically(loaded, std::vector<uint8_t>(1024, 1));
   WriteFileAtomically(saved, std::vector<uint8_t>(1024, 2));
+  const std::string headed = folder.file("headed.smc"), headedSaved = folder.file("headed-saved.smc");
+  WriteFileAtomically(headed, std::vector<uint8_t>(32768 + 512, 1));  // the question's default strips the header
+  WriteFileAtomically(headedSaved, std::vector<uint8_t>(32768 + 512, 2));
   struct Case {
     std::string loaded, saved;
     std::optional<std::string> patch;
@@ -28,6 +31,7 @@ TEST(CreatePatch, EveryEndHasItsOutcomeAndMessage) {
       {loaded, saved, std::nullopt, PatchOutcome::Cancelled, ""},
       {loaded, saved, folder.file("no/p.bps"), PatchOutcome::Failed, "Error Nr. 76: Path n"},
       {loaded, saved, folder.file("p.ips"), PatchOutcome::Written, "The patch from " + loaded.substr(0, 5)},
+      {headed, headedSaved, folder.file("h.bps"), PatchOutcome::Written, "The patch from " + headed.substr(0, 5)},
   };
   for (const Case& c : cases) {
     testing::ScriptedPrompter prompter;

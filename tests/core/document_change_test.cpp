@@ -37,6 +37,9 @@ TEST(DocumentChange, AppliedItHoldsTheNewValuesRevertedTheDocumentIsAsBefore) {
   demo::MakeDemoDocument(doc);
   const auto before = Files(doc);
   const DocumentChange change = EveryKind(doc);
+  DocumentChange wordOnly;
+  wordOnly.addWord(doc, "Mira");
+  EXPECT_EQ(std::pair(DocumentChange().empty(), wordOnly.empty()), std::pair(true, false));
   change.apply(doc);
   EXPECT_EQ(std::tuple(doc.Texte[2][3].Aktuell, doc.ItemInfos[0], doc.GegnerNamen[250], doc.Items[7].Symbol),
             std::tuple("second", "info zero", "last enemy", uint8_t{0x42}));
