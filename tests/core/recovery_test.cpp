@@ -11,6 +11,7 @@
 #include "project/companion_file.h"
 #include "project/project_file.h"
 #include "project/recovery.h"
+#include "support/project_bytes.h"
 #include "support/rom_fixture.h"
 #include "support/scripted_prompter.h"
 
@@ -35,11 +36,6 @@ RecoveryCopy Write(const std::string& file, const std::string& original = "", in
 
 auto Fields(const RecoveryCopy& copy) { return std::tuple(copy.projectFile, copy.originalPath, copy.writtenAt); }
 
-std::string ProjectOf(const Document& doc) {
-  SilentProgress silent;
-  return ProjectText(doc, silent) + CompanionText(doc);
-}
-
 // A second copy of one name never replaces the first; the newest is found, a stray record passed
 // over, and the copy loads back exactly. A copy never replaces the project's own files.
 TEST(Recovery, NewestCopyLoadsBackExactlyAndGoes) {
@@ -52,7 +48,7 @@ TEST(Recovery, NewestCopyLoadsBackExactlyAndGoes) {
   Document loaded;
   ScriptedPrompter prompter;
   EXPECT_TRUE(LoadRecoveryCopy(loaded, newer, prompter));
-  EXPECT_EQ(ProjectOf(loaded), ReadFileText(newer.projectFile) + ReadFileText(CompanionPath(newer.projectFile)));
+  EXPECT_EQ(ProjectBytes(loaded), ReadFileText(newer.projectFile) + ReadFileText(CompanionPath(newer.projectFile)));
   EXPECT_EQ(prompter.shown(), "");
 
   RemoveRecoveryCopy(newer);
@@ -88,10 +84,10 @@ TEST(Recovery, DamagedCopiesAreRefusedWhole) {
     damage(copy.projectFile);
     if (const size_t at = reason.find("FILE"); at != std::string::npos) reason.replace(at, 4, copy.projectFile);
     Document doc;
-    const std::string before = ProjectOf(doc);
+    const std::string before = ProjectBytes(doc);
     ScriptedPrompter prompter;
     EXPECT_FALSE(LoadRecoveryCopy(doc, copy, prompter));
-    EXPECT_EQ(ProjectOf(doc), before);
+    EXPECT_EQ(ProjectBytes(doc), before);
     EXPECT_EQ(prompter.shown(), Shown(MakeMessage("Error!",
                                                   "The recovery copy " + copy.projectFile + " could not be read: " +
                                                       reason + ".\r\nIt stays where it is; the document was not changed.",
