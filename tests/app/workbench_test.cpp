@@ -104,9 +104,8 @@ class WorkbenchTest : public QObject {
     // Opened beside the other docks, the list shows its "Why" column with room for a reason.
     h.window->show();
     h.trigger("ShowProblems");
-    QTest::qWait(50);
-    QVERIFY(problems->table()->viewport()->width() - problems->table()->header()->sectionViewportPosition(2) >=
-            30 * problems->fontMetrics().averageCharWidth());
+    QTRY_VERIFY(problems->table()->viewport()->width() - problems->table()->header()->sectionViewportPosition(2) >=
+                30 * problems->fontMetrics().averageCharWidth());
     // A double click shows a dialogue text, or opens the name's window at its entry.
     emit problems->table()->itemDoubleClicked(problems->table()->topLevelItem(2), 0);
     QString opened;
