@@ -109,9 +109,9 @@ void MainWindow::documentChanged() {
 void MainWindow::offerRecovery() {
   const RecoveryResult offered = OfferRecovery(Autosave::folder(), doc_, workspace_, prompter_);
   if (offered.choice != RecoveryChoice::Recovered) return;
+  history_->clear();  // before the copy is adopted: a clean history drops the copy it has
   autosave_->adopt(offered.copy);
   showLoadedDocument();
-  history_->clear();
   history_->markModified();
 }
 
